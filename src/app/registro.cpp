@@ -1,0 +1,9 @@
+#include "app/menuprin.h"
+#include "frame/ventanas.h"
+
+// Every window class of the program, by the name the menus use. A menu entry
+// whose class is not listed here opens nothing.
+void RegistrarTodasLasVentanas()
+{
+    RegistrarVentana("menuprin", [] { return new menuprin; });
+}

@@ -1,0 +1,28 @@
+#pragma once
+// How the program reads numbers from text and writes them back.
+// Plain C++: the decimal point is always ".", whatever the locale.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Leading-number rule: blanks, tabs and line feeds are skipped wherever they
+// stand; optional sign; digits with "." as the only decimal point; optional
+// exponent with E or e; "&H" / "&O" hexadecimal and octal integers; reading stops
+// at the first character that cannot continue the number; empty or non-numeric
+// text reads 0. A value beyond the double range reads as +/- infinity.
+double LeerNumero(std::string_view texto);
+
+// Writes valor through a format mask such as "##0.0000", "0.0###" or "0.###0":
+// "0" a digit always written, "#" a digit written only when needed, "." the
+// decimal point. Never an exponent, never a locale separator.
+std::string EscribirMascara(double valor, std::string_view mascara);
+
+// A whole count read from text: the leading number rounded to the nearest whole
+// number, half to even, as a signed 16-bit value.
+struct Entero16 {
+    bool valido = false;  // false when the value falls outside -32768..32767 or is not finite
+    std::int16_t valor = 0;
+};
+Entero16 LeerEntero16(std::string_view texto);
+Entero16 RedondearEntero16(double valor);

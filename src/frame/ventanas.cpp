@@ -1,0 +1,58 @@
+#include "frame/ventanas.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+struct Entrada {
+    FabricaVentana fabrica;
+    QPointer<QWidget> abierta;
+};
+
+QHash<QString, Entrada>& registro()
+{
+    static QHash<QString, Entrada> r;
+    return r;
+}
+
+} // namespace
+
+void RegistrarVentana(const QString& clase, FabricaVentana fabrica)
+{
+    registro()[clase].fabrica = std::move(fabrica);
+}
+
+bool VentanaRegistrada(const QString& clase)
+{
+    const auto it = registro().constFind(clase);
+    return it != registro().constEnd() && it->fabrica;
+}
+
+QWidget* MostrarVentana(const QString& clase)
+{
+    auto it = registro().find(clase);
+    if (it == registro().end() || !it->fabrica)
+        return nullptr;
+    QWidget* ventana = it->abierta;
+    if (!ventana) {
+        ventana = it->fabrica();
+        // Closing destroys the controls; the next showing builds them afresh.
+        ventana->setAttribute(Qt::WA_DeleteOnClose);
+        ventana->setObjectName(clase);
+        it->abierta = ventana;
+        ventana->show();
+    } else {
+        ventana->show();
+    }
+    ventana->raise();
+    ventana->activateWindow();
+    return ventana;
+}
+
+QWidget* VentanaAbierta(const QString& clase)
+{
+    const auto it = registro().constFind(clase);
+    return it == registro().constEnd() ? nullptr : it->abierta.data();
+}

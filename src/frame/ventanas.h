@@ -1,0 +1,27 @@
+#pragma once
+// The showing rule of every window class: one instance per class for the whole
+// run, created on first use; its controls are built afresh each time it opens,
+// it is shown modeless as an independent top-level window, and a window that is
+// already open is brought to the front unchanged.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+using FabricaVentana = std::function<QWidget*()>;
+
+// Registers the class name (such as "yntrape") with the function that builds its
+// window with its controls in their initial state.
+void RegistrarVentana(const QString& clase, FabricaVentana fabrica);
+bool VentanaRegistrada(const QString& clase);
+
+// Shows the window of the class by the showing rule; nullptr when the class has
+// no window (yet), in which case nothing happens.
+QWidget* MostrarVentana(const QString& clase);
+
+// The open window of the class, or nullptr when it is closed or never opened.
+QWidget* VentanaAbierta(const QString& clase);
+
+// Registers every window of the program (app/registro.cpp).
+void RegistrarTodasLasVentanas();
