@@ -1,0 +1,37 @@
+#include "hydraulics/indicadores.h"
+
+#include <cmath>
+
+double ProfundidadHidraulica(double area, double espejo) { return area / espejo; }
+
+double NumeroFroude(double velocidad, double area, double espejo)
+{
+    return velocidad / std::sqrt(9.81 * area / espejo);
+}
+
+double NumeroFroudeConProfundidad(double velocidad, double profundidad)
+{
+    return velocidad / std::sqrt(profundidad * 9.81);
+}
+
+double EnergiaEspecifica(double tirante, double velocidad)
+{
+    return tirante + std::pow(velocidad, 2.0) / 19.62;
+}
+
+std::string ClasificarTipoFlujo(double froude)
+{
+    // Exact comparisons: "Crítico" only when F is 1 to the last bit.
+    if (froude < 1.0)
+        return "Subcrítico";
+    if (froude == 1.0)
+        return "Crítico";
+    if (froude > 1.0)
+        return "Supercrítico";
+    return {};
+}
+
+bool EsVelocidadErosiva(double velocidad, double rugosidad)
+{
+    return velocidad > 0.9 && rugosidad > 0.024;
+}
