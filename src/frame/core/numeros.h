@@ -15,13 +15,16 @@ double LeerNumero(std::string_view texto);
 
 // Writes valor through a format mask such as "##0.0000", "0.0###" or "0.###0":
 // "0" a digit always written, "#" a digit written only when needed, "." the
-// decimal point. Never an exponent, never a locale separator.
+// decimal point. The value is rounded, half away from zero, on its decimal form
+// of 15 significant digits; a value that rounds to zero has no minus sign.
+// Never an exponent, never a locale separator. A value that is not finite
+// writes nothing (an empty text): callers check their results before writing.
 std::string EscribirMascara(double valor, std::string_view mascara);
 
 // A whole count read from text: the leading number rounded to the nearest whole
 // number, half to even, as a signed 16-bit value.
 struct Entero16 {
-    bool valido = false;  // false when the value falls outside -32768..32767 or is not finite
+    bool valido = false; // false when the value falls outside -32768..32767 or is not finite
     std::int16_t valor = 0;
 };
 Entero16 LeerEntero16(std::string_view texto);
