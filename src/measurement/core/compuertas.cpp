@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-ResultadoCompuerta CalcularCompuerta(double ancho, double tiranteAguasArriba, double abertura,
-                                     double coeficienteContraccion)
+ResultadoCompuerta CalcularCompuerta(
+    double ancho, double tiranteAguasArriba, double abertura, double coeficienteContraccion)
 {
     ResultadoCompuerta r;
     const double y1 = tiranteAguasArriba;

@@ -6,23 +6,23 @@ struct ResultadoCompuerta {
     // false when the data leave the formulas without a real, finite value
     // (y1 of 0 or below, 1 + Cc·a/y1 not above 0, overflow); nothing is written then.
     bool calculado = false;
-    double coeficienteVelocidad = 0;  // Cv
-    double coeficienteDescarga = 0;   // Cd
-    double caudal = 0;                // m3/s
-    double caudalLitros = 0;          // l/s
+    double coeficienteVelocidad = 0; // Cv
+    double coeficienteDescarga = 0; // Cd
+    double caudal = 0; // m3/s
+    double caudalLitros = 0; // l/s
 };
 
 // Gate of width b with upstream depth y1, opening a and contraction coefficient Cc:
 // Cv = 0.96 + 0.079·a/y1, Cd = Cv·Cc/√(1 + Cc·a/y1), Q = Cd·b·a·√(19.62·y1).
 // Zero and negative values are taken as they read; only the bounds of the formulas
 // themselves refuse a calculation.
-ResultadoCompuerta CalcularCompuerta(double ancho, double tiranteAguasArriba, double abertura,
-                                     double coeficienteContraccion);
+ResultadoCompuerta CalcularCompuerta(
+    double ancho, double tiranteAguasArriba, double abertura, double coeficienteContraccion);
 
 struct ResultadoOrificio {
-    bool calculado = false;  // false for a negative head or an overflow
-    double caudal = 0;        // m3/s
-    double caudalLitros = 0;  // l/s
+    bool calculado = false; // false for a negative head or an overflow
+    double caudal = 0; // m3/s
+    double caudalLitros = 0; // l/s
 };
 
 // Orifice of area A under the head h with discharge coefficient Cd: Q = Cd·A·√(19.62·h).

@@ -34,8 +34,8 @@ std::optional<double> CargaMinimaTriangular(double coeficiente)
     return std::nullopt;
 }
 
-ResultadoVertedero CalcularVertederoRectangular(double longitudCresta, double carga,
-                                                double contracciones, double coeficiente)
+ResultadoVertedero CalcularVertederoRectangular(
+    double longitudCresta, double carga, double contracciones, double coeficiente)
 {
     const auto potencia = PotenciaCarga(carga, 1.5);
     if (!potencia)

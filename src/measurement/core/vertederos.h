@@ -9,16 +9,16 @@
 // A crest type of the rectangular weir: the option that picks it writes its
 // coefficient text into the coefficient box and shows its picture (1 to 3).
 struct TipoCresta {
-    std::string_view opcion;       // option button's name
-    std::string_view titulo;       // option caption
-    std::string_view coeficiente;  // text written to the coefficient box
-    int imagen;                    // crest picture
+    std::string_view opcion; // option button's name
+    std::string_view titulo; // option caption
+    std::string_view coeficiente; // text written to the coefficient box
+    int imagen; // crest picture
 };
-inline constexpr std::array<TipoCresta, 3> kTiposCresta{{
-    {"OptAguda", "Cresta aguda", "1.84", 1},
-    {"OptCreager", "Perfil Creager", "2", 2},
-    {"OptAncha", "Cresta ancha", "1.45", 3},
-}};
+inline constexpr std::array<TipoCresta, 3> kTiposCresta { {
+    { "OptAguda", "Cresta aguda", "1.84", 1 },
+    { "OptCreager", "Perfil Creager", "2", 2 },
+    { "OptAncha", "Cresta ancha", "1.45", 3 },
+} };
 
 // A notch angle of the triangular weir with its tabulated coefficient and the head
 // above which that coefficient holds.
@@ -27,16 +27,16 @@ struct AnguloEscotadura {
     std::string_view titulo;
     std::string_view coeficienteTexto;
     double coeficiente;
-    double cargaMinima;  // m
+    double cargaMinima; // m
 };
-inline constexpr std::array<AnguloEscotadura, 6> kCargaMinimaTriangular{{
-    {"opta15", "15º", "0.206", 0.206, 0.15},
-    {"opta30", "30º", "0.392", 0.392, 0.205},
-    {"opta45", "45º", "0.596", 0.596, 0.185},
-    {"opta60", "60º", "0.819", 0.819, 0.17},
-    {"opta90", "90º", "1.4", 1.4, 0.14},
-    {"opta120", "120º", "2.465", 2.465, 0.12},
-}};
+inline constexpr std::array<AnguloEscotadura, 6> kCargaMinimaTriangular { {
+    { "opta15", "15º", "0.206", 0.206, 0.15 },
+    { "opta30", "30º", "0.392", 0.392, 0.205 },
+    { "opta45", "45º", "0.596", 0.596, 0.185 },
+    { "opta60", "60º", "0.819", 0.819, 0.17 },
+    { "opta90", "90º", "1.4", 1.4, 0.14 },
+    { "opta120", "120º", "2.465", 2.465, 0.12 },
+} };
 
 // The minimum head of a coefficient, found by the value itself (exact equality with
 // a tabulated coefficient) and not by the selected angle; none for any other value.
@@ -44,20 +44,20 @@ std::optional<double> CargaMinimaTriangular(double coeficiente);
 
 enum class EstadoVertedero {
     Calculado,
-    CargaMenorQueMinima,  // triangular weir: head below the tabulated coefficient's minimum
-    Imposible,            // a negative head under a fractional power, or an overflow
+    CargaMenorQueMinima, // triangular weir: head below the tabulated coefficient's minimum
+    Imposible, // a negative head under a fractional power, or an overflow
 };
 
 struct ResultadoVertedero {
     EstadoVertedero estado = EstadoVertedero::Imposible;
-    double caudal = 0;        // m3/s
-    double caudalLitros = 0;  // l/s
+    double caudal = 0; // m3/s
+    double caudalLitros = 0; // l/s
 };
 
 // Q = Cd·(L − 0.1·n·h)·h^1.5; an effective crest length of 0 or less gives a zero or
 // negative discharge, written as computed.
-ResultadoVertedero CalcularVertederoRectangular(double longitudCresta, double carga,
-                                                double contracciones, double coeficiente);
+ResultadoVertedero CalcularVertederoRectangular(
+    double longitudCresta, double carga, double contracciones, double coeficiente);
 // Q = Cd·h^2.5, after the minimum-head test of a tabulated coefficient.
 ResultadoVertedero CalcularVertederoTriangular(double carga, double coeficiente);
 // Q = 1.859·L·h^1.5.
