@@ -8,7 +8,7 @@ double CaudalManning(double area, double radio, double pendiente, double rugosid
 }
 
 double ResiduoManning(double caudal, double area, double perimetro, double pendiente,
-                      double rugosidad, FormaResiduoManning forma)
+    double rugosidad, FormaResiduoManning forma)
 {
     if (forma == FormaResiduoManning::PorRadio)
         return caudal

@@ -16,7 +16,7 @@ enum class FormaResiduoManning { General, PorRadio };
 // f = Q − √S·A^(5/3)/(P^(2/3)·n) at a trial depth or width; it decreases as the
 // depth grows and its root is the normal depth.
 double ResiduoManning(double caudal, double area, double perimetro, double pendiente,
-                      double rugosidad, FormaResiduoManning forma = FormaResiduoManning::General);
+    double rugosidad, FormaResiduoManning forma = FormaResiduoManning::General);
 
 // S = ((Q·n)/(A·R^(2/3)))², squared by raising to the power 2.
 double PendienteManning(double caudal, double rugosidad, double area, double radio);

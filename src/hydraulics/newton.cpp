@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-ResultadoNewton NewtonDiferenciaFinita(const std::function<double(double)>& residuo,
-                                       double inicio, const OpcionesNewton& opciones)
+ResultadoNewton NewtonDiferenciaFinita(
+    const std::function<double(double)>& residuo, double inicio, const OpcionesNewton& opciones)
 {
     ResultadoNewton r;
     r.x = inicio;

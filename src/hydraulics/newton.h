@@ -19,8 +19,8 @@ inline constexpr double kToleranciaNewton = 0.00001;
 
 // Which comparison of |Δ| with 0.00001 ends the iteration.
 enum class ReglaParada {
-    Estricta,  // ends when |Δ| < 0.00001 (repeats while |Δ| ≥ 0.00001)
-    Holgada,   // ends when |Δ| ≤ 0.00001 (repeats while |Δ| > 0.00001)
+    Estricta, // ends when |Δ| < 0.00001 (repeats while |Δ| ≥ 0.00001)
+    Holgada, // ends when |Δ| ≤ 0.00001 (repeats while |Δ| > 0.00001)
 };
 
 // How the new value is formed: through the lowered value, ((x − 0.001) − Δ) + 0.001,
@@ -28,10 +28,10 @@ enum class ReglaParada {
 enum class FormaCorreccion { PorValorRebajado, Directa };
 
 enum class EstadoNewton {
-    Convergio,      // the stop rule held
-    LimitePasos,    // kMaximoPasosNewton passes without meeting the stop rule
-    FalloNumerico,  // a residual or correction not finite, or f0 = f1
-    Detenido,       // the caller's check after a correction asked to stop
+    Convergio, // the stop rule held
+    LimitePasos, // kMaximoPasosNewton passes without meeting the stop rule
+    FalloNumerico, // a residual or correction not finite, or f0 = f1
+    Detenido, // the caller's check after a correction asked to stop
 };
 
 struct OpcionesNewton {
@@ -40,15 +40,15 @@ struct OpcionesNewton {
     // Looked at after each correction, before the stop rule, with the new value;
     // true ends the iteration as Detenido (the circular windows stop as soon as a
     // trial depth exceeds the diameter). Empty: no check.
-    std::function<bool(double)> detenerTras;
+    std::function<bool(double)> detenerTras = nullptr;
 };
 
 struct ResultadoNewton {
     EstadoNewton estado = EstadoNewton::FalloNumerico;
-    double x = 0.0;      // the value after the last correction (the start value if none)
-    double delta = 0.0;  // the last correction
-    int pasos = 0;       // passes made
+    double x = 0.0; // the value after the last correction (the start value if none)
+    double delta = 0.0; // the last correction
+    int pasos = 0; // passes made
 };
 
-ResultadoNewton NewtonDiferenciaFinita(const std::function<double(double)>& residuo,
-                                       double inicio, const OpcionesNewton& opciones = {});
+ResultadoNewton NewtonDiferenciaFinita(const std::function<double(double)>& residuo, double inicio,
+    const OpcionesNewton& opciones = {});

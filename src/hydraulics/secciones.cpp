@@ -1,6 +1,7 @@
 #include "hydraulics/secciones.h"
 
 #include <cmath>
+#include <limits>
 
 #include "hydraulics/finitos.h"
 
@@ -14,7 +15,7 @@ constexpr double kMedioPiAnguloCentral = 1.570796;
 // Froude number of a full pipe is small instead of a division by zero.
 constexpr double kEspejoTuboLleno = 0.001;
 
-}  // namespace
+} // namespace
 
 bool ElementosSeccion::finitos() const
 {
@@ -36,13 +37,10 @@ bool ElementosCircularesAnguloCentral::finitos() const
     return SonFinitos({ angulo, area, perimetro, espejo, radio, profundidad });
 }
 
-bool ElementosCircularesUnitarios::finitos() const
-{
-    return SonFinitos({ angulo, area, radio });
-}
+bool ElementosCircularesUnitarios::finitos() const { return SonFinitos({ angulo, area, radio }); }
 
-ElementosSeccion PropiedadesSeccionTrapezoidal(double b, double z, double y,
-                                               FormaPerimetroTrapecio forma)
+ElementosSeccion PropiedadesSeccionTrapezoidal(
+    double b, double z, double y, FormaPerimetroTrapecio forma)
 {
     const double raiz = std::sqrt(1.0 + z * z);
     ElementosSeccion e;
@@ -89,8 +87,8 @@ ElementosCirculares PropiedadesSeccionCircular(double d, double y)
     e.coseno = c;
     // At half full c is 0 and u = √(1 − c·c)/|c| would divide by zero; arctan u
     // tends to π/2 there from both sides, so the angle takes that limit.
-    const double arcoTangente =
-        c == 0.0 ? std::atan(1.0) * 2.0 : std::atan(std::sqrt(1.0 - c * c) / std::abs(c));
+    const double arcoTangente
+        = c == 0.0 ? std::atan(1.0) * 2.0 : std::atan(std::sqrt(1.0 - c * c) / std::abs(c));
     e.angulo = c > 0.0 ? arcoTangente : kPiSemiangulo - arcoTangente;
     e.area = 0.25 * (d * d) * (e.angulo - c * std::sin(e.angulo));
     e.perimetro = e.angulo * d;
@@ -102,13 +100,18 @@ ElementosCirculares PropiedadesSeccionCircular(double d, double y)
 
 namespace {
 
-// θ = 2·(1.570796 − arctan(x/√(1 − x²))); not finite for |x| ≥ 1.
+// θ = 2·(1.570796 − arctan(x/√(1 − x²))). At |x| = 1 (an empty or a full pipe)
+// the quotient divides by zero; IEEE arithmetic would quietly make an angle of it
+// through arctan(±∞), so the angle is refused there like beyond |x| > 1.
 double AnguloCentral(double x)
 {
-    return 2.0 * (kMedioPiAnguloCentral - std::atan(x / std::sqrt(1.0 - x * x)));
+    const double raiz = std::sqrt(1.0 - x * x);
+    if (raiz == 0.0)
+        return std::numeric_limits<double>::quiet_NaN();
+    return 2.0 * (kMedioPiAnguloCentral - std::atan(x / raiz));
 }
 
-}  // namespace
+} // namespace
 
 ElementosCircularesAnguloCentral PropiedadesCircularAnguloCentral(double y, double d)
 {

@@ -23,17 +23,16 @@ enum class FormaPerimetroTrapecio { DobleTirantePorRaiz, DobleRaizPorTirante };
 // Trapezoid of bottom width b and side slope Z at depth y:
 // A = (b + Z·y)·y, P as chosen above, T = b + (2·Z)·y, R = A/P, D = A/T.
 // Z = 0 is the rectangle, b = 0 the triangle.
-ElementosSeccion PropiedadesSeccionTrapezoidal(
-    double b, double z, double y,
+ElementosSeccion PropiedadesSeccionTrapezoidal(double b, double z, double y,
     FormaPerimetroTrapecio forma = FormaPerimetroTrapecio::DobleTirantePorRaiz);
 
 // Parabola through the edges of the water surface, given its top width T.
 struct ElementosParabolicos {
     double area = 0.0;
     double perimetro = 0.0;
-    double foco = 0.0;  // k = T²/(8·y) of x² = 2·k·z, shown as "Foco de la parábola (k):"
+    double foco = 0.0; // k = T²/(8·y) of x² = 2·k·z, shown as "Foco de la parábola (k):"
     double radio = 0.0;
-    double profundidad = 0.0;  // A/T, that is 2y/3
+    double profundidad = 0.0; // A/T, that is 2y/3
     bool finitos() const;
 };
 
@@ -49,16 +48,16 @@ enum class FormaParabolica { General, VentanaCaudal };
 double PerimetroParabolico(double t, double y, FormaParabolica forma = FormaParabolica::General);
 
 // Area, perimeter (PerimetroParabolico), k = (T·T)/(8·y), R = A/P, D = A/T.
-ElementosParabolicos PropiedadesSeccionParabolica(double t, double y,
-                                                  FormaParabolica forma = FormaParabolica::General);
+ElementosParabolicos PropiedadesSeccionParabolica(
+    double t, double y, FormaParabolica forma = FormaParabolica::General);
 
 // Circle of diameter d at depth y by the half central angle α, π as 3.14159265.
 struct ElementosCirculares {
-    double coseno = 0.0;  // c = 1 − 2y/d
-    double angulo = 0.0;  // α, half central angle of the wetted arc, radians
+    double coseno = 0.0; // c = 1 − 2y/d
+    double angulo = 0.0; // α, half central angle of the wetted arc, radians
     double area = 0.0;
     double perimetro = 0.0;
-    double espejo = 0.0;  // d·sin α; about 3.6e-9·d, not 0, at the full pipe
+    double espejo = 0.0; // d·sin α; about 3.6e-9·d, not 0, at the full pipe
     double radio = 0.0;
     double profundidad = 0.0;
     bool finitos() const;
@@ -72,13 +71,13 @@ ElementosCirculares PropiedadesSeccionCircular(double d, double y);
 
 // Circle by the central angle θ, π/2 as 1.570796; depth form.
 struct ElementosCircularesAnguloCentral {
-    double angulo = 0.0;  // θ, central angle, radians (0 at the full pipe: not used there)
+    double angulo = 0.0; // θ, central angle, radians (0 at the full pipe: not used there)
     double area = 0.0;
     double perimetro = 0.0;
-    double espejo = 0.0;  // 2·√(y·(d − y)); 0 at the full pipe
+    double espejo = 0.0; // 2·√(y·(d − y)); 0 at the full pipe
     double radio = 0.0;
-    double profundidad = 0.0;  // A/T; A/0.001 at the full pipe
-    bool lleno = false;        // y equal to d: the full-pipe case
+    double profundidad = 0.0; // A/T; A/0.001 at the full pipe
+    bool lleno = false; // y equal to d: the full-pipe case
     bool finitos() const;
 };
 
@@ -90,9 +89,9 @@ ElementosCircularesAnguloCentral PropiedadesCircularAnguloCentral(double y, doub
 
 // Ratio form, per unit diameter.
 struct ElementosCircularesUnitarios {
-    double angulo = 0.0;  // θ
-    double area = 0.0;    // a = A/d²
-    double radio = 0.0;   // r = R/d
+    double angulo = 0.0; // θ
+    double area = 0.0; // a = A/d²
+    double radio = 0.0; // r = R/d
     bool finitos() const;
 };
 
