@@ -66,7 +66,7 @@ double PerimetroParabolico(double t, double y, FormaParabolica forma)
         return t + 8.0 * y * y / (3.0 * t);
     const double x = 4.0 * y / t;
     const double s = std::sqrt(1.0 + 16.0 * (y * y) / (t * t));
-    return (t / 2.0) * (s + std::log(x + s) * (t / (4.0 * y)));
+    return (t / 2.0) * (s + std::log(x + s) * t / (4.0 * y));
 }
 
 ElementosParabolicos PropiedadesSeccionParabolica(double t, double y, FormaParabolica forma)
