@@ -1,0 +1,122 @@
+#pragma once
+// The calculations of the five profile windows, from the values read from their
+// boxes to every number they write, or the reason they write nothing. Plain C++.
+
+#include <vector>
+
+#include "frame/core/numeros.h"
+
+// One calculation holds at most 152 profile points: nt at most 151.
+inline constexpr int kMaximoPuntosPerfil = 152;
+
+// Why a profile calculation writes nothing (or, in the fixed-reach window, stops).
+enum class FallaPerfil {
+    Ninguna,
+    DatosIncompletos,  // a required value (or nt made whole) is 0
+    AnchoTalud,        // b and Z both 0
+    NumeroTramos,      // nt below 0, above 151 or beyond 16 bits
+    TiranteNormal,     // Bakhmeteff: a depth equal to the normal depth
+    CalculoImposible,  // a division by zero or a value that is not finite
+    Trampa,            // fixed reaches: any failure after the checks
+};
+
+struct PuntoPerfil {
+    double x = 0;
+    double y = 0;
+};
+
+// ---- Graphical integration ------------------------------------------------
+
+struct DatosIntegracionGrafica {
+    double Q = 0, b = 0, Z = 0, So = 0, n = 0, y1 = 0, y2 = 0;
+    Entero16 nt;
+};
+
+struct FilaIntegracionGrafica {
+    double y, A, P, R, T, v, Se, c, d, f, dx, x;
+};
+
+struct ResultadoIntegracionGrafica {
+    FallaPerfil falla = FallaPerfil::Ninguna;
+    std::vector<FilaIntegracionGrafica> filas;  // nt + 1 rows
+};
+
+ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGrafica& d);
+
+// ---- Bakhmeteff -----------------------------------------------------------
+
+struct DatosBakhmeteff {
+    double Q = 0, b = 0, Z = 0, S = 0, yn = 0, yc = 0, y1 = 0, y2 = 0;
+    Entero16 nt;
+};
+
+struct FilaBakhmeteff {
+    double y, u, v, Fu, Fv, X, x;
+};
+
+struct ResultadoBakhmeteff {
+    FallaPerfil falla = FallaPerfil::Ninguna;
+    double N = 0, M = 0, J = 0;
+    double X1 = 0;  // the distance function at y1
+    std::vector<FilaBakhmeteff> filas;
+};
+
+ResultadoBakhmeteff CalcularBakhmeteff(const DatosBakhmeteff& d);
+
+// ---- Bresse ---------------------------------------------------------------
+
+struct DatosBresse {
+    double Q = 0, b = 0, S = 0, n = 0, yn = 0, y1 = 0, y2 = 0;
+    Entero16 nt;
+};
+
+struct FilaBresse {
+    double y, Z, Sx1, phi, Sx2, Sx, x;
+};
+
+struct ResultadoBresse {
+    FallaPerfil falla = FallaPerfil::Ninguna;
+    double C = 0;           // Chézy's coefficient of the profile
+    double referencia = 0;  // the distance function at y1
+    std::vector<FilaBresse> filas;
+};
+
+ResultadoBresse CalcularBresse(const DatosBresse& d);
+
+// ---- Direct step ----------------------------------------------------------
+
+struct DatosTramosDirecto {
+    double Q = 0, b = 0, Z = 0, So = 0, n = 0, y1 = 0, y2 = 0;
+    Entero16 nt;
+};
+
+// Row 1 has no step: dE, SeP, difSo, dx are 0 there and x is 0.
+struct FilaTramosDirecto {
+    double y, A, P, R, R23, v, hv, E, dE, Se, SeP, difSo, dx, x;
+};
+
+struct ResultadoTramosDirecto {
+    FallaPerfil falla = FallaPerfil::Ninguna;
+    std::vector<FilaTramosDirecto> filas;
+};
+
+ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d);
+
+// ---- Fixed reaches --------------------------------------------------------
+
+struct DatosTramosFijos {
+    double Q = 0, b = 0, Z = 0, S = 0, n = 0, yi = 0, dx = 0;
+    Entero16 nt;
+};
+
+// The fixed-reach window writes as it goes and stops at the first failure:
+// the rows worked out before it stay on screen.
+struct ResultadoTramosFijos {
+    FallaPerfil falla = FallaPerfil::Ninguna;
+    // nt + 2 once the grid is given its rows (0 when a check or the count itself
+    // stopped the calculation before that).
+    int numFilas = 0;
+    std::vector<PuntoPerfil> puntos;  // rows 1, 2, ... of the grid, as far as they got
+};
+
+ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d);
