@@ -1,0 +1,202 @@
+#include "structures/core/perdidas.h"
+
+#include <array>
+#include <cmath>
+
+#include "hydraulics/finitos.h"
+#include "hydraulics/indicadores.h"
+#include "hydraulics/manning.h"
+#include "hydraulics/newton.h"
+#include "hydraulics/secciones.h"
+
+TiranteNormalCanal ResolverTiranteNormal(const DatosCanal& c)
+{
+    TiranteNormalCanal r;
+    if (c.q == 0.0 || c.s == 0.0 || c.n == 0.0) {
+        r.estado = EstadoTiranteNormal::DatosIncompletos;
+        return r;
+    }
+    if (c.b == 0.0 && c.z == 0.0) {
+        r.estado = EstadoTiranteNormal::AnchoTaludCero;
+        return r;
+    }
+    const ResultadoNewton newton = NewtonDiferenciaFinita(
+        [&c](double y) {
+            const ElementosSeccion e = PropiedadesSeccionTrapezoidal(c.b, c.z, y);
+            return ResiduoManning(c.q, e.area, e.perimetro, c.s, c.n);
+        },
+        1.0);
+    if (newton.estado == EstadoNewton::LimitePasos) {
+        r.estado = EstadoTiranteNormal::NoConverge;
+        return r;
+    }
+    if (newton.estado != EstadoNewton::Convergio)
+        return r;
+    const double y = newton.x;
+    const ElementosSeccion e = PropiedadesSeccionTrapezoidal(c.b, c.z, y);
+    const double v = c.q / e.area;
+    if (!SonFinitos({y, e.area, e.perimetro, e.espejo, v}) || y <= 0.0 || e.area <= 0.0)
+        return r;
+    r.estado = EstadoTiranteNormal::Calculado;
+    r.tirante = y;
+    r.area = e.area;
+    r.perimetro = e.perimetro;
+    r.espejo = e.espejo;
+    r.velocidad = v;
+    r.erosiva = EsVelocidadErosiva(v, c.n);
+    return r;
+}
+
+std::optional<PerdidaRevestido> CalcularPerdidaRevestido(const DatosCanal& c, double y,
+                                                         float longitudKm, double e, double k)
+{
+    PerdidaRevestido r;
+    // 10·K/e turns K in cm/s into m/s (÷ 100) over one kilometre (× 1000).
+    r.perdidaKm = (10.0 * k / e) * y * (c.b + y * std::sqrt(1.0 + std::pow(c.z, 2)));
+    r.qPerdido = r.perdidaKm * longitudKm;
+    r.qFinal = c.q - r.qPerdido;
+    r.porcentaje = 100.0 * r.qPerdido / c.q;
+    if (!SonFinitos({r.perdidaKm, r.qPerdido, r.qFinal, r.porcentaje}))
+        return std::nullopt;
+    return r;
+}
+
+double PerdidaFormula(FormulaPerdida formula, const CanalEnTierra& c, double coeficiente)
+{
+    const double y = c.tirante;
+    const double raiz = std::sqrt(1.0 + std::pow(c.z, 2));
+    switch (formula) {
+    case FormulaPerdida::Ingham:
+        return 0.0025 * std::sqrt(y) * (c.b + 2.0 * c.z * y);
+    case FormulaPerdida::Etcheverry:
+    case FormulaPerdida::Moritz:
+        // Moritz is taken with the Etcheverry expression, its own coefficient in
+        // place of Etcheverry's.
+        return 0.0064 * coeficiente * std::sqrt(y) * (c.b + 1.33 * y * raiz);
+    case FormulaPerdida::Punjab:
+        return coeficiente * std::pow(c.q, 0.563);
+    case FormulaPerdida::Pavlovski:
+        return 10.0 * coeficiente * (c.b + 2.0 * y * (1.0 + c.z));
+    case FormulaPerdida::Kostiakov:
+        return 10.0 * coeficiente * (c.b + 2.4 * y * raiz);
+    case FormulaPerdida::DavisWilson:
+        return coeficiente * std::pow(y, 1.0 / 3.0) * (c.b + 2.0 * y * raiz)
+            / (8861.0 + 8.0 * std::sqrt(c.velocidad));
+    }
+    return 0.0;
+}
+
+namespace {
+
+constexpr std::array<Material, 7> kEtcheverry{{
+    {"Arcillosos", 0.375},
+    {"Franco arcillosos", 0.625},
+    {"Limosos y francos", 0.875},
+    {"Franco arenosos", 1.25},
+    {"Arenas finas", 1.625},
+    {"Arenas gruesas", 2.25},
+    {"Gravas", 4.25},
+}};
+
+constexpr std::array<Material, 3> kPunjab{{
+    {"Suelos muy permeables", 0.03},
+    {"Suelos comunes (medios)", 0.02},
+    {"Suelos impermeables", 0.01},
+}};
+
+constexpr std::array<Material, 11> kMoritz{{
+    {"Franco arcilloso impermeable", 0.095},
+    {"Franco arcilloso semi-impermeable", 0.13},
+    {"Franco arcilloso ordinario, limo", 0.19},
+    {"Franco arcilloso con arena o grava", 0.265},
+    {"Grava cementada (conglomerados)", 0.265},
+    {"Arcilla y arena", 0.265},
+    {"Franco arenoso", 0.375},
+    {"Suelos arenosos sueltos", 0.5},
+    {"Suelos arenosos con grava", 0.65},
+    {"Roca desintegrada con grava", 0.825},
+    {"Suelo con mucha grava", 1.4},
+}};
+
+constexpr std::array<Material, 9> kKostiakov{{
+    {"Grava", 50.05},
+    {"Arena gruesa", 0.0505},
+    {"Arena fina", 0.00505},
+    {"Tierra arenosa", 0.000505},
+    {"Tierra franco arcillosa", 5.0005e-6},
+    {"Tierra franca", 5.005e-5},
+    {"Limo", 5.5e-5},
+    {"Arcilla", 5.05e-7},
+    {"Arcilla compacta", 5e-8},
+}};
+
+constexpr std::array<Material, 9> kDavisWilson{{
+    {"Hormigón de 10 cm de espesor", 1},
+    {"Arcilla de 15 cm de espesor", 4},
+    {"Enlucido de cemento de 2.5 cm", 6},
+    {"Suelo arcilloso", 12},
+    {"Suelo franco arcilloso", 15},
+    {"Suelo franco", 20},
+    {"Suelo franco arenoso", 25},
+    {"Suelo arcillo limoso", 30},
+    {"Arena", 55},
+}};
+
+}  // namespace
+
+std::span<const Material> MaterialesEtcheverry() { return kEtcheverry; }
+std::span<const Material> MaterialesPunjab() { return kPunjab; }
+std::span<const Material> MaterialesMoritz() { return kMoritz; }
+std::span<const Material> MaterialesKostiakov() { return kKostiakov; }
+std::span<const Material> MaterialesDavisWilson() { return kDavisWilson; }
+
+std::optional<double> CoeficienteMaterial(std::span<const Material> materiales,
+                                          std::string_view texto)
+{
+    for (const Material& m : materiales)
+        if (m.nombre == texto)
+            return m.coeficiente;
+    return std::nullopt;
+}
+
+std::optional<double> PromedioPerdidas(std::span<const double, kNumeroFormulas> perdidas,
+                                       std::span<const bool, kNumeroFormulas> descartadas)
+{
+    double suma = 0.0;
+    int cuenta = 0;
+    for (int i = 0; i < kNumeroFormulas; ++i) {
+        if (descartadas[i])
+            continue;
+        suma += perdidas[i];
+        ++cuenta;
+    }
+    if (cuenta == 0)
+        return std::nullopt;
+    return suma / cuenta;
+}
+
+ResultadoCorreccion CorregirCaudal(double p, double q, float longitudKm)
+{
+    ResultadoCorreccion r;
+    const double l = longitudKm;
+    if (p * l >= q) {
+        r.estado = EstadoCorreccion::PerdidasSuperanCaudal;
+        return r;
+    }
+    // The fraction lost per kilometre follows r(Q) = C/Q^0.4: taken at the head
+    // of the reach and at a first estimate of the discharge at its end, and
+    // averaged.
+    const double r0 = p / q;
+    const double c = r0 * std::pow(q, 0.4);
+    const double q1 = q * (1.0 - r0 * l);
+    const double r1 = c / std::pow(q1, 0.4);
+    const double rm = (r0 + r1) / 2.0;
+    const double qf = q * (1.0 - rm * l);
+    const double ql = q - qf;
+    const double porcentaje = 100.0 * ql / q;
+    if (!SonFinitos({r0, c, q1, r1, rm, qf, ql, porcentaje}))
+        return r;
+    r.estado = EstadoCorreccion::Calculado;
+    r.caudales = {ql, qf, porcentaje};
+    return r;
+}
