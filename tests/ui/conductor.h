@@ -4,11 +4,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "frame/controles.h"
 #include "frame/ventanas.h"
 #include "grabadora.h"
 
@@ -46,6 +49,55 @@ inline void Pulsar(QWidget* ventana, const QString& nombre)
     auto* boton = Hallar<QAbstractButton>(ventana, nombre);
     if (boton)
         QTest::mouseClick(boton, Qt::LeftButton);
+}
+
+// Moves the mouse onto a control (its centre, or punto inside it; the window's
+// own surface when nombre is empty). The move goes, as the window system sends
+// it, to the deepest visible control under the pointer and up from there while
+// unhandled.
+inline void MoverRaton(QWidget* ventana, const QString& nombre, QPoint punto = {})
+{
+    QWidget* control = nombre.isEmpty() ? ventana : Hallar<QWidget>(ventana, nombre);
+    if (!control)
+        return;
+    QWidget* raiz = control->window();
+    const QPoint enRaiz = control->mapTo(raiz, punto.isNull() ? control->rect().center() : punto);
+    QWidget* destino = raiz->childAt(enRaiz);
+    if (!destino)
+        destino = raiz;
+    const QPoint local = destino->mapFrom(raiz, enRaiz);
+    QMouseEvent movimiento(QEvent::MouseMove, local, destino->mapToGlobal(local), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(destino, &movimiento);
+}
+
+// The text of panel 1 of the window's status bar.
+inline QString TextoDeEstado(QWidget* ventana)
+{
+    auto* panel = Hallar<QLabel>(ventana, "Panel1");
+    return panel ? panel->text() : QString();
+}
+
+// Whether a role button shows its lit picture.
+inline bool Resaltado(QWidget* ventana, const QString& boton)
+{
+    auto* b = Hallar<BotonRol>(ventana, boton);
+    return b && b->resaltado();
+}
+
+// A key pressed on the control that has the focus.
+inline void Tecla(Qt::Key tecla)
+{
+    QWidget* foco = QApplication::focusWidget();
+    EXPECT_NE(foco, nullptr) << "no control has the focus";
+    if (foco)
+        QTest::keyClick(foco, tecla);
+}
+
+inline QString NombreDelFoco()
+{
+    QWidget* foco = QApplication::focusWidget();
+    return foco ? foco->objectName() : QString();
 }
 
 // Base of the window tests: installs the recorder and closes every window after.
