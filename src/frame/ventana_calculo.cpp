@@ -341,7 +341,13 @@ VentanaCalculo::VentanaCalculo(const QString& titulo, int anchoTwips, int altoTw
     : SuperficieCalculo(nullptr)
 {
     setWindowTitle(titulo);
-    QFont fuente(QStringLiteral("MS Sans Serif"));
+    // MS Sans Serif 8.25 pt where it exists, else the nearest narrow sans face,
+    // so that "&Limpiar Pantalla" fits its button.
+    QFont fuente;
+    fuente.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                        QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                        QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    fuente.setStyleHint(QFont::SansSerif);
     fuente.setPointSizeF(8.25);
     setFont(fuente);
     resize(Pixeles(anchoTwips), Pixeles(altoTwips));

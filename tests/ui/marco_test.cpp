@@ -394,3 +394,82 @@ TEST_F(PruebaMarco, ClientAreaAndStatusBarInTwips)
     EXPECT_FALSE(Hallar<QLabel>(w, "Panel2")->text().isEmpty());  // the clock
     EXPECT_FALSE(Hallar<QLabel>(w, "Panel3")->text().isEmpty());  // the date
 }
+
+TEST_F(PruebaMarco, AccessKeysClickTheRoleButtons)
+{
+    auto* v = static_cast<VentanaPrueba*>(w);
+    for (const char* c : {"q", "n", "s"})
+        Escribir(w, c, "1");
+    Escribir(w, "b", "1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(300);  // an access key presses the button visibly before it clicks
+    EXPECT_EQ(v->calculos, 1);
+    EXPECT_EQ(Leer(w, "y"), "2.0000");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+    QTest::qWait(300);
+    EXPECT_EQ(Leer(w, "y"), "");
+}
+
+TEST_F(PruebaMarco, EmptyBoxCheckFocusesTheBoxWithItsInformationMessage)
+{
+    auto* v = static_cast<VentanaPrueba*>(w);
+    bool paso = true;
+    v->otroCalculo = [&] {
+        paso = v->VerificarCampoVacio("q", "Ingresar un valor adecuado para el caudal") &&
+               v->VerificarCampoVacio("n", "Ingresar un valor adecuado para n");
+    };
+    Escribir(w, "q", " ");  // a blank is not empty
+    Hallar<QWidget>(w, "s")->setFocus();
+    Pulsar(w, "bCalcular");
+    EXPECT_FALSE(paso);
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, "Ingresar un valor adecuado para n");
+    EXPECT_EQ(grabadora.mensajes[0].titulo, "Error de ingreso de datos");
+    EXPECT_EQ(grabadora.mensajes[0].icono, IconoMensaje::Informacion);
+    EXPECT_EQ(grabadora.pitidos, 0);
+    EXPECT_EQ(NombreDelFoco(), "n");
+}
+
+TEST_F(PruebaMarco, TrapShowsItsOneMessageAndKeepsWhatWasWritten)
+{
+    auto* v = static_cast<VentanaPrueba*>(w);
+    int paso = 0;
+    v->otroCalculo = [&] {
+        v->CapturarErrorCalculo({"Error en los datos", "Error de cálculos"}, [&] {
+            v->Escribir("y", 1.25, "##0.0000");
+            if (paso == 1)
+                return false;  // the core reported a failure
+            if (paso == 2)
+                throw std::out_of_range("fila");
+            v->Escribir("v", 2.0, "##0.0000");
+            return true;
+        });
+    };
+    for (paso = 0; paso < 3; ++paso) {
+        grabadora.mensajes.clear();
+        Hallar<QLineEdit>(w, "v")->clear();
+        Pulsar(w, "bCalcular");
+        EXPECT_EQ(Leer(w, "y"), "1.2500");
+        if (paso == 0) {
+            EXPECT_TRUE(grabadora.mensajes.empty());
+            EXPECT_EQ(Leer(w, "v"), "2.0000");
+        } else {
+            ASSERT_EQ(grabadora.mensajes.size(), 1u);
+            EXPECT_EQ(grabadora.mensajes[0].texto, "Error en los datos");
+            EXPECT_EQ(grabadora.mensajes[0].titulo, "Error de cálculos");
+            EXPECT_EQ(Leer(w, "v"), "");
+        }
+    }
+}
+
+TEST_F(PruebaMarco, SelectingADefaultSelectsItWithoutSurroundingBlanks)
+{
+    auto* caja = Hallar<QLineEdit>(w, "n");
+    caja->setText("0.62");
+    SeleccionarTexto(caja);
+    EXPECT_EQ(caja->selectionStart(), 0);
+    EXPECT_EQ(caja->selectedText(), "0.62");
+    caja->setText("0.62  ");
+    SeleccionarTexto(caja);
+    EXPECT_EQ(caja->selectedText(), "0.62");
+}
