@@ -1,3 +1,4 @@
+#include "app/Acerca.h"
 #include "app/menuprin.h"
 #include "frame/ventanas.h"
 
@@ -6,4 +7,5 @@
 void RegistrarTodasLasVentanas()
 {
     RegistrarVentana("menuprin", [] { return new menuprin; });
+    RegistrarVentana("Acerca", [] { return new Acerca; });
 }

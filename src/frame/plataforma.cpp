@@ -65,7 +65,10 @@ public:
 
     void terminarPrograma() override
     {
-        QApplication::quit();
+        // exit, not quit: quit asks every window to close, and a window could
+        // refuse; the program ends at once, with no question and no closing
+        // handler run.
+        QCoreApplication::exit(0);
     }
 };
 

@@ -3,6 +3,7 @@
 // reads. Every window test uses these helpers.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,6 +99,15 @@ inline QString NombreDelFoco()
 {
     QWidget* foco = QApplication::focusWidget();
     return foco ? foco->objectName() : QString();
+}
+
+// Chooses the menu entry (a QAction) called nombre in the window.
+inline void ElegirMenu(QWidget* ventana, const QString& nombre)
+{
+    auto* entrada = ventana ? ventana->findChild<QAction*>(nombre) : nullptr;
+    EXPECT_NE(entrada, nullptr) << "no menu entry " << nombre.toStdString();
+    if (entrada)
+        entrada->trigger();
 }
 
 // Base of the window tests: installs the recorder and closes every window after.

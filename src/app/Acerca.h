@@ -1,0 +1,18 @@
+#pragma once
+#include <QWidget>
+
+class BotonSalir;
+
+// The About window: the small cover, the texts presenting the program and its
+// own "&Salir", which closes this window only.
+class Acerca : public QWidget {
+    Q_OBJECT
+public:
+    explicit Acerca(QWidget* parent = nullptr);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    BotonSalir* bSalir = nullptr;
+};
