@@ -20,9 +20,8 @@ struct FilaEtiqueta {
 constexpr FilaEtiqueta kEtiquetas[] = {
     { "Label1", 600, 120, 6135, 975, false,
         "QUELMORA versión 3.0 es un programa para el diseño hidráulico de canales abiertos y de "
-        "las estructuras construidas en ellos: tirantes normal y crítico, resalto hidráulico, "
-        "curvas de remanso, medición de caudales, transiciones, vertedero lateral y pérdidas por "
-        "infiltración." },
+        "sus estructuras: tirantes normal y crítico, resalto, curvas de remanso, medición de "
+        "caudales, transiciones, vertedero lateral y pérdidas por infiltración." },
     { "Label2", 720, 4920, 5400, 240, false, "Consultas y sugerencias:" },
     { "Label3", 720, 5160, 4700, 240, false, "Al consultar indique la ventana usada," },
     { "Label4", 720, 5400, 4700, 240, false, "los datos ingresados y el resultado obtenido." },
@@ -30,7 +29,7 @@ constexpr FilaEtiqueta kEtiquetas[] = {
     { "Label6", 720, 5880, 4700, 240, true, "Menú Ayuda > Ayuda QUELMORA" },
     { "Label7", 720, 6360, 4700, 240, false, "Para otros trabajos consultar:" },
     { "Label8", 720, 6600, 4700, 240, true, "los demás menús de la ventana principal" },
-    { "Label9", 720, 7080, 1400, 240, false, "Programación :" },
+    { "Label9", 720, 7080, 1440, 240, false, "Programación :" },
     { "Label10", 2160, 7080, 3300, 240, false, "Equipo de QUELMORA" },
 };
 
@@ -67,7 +66,7 @@ Acerca::Acerca(QWidget* parent)
         etiqueta->setObjectName(QString::fromUtf8(fila.nombre));
         etiqueta->setGeometry(
             Pixeles(fila.izquierda), Pixeles(fila.arriba), Pixeles(fila.ancho), Pixeles(fila.alto));
-        etiqueta->setWordWrap(true);
+        etiqueta->setWordWrap(fila.alto > 240);  // only the presentation wraps
         etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         etiqueta->setAttribute(Qt::WA_NoMousePropagation);
         if (fila.resaltada)
