@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "frame/core/numeros.h"
+#include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"
 
@@ -393,6 +394,40 @@ void VentanaCalculo::LetrasDeCopia(const QString& letras6, const QString& letras
     delete lista2_;
     lista1_ = new ListaImagenes(this, QStringLiteral("ImageList1"), false, letras6, letras7);
     lista2_ = new ListaImagenes(this, QStringLiteral("ImageList2"), true, letras6, letras7);
+}
+
+QWidget* VentanaCalculo::EntradaInicial() const
+{
+    if (pestanas_)
+        return pestanas_->pagina(0) ? pestanas_->pagina(0)->primeraEntrada() : nullptr;
+    return primeraEntrada();
+}
+
+ControlPestanas* VentanaCalculo::NuevasPestanas(const Twips& lugar)
+{
+    pestanas_ = new ControlPestanas(this, lugar);
+    restaurarEnSuperficie_ = false;
+    // Picking a page gives the focus to its first input box, whose status text
+    // then shows.
+    connect(pestanas_, &QTabWidget::currentChanged, this, [this](int i) {
+        if (PaginaCalculo* p = pestanas_->pagina(i))
+            DarFoco(p->primeraEntrada());
+    });
+    return pestanas_;
+}
+
+void VentanaCalculo::AgregarPagina(PaginaCalculo* pagina, const QString& titulo)
+{
+    if (!pestanas_)
+        return;
+    // The page's controls were placed in the tab control's own measures, tab
+    // row included; the page itself starts below the tab row.
+    // The tab row's height is known once it holds a tab.
+    pestanas_->addTab(pagina, titulo);
+    const QPoint origen = pestanas_->OrigenPaginas();
+    for (QObject* hijo : pagina->children())
+        if (auto* control = qobject_cast<QWidget*>(hijo))
+            control->move(control->pos() - origen);
 }
 
 void VentanaCalculo::ActualizarReloj()

@@ -70,6 +70,8 @@
 
 class QStatusBar;
 class QTimer;
+class ControlPestanas;
+class PaginaCalculo;
 
 // Texts of the checks at "&Calcular" shared by many windows.
 inline const QString kMensajeDatosIncompletos =
@@ -273,9 +275,17 @@ public:
     // Tabbed windows have no handler of their own over the window surface.
     void RestaurarEnSuperficie(bool si) { restaurarEnSuperficie_ = si; }
 
+    // The tab control of a tabbed window, or nullptr.
+    ControlPestanas* SSTab1() const { return pestanas_; }
+
 protected:
-    // The control that takes the focus when the window is shown.
-    virtual QWidget* EntradaInicial() const { return primeraEntrada(); }
+    // The control that takes the focus when the window is shown: the first
+    // input box, on page 0 in a tabbed window.
+    virtual QWidget* EntradaInicial() const;
+    // A tabbed window: the tab control SSTab1 at lugar; the window surface then
+    // restores no buttons. Pages are added in order (page 0 first).
+    ControlPestanas* NuevasPestanas(const Twips& lugar);
+    void AgregarPagina(PaginaCalculo* pagina, const QString& titulo);
     // The letters of the copy-button discs, for the windows that have them.
     void LetrasDeCopia(const QString& letras6, const QString& letras7);
 
@@ -292,6 +302,7 @@ private:
     QTimer* reloj_ = nullptr;
     ListaImagenes* lista1_ = nullptr;
     ListaImagenes* lista2_ = nullptr;
+    ControlPestanas* pestanas_ = nullptr;
     bool restaurarEnSuperficie_ = true;
     bool mostrada_ = false;
 };
