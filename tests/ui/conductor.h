@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "frame/controles.h"
+#include "frame/grafico_lineas.h"
+#include "frame/tabla_resultados.h"
 #include "frame/ventanas.h"
 #include "grabadora.h"
 
@@ -108,6 +110,39 @@ inline void ElegirMenu(QWidget* ventana, const QString& nombre)
     EXPECT_NE(entrada, nullptr) << "no menu entry " << nombre.toStdString();
     if (entrada)
         entrada->trigger();
+}
+
+// The text of a cell of a result grid; row 0 is the header row.
+inline QString Celda(QWidget* ventana, const QString& grilla, int fila, int columna)
+{
+    auto* g = Hallar<TablaResultados>(ventana, grilla);
+    return g ? g->Texto(fila, columna) : QString();
+}
+
+// Rows of a result grid, the header row included.
+inline int FilasDe(QWidget* ventana, const QString& grilla)
+{
+    auto* g = Hallar<TablaResultados>(ventana, grilla);
+    return g ? g->Filas() : -1;
+}
+
+// Selects a block of cells of a result grid with the mouse: a click on the first
+// cell, a shift-click on the last (rows counted as the grid counts them, the
+// header being row 0). With the same cell twice, a click makes it current.
+inline void SeleccionarCeldas(QWidget* ventana, const QString& grilla, int fila1, int columna1,
+                              int fila2, int columna2)
+{
+    auto* g = Hallar<TablaResultados>(ventana, grilla);
+    if (!g)
+        return;
+    auto pulsarCelda = [g](int fila, int columna, Qt::KeyboardModifiers teclas) {
+        const QModelIndex indice = g->model()->index(fila - 1, columna);
+        g->scrollTo(indice);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, teclas, g->visualRect(indice).center());
+    };
+    pulsarCelda(fila1, columna1, Qt::NoModifier);
+    if (fila2 != fila1 || columna2 != columna1)
+        pulsarCelda(fila2, columna2, Qt::ShiftModifier);
 }
 
 // Base of the window tests: installs the recorder and closes every window after.
