@@ -1,0 +1,14 @@
+#pragma once
+// Backwater and drawdown profiles by graphical integration.
+
+#include "varied_flow/ventana_perfil.h"
+
+class crinte : public VentanaPerfil {
+    Q_OBJECT
+public:
+    crinte();
+    void Encabezado() override;
+
+protected:
+    void Calcular() override;
+};

@@ -1,0 +1,72 @@
+#pragma once
+// The window type of the five profile windows: a calculation window with a final
+// x–y table `g`, a partial table `grdTablaP` (not in the fixed-reach window), the
+// profile graph `Graph1` and the copy buttons, sharing the count rule of the nt
+// box, the sizing of the tables, the drawing of the graph and the clearing.
+
+#include <QList>
+#include <QPointF>
+#include <QPointer>
+
+#include "frame/core/numeros.h"
+#include "frame/grafico_lineas.h"
+#include "frame/tabla_resultados.h"
+#include "frame/ventana_calculo.h"
+#include "varied_flow/core/perfiles.h"
+
+inline const QString kMensajeDatosPerfil =
+    QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar");
+inline const QString kMensajeNumeroTramos = QStringLiteral(
+    "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ");
+
+class VentanaPerfil : public VentanaCalculo {
+    Q_OBJECT
+public:
+    explicit VentanaPerfil(const QString& titulo);
+
+    // Writes the header rows of the tables; nothing else.
+    virtual void Encabezado() = 0;
+    // Empties the boxes, hides the graph, clears every cell of the tables (the
+    // headers too; the row counts stay) and puts the focus on q.
+    void Limpiar() override;
+
+    TablaResultados* g() const { return g_; }
+    TablaResultados* grdTablaP() const { return parcial_; }
+    GraficoLineas* Graph1() const { return grafico_; }
+    // Rows of the tables after the last calculation: nt + 2.
+    int NumFilas() const { return numFilas_; }
+
+protected:
+    // The final table: 2 columns, 200 rows, both centred.
+    TablaResultados* TablaFinal(QWidget* marco, const Twips& lugar);
+    // The partial table with its columns, 200 rows.
+    TablaResultados* TablaParcial(QWidget* padre, const Twips& lugar, int columnas);
+    GraficoLineas* Grafico(const Twips& lugar, const QString& titulo);
+    // Frame3 with the four role buttons, Frame4 with the calculator and Frame5
+    // with the copy buttons, their tops at `arriba`. Without the partial table
+    // "&Finales" stands alone in the middle of Frame5.
+    void BotonesPerfil(int arriba, bool conParciales = true);
+    // The change check of the nt box (VerificarNumeroTramos).
+    void VigilarTramos(const QString& caja = QStringLiteral("nt"));
+
+    // nt: the box's leading number made whole, a half to the even neighbour.
+    Entero16 LeerTramos() const;
+    // What the zero check sees of nt: its whole value, or a count beyond 16 bits
+    // (not 0, refused by the count check afterwards).
+    static double TramosParaVerificar(Entero16 nt) { return nt.valido ? nt.valor : 1.0; }
+
+    // NumFilas = nt + 2; g, then grdTablaP, get that many rows.
+    void DimensionarTablas(int nt);
+    // The graph of the first NumFilas − 1 points.
+    void GraficarPerfil(const QList<QPointF>& puntos);
+    // The message of a calculation that writes nothing.
+    void AvisarFalla(FallaPerfil falla);
+
+    static QString Mascara(double valor, const char* mascara);
+
+private:
+    int numFilas_ = 0;
+    QPointer<TablaResultados> g_;
+    QPointer<TablaResultados> parcial_;
+    QPointer<GraficoLineas> grafico_;
+};
