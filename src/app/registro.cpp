@@ -1,6 +1,7 @@
 #include "app/Acerca.h"
 #include "app/menuprin.h"
 #include "frame/ventanas.h"
+#include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
 
 // Every window class of the program, by the name the menus use. A menu entry
@@ -10,4 +11,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("menuprin", [] { return new menuprin; });
     RegistrarVentana("Acerca", [] { return new Acerca; });
     RegistrarVentana("crinte", [] { return new crinte; });
+    RegistrarVentana("crdirtra", [] { return new crdirtra; });
 }

@@ -1,0 +1,14 @@
+#pragma once
+// Backwater and drawdown profiles by the direct step method.
+
+#include "varied_flow/ventana_perfil.h"
+
+class crdirtra : public VentanaPerfil {
+    Q_OBJECT
+public:
+    crdirtra();
+    void Encabezado() override;
+
+protected:
+    void Calcular() override;
+};
