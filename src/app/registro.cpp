@@ -3,6 +3,7 @@
 #include "frame/ventanas.h"
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
+#include "varied_flow/crtrafij.h"
 
 // Every window class of the program, by the name the menus use. A menu entry
 // whose class is not listed here opens nothing.
@@ -12,4 +13,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("Acerca", [] { return new Acerca; });
     RegistrarVentana("crinte", [] { return new crinte; });
     RegistrarVentana("crdirtra", [] { return new crdirtra; });
+    RegistrarVentana("crtrafij", [] { return new crtrafij; });
 }
