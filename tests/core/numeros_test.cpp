@@ -18,7 +18,8 @@ struct CasoLectura {
     const char* nota;
 };
 
-void PrintTo(const CasoLectura& c, std::ostream* os) { *os << "'" << c.texto << "'"; }
+// Each case is named by its note: the texts hold tabs and line feeds.
+void PrintTo(const CasoLectura& c, std::ostream* os) { *os << c.nota; }
 
 class LecturaDeNumero : public ::testing::TestWithParam<CasoLectura> { };
 
@@ -64,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Reglas, LecturaDeNumero,
         CasoLectura { "0.1", 0.1, "the nearest double of one tenth" },
         CasoLectura { "1e99999999999999999999", std::numeric_limits<double>::infinity(),
             "an enormous exponent does not wrap around" },
-        CasoLectura { "inf", 0, "no word is a number" },
-        CasoLectura { "nan", 0, "no word is a number" },
+        CasoLectura { "inf", 0, "no word is a number, inf" },
+        CasoLectura { "nan", 0, "no word is a number, nan" },
         CasoLectura { "0x1A", 0, "no C hexadecimal form" },
         CasoLectura { "1d2", 1, "only E marks an exponent" }));
 
@@ -211,7 +212,7 @@ struct CasoEntero {
     const char* nota;
 };
 
-void PrintTo(const CasoEntero& c, std::ostream* os) { *os << "'" << c.texto << "'"; }
+void PrintTo(const CasoEntero& c, std::ostream* os) { *os << c.nota; }
 
 class LecturaDeEntero : public ::testing::TestWithParam<CasoEntero> { };
 
@@ -228,8 +229,8 @@ TEST_P(LecturaDeEntero, NearestWholeHalfToEven)
 INSTANTIATE_TEST_SUITE_P(Reglas, LecturaDeEntero,
     ::testing::Values(CasoEntero { "2.5", true, 2, "half to even, down" },
         CasoEntero { "3.5", true, 4, "half to even, up" },
-        CasoEntero { "-2.5", true, -2, "negative half to even" },
-        CasoEntero { "-3.5", true, -4, "negative half to even" },
+        CasoEntero { "-2.5", true, -2, "negative half to the even -2" },
+        CasoEntero { "-3.5", true, -4, "negative half to the even -4" },
         CasoEntero { "2.4999", true, 2, "below the half" },
         CasoEntero { "2.5001", true, 3, "above the half" }, CasoEntero { "10", true, 10, "whole" },
         CasoEntero { "", true, 0, "empty box" }, CasoEntero { "abc", true, 0, "not a number" },
