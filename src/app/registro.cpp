@@ -1,5 +1,6 @@
 #include "app/Acerca.h"
 #include "app/menuprin.h"
+#include "calculator/frmcalculadora.h"
 #include "frame/ventanas.h"
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
@@ -10,6 +11,7 @@
 void RegistrarTodasLasVentanas()
 {
     RegistrarVentana("menuprin", [] { return new menuprin; });
+    RegistrarVentana("frmCalculadora", [] { return new frmCalculadora; });
     RegistrarVentana("Acerca", [] { return new Acerca; });
     RegistrarVentana("crinte", [] { return new crinte; });
     RegistrarVentana("crdirtra", [] { return new crdirtra; });

@@ -57,7 +57,7 @@ class Calculadora : public ::testing::Test {
 protected:
     ServiciosDePrueba servicios;
     CajaDePrueba caja;
-    BBCalc calc{servicios};
+    BBCalc calc { servicios };
 
     void SetUp() override { calc.ShowBox(caja); }
 
@@ -68,41 +68,76 @@ protected:
         std::istringstream flujo(teclas);
         std::string t;
         while (flujo >> t) {
-            if (t == "+") calc.OperationType(BBCalc::kSuma);
-            else if (t == "-") calc.OperationType(BBCalc::kResta);
-            else if (t == "*") calc.OperationType(BBCalc::kMultiplicacion);
-            else if (t == "/") calc.OperationType(BBCalc::kDivision);
-            else if (t == "%") calc.OperationType(BBCalc::kPorcentaje);
-            else if (t == "sqrt") calc.OperationType(BBCalc::kRaizCuadrada);
-            else if (t == "1/x") calc.OperationType(BBCalc::kInversa);
-            else if (t == "pow") calc.OperationType(BBCalc::kPotencia);
-            else if (t == "x2") calc.OperationType(BBCalc::kCuadrado);
-            else if (t == "x3") calc.OperationType(BBCalc::kCubo);
-            else if (t == "mod") calc.OperationType(BBCalc::kModulo);
-            else if (t == "int") calc.OperationType(BBCalc::kParteEntera);
-            else if (t == "nroot") calc.OperationType(BBCalc::kRaizN);
-            else if (t == "cbrt") calc.OperationType(BBCalc::kRaizCubica);
-            else if (t == "=") calc.DoResult();
-            else if (t == "C") calc.Clear();
-            else if (t == "CE") calc.ClearOperation();
-            else if (t == "+/-") calc.ChangeSign();
-            else if (t == "<<") calc.DoBackSpace();
-            else if (t == "sin") calc.TrigOp(BBCalc::kSeno);
-            else if (t == "cos") calc.TrigOp(BBCalc::kCoseno);
-            else if (t == "tan") calc.TrigOp(BBCalc::kTangente);
-            else if (t == "asin") calc.TrigOp(BBCalc::kArcoSeno);
-            else if (t == "acos") calc.TrigOp(BBCalc::kArcoCoseno);
-            else if (t == "atan") calc.TrigOp(BBCalc::kArcoTangente);
-            else if (t == "pi") calc.TrigOp(BBCalc::kPi);
-            else if (t == "ran") calc.TrigOp(BBCalc::kAleatorio);
-            else if (t == "rad") calc.AngleMode(true);
-            else if (t == "deg") calc.AngleMode(false);
-            else if (t == "MC") calc.MemFunction(0);
-            else if (t == "MR") calc.MemFunction(1);
-            else if (t == "MS") calc.MemFunction(2);
-            else if (t == "M+") calc.MemFunction(3);
-            else if (t == "copy") calc.ClipboardAction(0);
-            else if (t == "paste") calc.ClipboardAction(1);
+            if (t == "+")
+                calc.OperationType(BBCalc::kSuma);
+            else if (t == "-")
+                calc.OperationType(BBCalc::kResta);
+            else if (t == "*")
+                calc.OperationType(BBCalc::kMultiplicacion);
+            else if (t == "/")
+                calc.OperationType(BBCalc::kDivision);
+            else if (t == "%")
+                calc.OperationType(BBCalc::kPorcentaje);
+            else if (t == "sqrt")
+                calc.OperationType(BBCalc::kRaizCuadrada);
+            else if (t == "1/x")
+                calc.OperationType(BBCalc::kInversa);
+            else if (t == "pow")
+                calc.OperationType(BBCalc::kPotencia);
+            else if (t == "x2")
+                calc.OperationType(BBCalc::kCuadrado);
+            else if (t == "x3")
+                calc.OperationType(BBCalc::kCubo);
+            else if (t == "mod")
+                calc.OperationType(BBCalc::kModulo);
+            else if (t == "int")
+                calc.OperationType(BBCalc::kParteEntera);
+            else if (t == "nroot")
+                calc.OperationType(BBCalc::kRaizN);
+            else if (t == "cbrt")
+                calc.OperationType(BBCalc::kRaizCubica);
+            else if (t == "=")
+                calc.DoResult();
+            else if (t == "C")
+                calc.Clear();
+            else if (t == "CE")
+                calc.ClearOperation();
+            else if (t == "+/-")
+                calc.ChangeSign();
+            else if (t == "<<")
+                calc.DoBackSpace();
+            else if (t == "sin")
+                calc.TrigOp(BBCalc::kSeno);
+            else if (t == "cos")
+                calc.TrigOp(BBCalc::kCoseno);
+            else if (t == "tan")
+                calc.TrigOp(BBCalc::kTangente);
+            else if (t == "asin")
+                calc.TrigOp(BBCalc::kArcoSeno);
+            else if (t == "acos")
+                calc.TrigOp(BBCalc::kArcoCoseno);
+            else if (t == "atan")
+                calc.TrigOp(BBCalc::kArcoTangente);
+            else if (t == "pi")
+                calc.TrigOp(BBCalc::kPi);
+            else if (t == "ran")
+                calc.TrigOp(BBCalc::kAleatorio);
+            else if (t == "rad")
+                calc.AngleMode(true);
+            else if (t == "deg")
+                calc.AngleMode(false);
+            else if (t == "MC")
+                calc.MemFunction(0);
+            else if (t == "MR")
+                calc.MemFunction(1);
+            else if (t == "MS")
+                calc.MemFunction(2);
+            else if (t == "M+")
+                calc.MemFunction(3);
+            else if (t == "copy")
+                calc.ClipboardAction(0);
+            else if (t == "paste")
+                calc.ClipboardAction(1);
             else {
                 for (char c : t) {
                     if (c == '.')
@@ -125,8 +160,7 @@ struct Secuencia {
 
 void PrintTo(const Secuencia& s, std::ostream* os) { *os << '"' << s.teclas << '"'; }
 
-class SecuenciasDeTeclas : public Calculadora,
-                           public ::testing::WithParamInterface<Secuencia> { };
+class SecuenciasDeTeclas : public Calculadora, public ::testing::WithParamInterface<Secuencia> { };
 
 TEST_P(SecuenciasDeTeclas, KeysLeaveTheDisplayShowing)
 {
@@ -137,6 +171,7 @@ TEST_P(SecuenciasDeTeclas, KeysLeaveTheDisplayShowing)
 }
 
 // Operations, chaining left to right, repeated "=".
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Operaciones, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"", "0.", 0},
     Secuencia{"2 + 3 * 4 =", "20.", 0},          // (2 + 3) x 4, no precedence
@@ -178,8 +213,10 @@ INSTANTIATE_TEST_SUITE_P(Operaciones, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"1.5 + 1.5 =", "3.", 0},           // a whole result keeps the point
     Secuencia{"=", "0.", 0},
     Secuencia{"5 C", "0.", 0}));
+// clang-format on
 
 // Invalid operations: the error box, then the first operand again.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Errores, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"5 / 0 =", "5.", 1},
     Secuencia{"5 / 0 = =", "5.", 1},             // the operation was cancelled
@@ -203,8 +240,10 @@ INSTANTIATE_TEST_SUITE_P(Errores, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"0 pow 1 +/- =", "0.", 1},         // 1 / 0
     Secuencia{"10 pow 200 = x2", "1E+200.", 1},
     Secuencia{"10 pow 200 = pow 2 + 1 =", "0.", 1}));  // chained overflow
+// clang-format on
 
 // Entry: digits, point, backspace, sign change.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Entrada, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{".", "0.", 0},
     Secuencia{". 5", "0.5", 0},
@@ -228,8 +267,10 @@ INSTANTIATE_TEST_SUITE_P(Entrada, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"2 + 3 CE + 5 =", "7.", 0},
     Secuencia{"2 / + C 3 + 4 =", "7.", 0},       // a cancelled failure is not reported
     Secuencia{"10 pow 20 = <<", "100.", 0}));  // "1E+20." loses "0."
+// clang-format on
 
 // Scientific keys, in degrees unless "rad".
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Funciones, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"30 sin", "0.5", 0},
     Secuencia{"30 +/- sin", "-0.5", 0},
@@ -258,8 +299,10 @@ INSTANTIATE_TEST_SUITE_P(Funciones, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"rad 1 +/- atan", "2.35619449019234", 0},
     Secuencia{"rad 0 acos", "1.5707963267949", 0},
     Secuencia{"rad deg 0.5 asin", "30.", 0}));
+// clang-format on
 
 // Memory keys.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Memoria, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"3 MS", "3.", 0},
     Secuencia{"3 MS C MR", "3.", 0},
@@ -268,14 +311,15 @@ INSTANTIATE_TEST_SUITE_P(Memoria, SecuenciasDeTeclas, ::testing::Values(
     Secuencia{"12 MS C 12 M+ C MR", "24.", 0},
     Secuencia{"2.5 MS C MR MR", "2.5", 0},
     Secuencia{"3 MS MC C MR", "0.", 0}));
+// clang-format on
 
 TEST_F(Calculadora, ErrorBoxHasItsTitleAndTwoLines)
 {
     Teclear("5 / 0 =");
     ASSERT_EQ(servicios.errores.size(), 1u);
     EXPECT_EQ(servicios.errores[0],
-              "Error en cálculo|No se puede cumplir con su petición.\r\n"
-              "Esta operación ha sido cancelada.");
+        "Error en cálculo|No se puede cumplir con su petición.\r\n"
+        "Esta operación ha sido cancelada.");
 }
 
 TEST_F(Calculadora, OneOperandKeyCompletesThePendingSumFirst)
@@ -283,7 +327,7 @@ TEST_F(Calculadora, OneOperandKeyCompletesThePendingSumFirst)
     Teclear("9 + 16");
     caja.dibujos.clear();
     Teclear("sqrt");
-    EXPECT_EQ(caja.dibujos, (std::vector<std::string>{"25.", "5."}));
+    EXPECT_EQ(caja.dibujos, (std::vector<std::string> { "25.", "5." }));
 }
 
 TEST_F(Calculadora, OperationKeyDoesNotRedrawWithoutAPendingOperation)
@@ -302,7 +346,7 @@ TEST_F(Calculadora, EntryBufferKeepsWhatWasTyped)
     Teclear("C");
     EXPECT_EQ(caja.tag, "");
     Teclear("2 + 3 =");
-    EXPECT_EQ(caja.tag, "");  // emptied after the result is shown
+    EXPECT_EQ(caja.tag, ""); // emptied after the result is shown
 }
 
 TEST_F(Calculadora, DisplayChangedFollowsEveryRedraw)
@@ -316,7 +360,7 @@ TEST_F(Calculadora, DisplayChangedFollowsEveryRedraw)
     Teclear("1 . 5");
     EXPECT_EQ(avisos, 3);
     Teclear("+ 1 =");
-    EXPECT_EQ(tagAlAvisar, "2.5");  // the result's text, before the entry is emptied
+    EXPECT_EQ(tagAlAvisar, "2.5"); // the result's text, before the entry is emptied
 }
 
 TEST_F(Calculadora, TooLongAnEntryKeepsWhatItHad)
@@ -330,7 +374,7 @@ TEST_F(Calculadora, TooLongAnEntryKeepsWhatItHad)
 TEST_F(Calculadora, MemoryIsAvailableOnlyWhileNotZero)
 {
     EXPECT_FALSE(calc.IsMemAvailable());
-    Teclear("MS");  // "0." shown
+    Teclear("MS"); // "0." shown
     EXPECT_FALSE(calc.IsMemAvailable());
     Teclear("3 MS");
     EXPECT_TRUE(calc.IsMemAvailable());
@@ -339,7 +383,7 @@ TEST_F(Calculadora, MemoryIsAvailableOnlyWhileNotZero)
     Teclear("C 3 MS C 3 +/- M+");
     EXPECT_FALSE(calc.IsMemAvailable());
     Teclear("C 12 M+ C");
-    EXPECT_TRUE(calc.IsMemAvailable());  // "C" keeps the memory
+    EXPECT_TRUE(calc.IsMemAvailable()); // "C" keeps the memory
 }
 
 TEST_F(Calculadora, MemoryRecallGoesToTheSecondOperandWhilePending)
@@ -352,7 +396,7 @@ TEST_F(Calculadora, MemoryRecallGoesToTheSecondOperandWhilePending)
 
 TEST_F(Calculadora, MemoryOverflowKeepsTheMemory)
 {
-    Teclear("10 pow 308 = MS M+");  // 2E+308 is beyond the double range
+    Teclear("10 pow 308 = MS M+"); // 2E+308 is beyond the double range
     EXPECT_EQ(servicios.errores.size(), 1u);
     Teclear("C MR");
     EXPECT_EQ(caja.Mostrado(), "1E+308.");
@@ -386,6 +430,7 @@ TEST_P(PegarTexto, PasteReadsTheLeadingNumber)
     EXPECT_TRUE(servicios.errores.empty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Textos, PegarTexto, ::testing::Values(
     Pegado{"12", "12."},
     Pegado{"0.", "0."},
@@ -396,6 +441,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, PegarTexto, ::testing::Values(
     Pegado{"-2.25", "-2.25"},
     Pegado{"1E3", "1000."},
     Pegado{"", "0."}));
+// clang-format on
 
 TEST_F(Calculadora, PastedNumberIsTheCurrentOperand)
 {
@@ -438,6 +484,7 @@ TEST_P(PuedePegar, ZeroPastesOnlyFromDigitsAndPoints)
     EXPECT_EQ(calc.CanPaste(), GetParam().pegable);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Textos, PuedePegar, ::testing::Values(
     TextoPegable{true, "12", true},
     TextoPegable{true, "0", true},
@@ -450,6 +497,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, PuedePegar, ::testing::Values(
     TextoPegable{true, "-0", false},
     TextoPegable{true, " 0", false},
     TextoPegable{false, "", false}));
+// clang-format on
 
 TEST_F(Calculadora, RandomKeyStaysFromOneUpToThousandAndOne)
 {
@@ -482,6 +530,7 @@ TEST_P(TeclasVirtuales, KeyReleaseActsOnTheEntry)
     EXPECT_EQ(caja.Mostrado(), GetParam().pantalla);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Mapa, TeclasVirtuales, ::testing::Values(
     Tecla{8, "8."},       // backspace
     Tecla{48, "8.50"},    // main keyboard 0
@@ -493,6 +542,7 @@ INSTANTIATE_TEST_SUITE_P(Mapa, TeclasVirtuales, ::testing::Values(
     Tecla{187, "8.5"},    // main keyboard = and + do nothing
     Tecla{189, "8.5"},
     Tecla{65, "8.5"}));
+// clang-format on
 
 TEST_F(Calculadora, KeypadOperatorsAndEnterCalculate)
 {
@@ -500,13 +550,13 @@ TEST_F(Calculadora, KeypadOperatorsAndEnterCalculate)
         for (int c : codigos)
             caja.teclas(c);
     };
-    teclas({98, 107, 99, 13});  // 2 + 3 Enter
+    teclas({ 98, 107, 99, 13 }); // 2 + 3 Enter
     EXPECT_EQ(caja.Mostrado(), "5.");
-    teclas({106, 52, 13});  // x 4
+    teclas({ 106, 52, 13 }); // x 4
     EXPECT_EQ(caja.Mostrado(), "20.");
-    teclas({109, 53, 13});  // - 5
+    teclas({ 109, 53, 13 }); // - 5
     EXPECT_EQ(caja.Mostrado(), "15.");
-    teclas({111, 54, 13});  // / 6
+    teclas({ 111, 54, 13 }); // / 6
     EXPECT_EQ(caja.Mostrado(), "2.5");
 }
 
@@ -524,6 +574,7 @@ TEST_P(FormatoGeneral, WritesFifteenSignificantDigits)
     EXPECT_EQ(TextoGeneral(GetParam().valor), GetParam().texto);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Valores, FormatoGeneral, ::testing::Values(
     Escrito{0.5, "0.5"},
     Escrito{-2.5, "-2.5"},
@@ -536,5 +587,6 @@ INSTANTIATE_TEST_SUITE_P(Valores, FormatoGeneral, ::testing::Values(
     Escrito{0.00001, "1E-05"},
     Escrito{-0.0, "0"},
     Escrito{2.0 / 3.0, "0.666666666666667"}));
+// clang-format on
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -143,6 +144,18 @@ inline void SeleccionarCeldas(QWidget* ventana, const QString& grilla, int fila1
     pulsarCelda(fila1, columna1, Qt::NoModifier);
     if (fila2 != fila1 || columna2 != columna1)
         pulsarCelda(fila2, columna2, Qt::ShiftModifier);
+}
+
+// Closes the window as its close box does and waits until it is destroyed;
+// false when it is still there.
+inline bool Cerrar(QWidget* ventana)
+{
+    QPointer<QWidget> abierta(ventana);
+    if (abierta)
+        abierta->close();
+    for (int i = 0; i < 100 && abierta; ++i)
+        QTest::qWait(10);
+    return abierta.isNull();
 }
 
 // Base of the window tests: installs the recorder and closes every window after.

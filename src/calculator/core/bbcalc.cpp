@@ -14,8 +14,8 @@ std::string TextoGeneral(double valor)
         return "0";
     char texto[64];
     // to_chars, unlike printf, never takes the decimal comma of the user's locale.
-    const auto fin = std::to_chars(texto, texto + sizeof texto, valor,
-                                   std::chars_format::general, 15).ptr;
+    const auto fin
+        = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 15).ptr;
     std::string resultado(texto, fin);
     for (char& c : resultado)
         if (c == 'e')
@@ -56,7 +56,10 @@ bool EnteroDe32Bits(double valor, std::int64_t& entero)
 
 } // namespace
 
-BBCalc::BBCalc(ServiciosCalculadora& servicios) : servicios_(servicios) { }
+BBCalc::BBCalc(ServiciosCalculadora& servicios)
+    : servicios_(servicios)
+{
+}
 
 void BBCalc::ShowBox(CajaPantalla& caja)
 {
@@ -106,9 +109,15 @@ double BBCalc::Calculate()
         else
             r = v1 / v2;
         break;
-    case kMultiplicacion: r = v1 * v2; break;
-    case kResta: r = v1 - v2; break;
-    case kSuma: r = v1 + v2; break;
+    case kMultiplicacion:
+        r = v1 * v2;
+        break;
+    case kResta:
+        r = v1 - v2;
+        break;
+    case kSuma:
+        r = v1 + v2;
+        break;
     case kRaizCuadrada:
         if (v1 < 0)
             invalida = true;
@@ -128,9 +137,15 @@ double BBCalc::Calculate()
         else
             r = 1 / v1;
         break;
-    case kPotencia: r = std::pow(v1, v2); break;
-    case kCuadrado: r = std::pow(v1, 2.0); break;
-    case kCubo: r = std::pow(v1, 3.0); break;
+    case kPotencia:
+        r = std::pow(v1, v2);
+        break;
+    case kCuadrado:
+        r = std::pow(v1, 2.0);
+        break;
+    case kCubo:
+        r = std::pow(v1, 3.0);
+        break;
     case kModulo: {
         std::int64_t dividendo = 0;
         std::int64_t divisor = 0;
@@ -141,15 +156,21 @@ double BBCalc::Calculate()
             r = static_cast<double>(dividendo % divisor);
         break;
     }
-    case kParteEntera: r = std::floor(v1); break;
+    case kParteEntera:
+        r = std::floor(v1);
+        break;
     case kRaizN:
         if (v2 == 0)
             invalida = true;
         else
             r = std::pow(v1, 1.0 / v2);
         break;
-    case kRaizCubica: r = std::pow(v1, 1.0 / 3.0); break;
-    default: r = 0; break;
+    case kRaizCubica:
+        r = std::pow(v1, 1.0 / 3.0);
+        break;
+    default:
+        r = 0;
+        break;
     }
     // Overflow, or a fractional power of a negative number.
     if (!invalida && !std::isfinite(r))
@@ -329,7 +350,7 @@ bool BBCalc::Resolver(std::int32_t funcion, double x, double& r) const
         // The angle with its sign and fraction; whole turns are taken off
         // exactly first, so that 390 degrees is 30 degrees to the last digit.
         const double angulo = angleMode_ ? x : std::fmod(x, 360.0) * pi / 180;
-        r = funcion == kSeno ? std::sin(angulo)
+        r = funcion == kSeno     ? std::sin(angulo)
             : funcion == kCoseno ? std::cos(angulo)
                                  : std::tan(angulo);
         break;
@@ -346,15 +367,14 @@ bool BBCalc::Resolver(std::int32_t funcion, double x, double& r) const
             if (angleMode_)
                 r = x > 0 ? std::atan(q) : x == 0 ? 0 : 2 * pi - std::atan(std::abs(q));
             else
-                r = x > 0 ? std::atan(q) * 180 / pi
+                r = x > 0    ? std::atan(q) * 180 / pi
                     : x == 0 ? 0
                              : 360 - std::atan(std::abs(q)) * 180 / pi;
         } else {
             if (angleMode_)
                 r = std::atan(-q) + 2 * std::atan(1.0);
             else
-                r = std::atan(-x / std::sqrt(1 - x * x)) * 180 / pi
-                    + 2 * std::atan(1.0) * 180 / pi;
+                r = std::atan(-x / std::sqrt(1 - x * x)) * 180 / pi + 2 * std::atan(1.0) * 180 / pi;
         }
         break;
     }
@@ -363,12 +383,15 @@ bool BBCalc::Resolver(std::int32_t funcion, double x, double& r) const
         if (angleMode_)
             r = x > 0 ? std::atan(x) : x == 0 ? 0 : pi - std::abs(std::atan(x));
         else
-            r = x > 0 ? std::atan(x) * 180 / pi
+            r = x > 0    ? std::atan(x) * 180 / pi
                 : x == 0 ? 0
                          : 180 - std::abs(std::atan(x) * 180 / pi);
         break;
-    case kPi: r = pi; break;
-    default: return false;
+    case kPi:
+        r = pi;
+        break;
+    default:
+        return false;
     }
     return std::isfinite(r);
 }
@@ -403,7 +426,9 @@ double BBCalc::RandomNumber(int superior, int inferior)
 void BBCalc::MemFunction(std::int16_t codigo)
 {
     switch (codigo) {
-    case 0: memory_ = 0; break;
+    case 0:
+        memory_ = 0;
+        break;
     case 1:
         OperandoActual() = memory_;
         ShowNumber(memory_);
@@ -424,7 +449,8 @@ void BBCalc::MemFunction(std::int16_t codigo)
             InformarError();
         break;
     }
-    default: break;
+    default:
+        break;
     }
     dBox_->TomarFoco();
 }

@@ -35,8 +35,8 @@ public:
     virtual float SortearAleatorio() = 0;
 };
 
-inline const std::string kMensajeErrorCalculadora =
-    "No se puede cumplir con su petición.\r\nEsta operación ha sido cancelada.";
+inline const std::string kMensajeErrorCalculadora
+    = "No se puede cumplir con su petición.\r\nEsta operación ha sido cancelada.";
 inline const std::string kTituloErrorCalculadora = "Error en cálculo";
 
 // π as the calculator always had it, 3.14159265358979: its last digits show in
@@ -52,14 +52,31 @@ class BBCalc {
 public:
     // Operation codes of the operation keys.
     enum Codigo : std::int32_t {
-        kDivision = 1, kMultiplicacion = 2, kResta = 3, kSuma = 4, kRaizCuadrada = 5,
-        kPorcentaje = 6, kInversa = 7, kPotencia = 8, kCuadrado = 9, kCubo = 10,
-        kModulo = 11, kParteEntera = 12, kRaizN = 13, kRaizCubica = 14
+        kDivision = 1,
+        kMultiplicacion = 2,
+        kResta = 3,
+        kSuma = 4,
+        kRaizCuadrada = 5,
+        kPorcentaje = 6,
+        kInversa = 7,
+        kPotencia = 8,
+        kCuadrado = 9,
+        kCubo = 10,
+        kModulo = 11,
+        kParteEntera = 12,
+        kRaizN = 13,
+        kRaizCubica = 14
     };
     // Function codes of the scientific keys.
     enum Funcion : std::int32_t {
-        kSeno = 0, kCoseno = 1, kTangente = 2, kArcoSeno = 3, kArcoCoseno = 4,
-        kArcoTangente = 5, kPi = 6, kAleatorio = 7
+        kSeno = 0,
+        kCoseno = 1,
+        kTangente = 2,
+        kArcoSeno = 3,
+        kArcoCoseno = 4,
+        kArcoTangente = 5,
+        kPi = 6,
+        kAleatorio = 7
     };
 
     explicit BBCalc(ServiciosCalculadora& servicios);
@@ -93,9 +110,9 @@ private:
     public:
         std::string Tag() const override { return tag_; }
         void FijarTag(const std::string& texto) override { tag_ = texto; }
-        void DibujarTexto(const std::string&) override {}
-        void TomarFoco() override {}
-        void EscucharTeclas(std::function<void(int)>) override {}
+        void DibujarTexto(const std::string&) override { }
+        void TomarFoco() override { }
+        void EscucharTeclas(std::function<void(int)>) override { }
 
     private:
         std::string tag_;
