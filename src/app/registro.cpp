@@ -2,6 +2,7 @@
 #include "app/menuprin.h"
 #include "calculator/frmcalculadora.h"
 #include "frame/ventanas.h"
+#include "varied_flow/crbak.h"
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
 #include "varied_flow/crtrafij.h"
@@ -16,4 +17,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("crinte", [] { return new crinte; });
     RegistrarVentana("crdirtra", [] { return new crdirtra; });
     RegistrarVentana("crtrafij", [] { return new crtrafij; });
+    RegistrarVentana("crbak", [] { return new crbak; });
 }

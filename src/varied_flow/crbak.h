@@ -1,0 +1,20 @@
+#pragma once
+// Backwater and drawdown profiles by Bakhmeteff's method with Chow's exponents.
+
+#include "varied_flow/ventana_perfil.h"
+
+// Shown when a depth equals the normal depth: three texts joined as they stand.
+inline const QString kMensajeTiranteNormal =
+    QStringLiteral("Yreal = Yn, esto no debe ocurrir.") + QStringLiteral("Yreal debe ser 2% mayor o menor que Yn.")
+    + QStringLiteral("es decir: Yreal=.98Yn ó Yreal=1.02Yn");
+
+class crbak : public VentanaPerfil {
+    Q_OBJECT
+public:
+    crbak();
+    void Encabezado() override;
+
+protected:
+    void Calcular() override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+};
