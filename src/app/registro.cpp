@@ -3,6 +3,7 @@
 #include "calculator/frmcalculadora.h"
 #include "frame/ventanas.h"
 #include "varied_flow/crbak.h"
+#include "varied_flow/crbresse.h"
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
 #include "varied_flow/crtrafij.h"
@@ -18,4 +19,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("crdirtra", [] { return new crdirtra; });
     RegistrarVentana("crtrafij", [] { return new crtrafij; });
     RegistrarVentana("crbak", [] { return new crbak; });
+    RegistrarVentana("crbresse", [] { return new crbresse; });
 }

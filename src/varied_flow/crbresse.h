@@ -1,0 +1,14 @@
+#pragma once
+// Backwater and drawdown profiles of a wide rectangular channel by Bresse's method.
+
+#include "varied_flow/ventana_perfil.h"
+
+class crbresse : public VentanaPerfil {
+    Q_OBJECT
+public:
+    crbresse();
+    void Encabezado() override;
+
+protected:
+    void Calcular() override;
+};
