@@ -4,6 +4,8 @@
 #include "frame/ventanas.h"
 #include "varied_flow/crbak.h"
 #include "varied_flow/crbresse.h"
+#include "structures/TranAlEn.h"
+#include "structures/TranAlSa.h"
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
 #include "varied_flow/crtrafij.h"
@@ -20,4 +22,6 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("crtrafij", [] { return new crtrafij; });
     RegistrarVentana("crbak", [] { return new crbak; });
     RegistrarVentana("crbresse", [] { return new crbresse; });
+    RegistrarVentana("TranAlSa", [] { return new TranAlSa; });
+    RegistrarVentana("TranAlEn", [] { return new TranAlEn; });
 }
