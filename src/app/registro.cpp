@@ -9,6 +9,8 @@
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
 #include "varied_flow/crtrafij.h"
+#include "measurement/frmQNaturalNConstante.h"
+#include "measurement/frmQNaturalRugCompuesta.h"
 
 // Every window class of the program, by the name the menus use. A menu entry
 // whose class is not listed here opens nothing.
@@ -24,4 +26,6 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("crbresse", [] { return new crbresse; });
     RegistrarVentana("TranAlSa", [] { return new TranAlSa; });
     RegistrarVentana("TranAlEn", [] { return new TranAlEn; });
+    RegistrarVentana("frmQNaturalRugCompuesta", [] { return new frmQNaturalRugCompuesta; });
+    RegistrarVentana("frmQNaturalNConstante", [] { return new frmQNaturalNConstante; });
 }

@@ -13,12 +13,10 @@
 
 #include <charconv>
 
+#include "frame/controles.h"
 #include "frame/core/numeros.h"
 
 namespace {
-
-constexpr int kTwipsPorPixel = 15;
-int Pixeles(int twips) { return (twips + kTwipsPorPixel / 2) / kTwipsPorPixel; }
 
 // Sizes of the grid, in twips.
 constexpr int kAnchoEtiquetas = 700;
@@ -84,13 +82,6 @@ int CodigoCaracter(const QKeyEvent* tecla)
         return -1;
     const int codigo = texto.at(0).unicode();
     return codigo == 127 ? -1 : codigo;
-}
-
-// Selects the box's text from its start for the length of the text without the
-// blanks around it.
-void SeleccionarTextoEditor(QLineEdit* caja)
-{
-    caja->setSelection(0, static_cast<int>(caja->text().trimmed().size()));
 }
 
 } // namespace
@@ -269,7 +260,7 @@ void GrillaTramos::GridEdit(int codigo)
     } else {
         const QString actual = texto(filaActual(), columnaActual());
         txtt->setText(EsNumero(actual) ? Mascara(Numero(actual), kMascaraCelda) : actual);
-        SeleccionarTextoEditor(txtt);
+        SeleccionarTexto(txtt);
     }
     const QModelIndex indice = grdt->currentIndex();
     const QRect celda = grdt->visualRect(indice);

@@ -73,7 +73,7 @@ TEST_F(GrillaSola, NewGridHasOnlyTheEntryRowAwaitingInput)
     EXPECT_EQ(tabla()->horizontalHeaderItem(0)->text(), "L (m)");
     EXPECT_EQ(tabla()->horizontalHeaderItem(2)->text(), "n");
     // 4600 twips wide, header and twelve rows high.
-    EXPECT_EQ(tabla()->width(), 307);
+    EXPECT_EQ(tabla()->width(), 306);
     EXPECT_GE(tabla()->viewport()->height(), 12 * 16);
     EXPECT_TRUE(editor()->isHidden());
 }

@@ -1,0 +1,10 @@
+#pragma once
+// Discharge of a natural channel with one roughness for the whole section.
+
+#include "measurement/canal_natural.h"
+
+class frmQNaturalNConstante : public VentanaCanalNatural {
+    Q_OBJECT
+public:
+    frmQNaturalNConstante();
+};

@@ -1,0 +1,11 @@
+#pragma once
+// Discharge of a natural channel whose segments and walls each have their own
+// roughness.
+
+#include "measurement/canal_natural.h"
+
+class frmQNaturalRugCompuesta : public VentanaCanalNatural {
+    Q_OBJECT
+public:
+    frmQNaturalRugCompuesta();
+};

@@ -1,0 +1,298 @@
+// The two natural-channel windows driven as a user drives them: bank boxes, the
+// segment grid, "&Calcular", "&Limpiar Pantalla", the graph and the messages.
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QTableWidget>
+
+#include "conductor.h"
+
+namespace {
+
+const QString kMensaje
+    = QStringLiteral("Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!");
+
+class CanalNatural : public PruebaVentanas {
+protected:
+    QWidget* w = nullptr;
+
+    void AbrirConstante() { w = Abrir("frmQNaturalNConstante"); }
+    void AbrirCompuesta() { w = Abrir("frmQNaturalRugCompuesta"); }
+
+    // Types each segment into the entry row, Enter after every value.
+    void Segmentos(const std::vector<QStringList>& filas)
+    {
+        Hallar<QTableWidget>(w, "grdt")->setFocus();
+        for (const auto& fila : filas)
+            for (const auto& valor : fila) {
+                // Key by key: the first opens the cell editor, the rest go into it.
+                for (QChar c : valor)
+                    QTest::keyClicks(QApplication::focusWidget(), QString(c));
+                Tecla(Qt::Key_Return);
+            }
+    }
+    void Llenar(std::initializer_list<std::pair<const char*, const char*>> cajas)
+    {
+        for (const auto& [caja, texto] : cajas)
+            Escribir(w, caja, texto);
+    }
+    QList<QPointF> Puntos()
+    {
+        auto* grafico = Hallar<QChartView>(w, "Graph1");
+        auto* serie = static_cast<QLineSeries*>(grafico->chart()->series().value(0));
+        return serie ? serie->points() : QList<QPointF>();
+    }
+    bool GraficoVisible() { return Hallar<QWidget>(w, "Graph1")->isVisible(); }
+    void EsperarResultados(std::initializer_list<std::pair<const char*, const char*>> cajas)
+    {
+        for (const auto& [caja, texto] : cajas)
+            EXPECT_EQ(Leer(w, caja), texto) << caja;
+    }
+};
+
+TEST_F(CanalNatural, OpensWithTheFocusInTheSlopeAndTheBankDepthSelected)
+{
+    AbrirCompuesta();
+    EXPECT_EQ(
+        w->windowTitle(), "Cálculo del caudal en una sección natural con rugosidades compuestas");
+    EXPECT_EQ(NombreDelFoco(), "txtS");
+    EXPECT_EQ(Leer(w, "txtho"), "0");
+    EXPECT_EQ(Hallar<QLineEdit>(w, "txtho")->selectedText(), "0");
+    EXPECT_EQ(Leer(w, "txtvo"), "0");
+    EXPECT_EQ(Leer(w, "txtnf"), "0");
+    EXPECT_FALSE(GraficoVisible());
+    EXPECT_TRUE(Hallar<QWidget>(w, "Picture1")->isVisible());
+    EXPECT_EQ(Hallar<QTableWidget>(w, "grdt")->rowCount(), 1);
+    EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor de la pendiente del canal");
+}
+
+TEST_F(CanalNatural, ConstantWindowCaptionHasTwoBlanks)
+{
+    AbrirConstante();
+    EXPECT_EQ(
+        w->windowTitle(), "Cálculo del caudal en una sección natural con  rugosidad constante");
+}
+
+TEST_F(CanalNatural, RectangleWithConstantRoughness)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } });
+    Segmentos({ { "2", "1" } });
+    Pulsar(w, "bCalcular");
+    // Rectangle 2 m wide, 1 m deep: A 2, P 4, T 2, R 0.5; Q = 2^(5/3)·√0.001/(0.015·4^(2/3)).
+    EsperarResultados({ { "txta", "2.0" }, { "txtp", "4.0" }, { "txtEspejo", "2.0" },
+        { "txtR", "0.5" }, { "txtQ", "2.6561" }, { "txtV", "1.3281" }, { "txtFroude", "0.424" },
+        { "txtTipoFlujo", "Subcrítico" } });
+    EXPECT_TRUE(grabadora.mensajes.empty());
+    EXPECT_TRUE(GraficoVisible());
+    EXPECT_EQ(Puntos(), (QList<QPointF> { { 0, 0 }, { 0, -1 }, { 2, -1 }, { 2, 0 } }));
+}
+
+TEST_F(CanalNatural, TrapezoidKnownByHand)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "0" } });
+    Segmentos({ { "1", "1" }, { "2", "1" }, { "1", "0" } });
+    Pulsar(w, "bCalcular");
+    // Bottom 2, depth 1, sides 1:1: A 3, P 2 + 2√2 = 4.82843, T 4, R 0.62132,
+    // Q = 3^(5/3)·√0.001/(0.02·4.82843^(2/3)) = 3.45384, v = Q/3, F = v/√(9.81·3/4).
+    EsperarResultados({ { "txta", "3.0" }, { "txtp", "4.8284" }, { "txtEspejo", "4.0" },
+        { "txtR", "0.6213" }, { "txtQ", "3.4538" }, { "txtV", "1.1513" }, { "txtFroude", "0.4244" },
+        { "txtTipoFlujo", "Subcrítico" } });
+    // No walls: k + 1 points from the surface at the left bank.
+    EXPECT_EQ(Puntos(), (QList<QPointF> { { 0, 0 }, { 1, -1 }, { 3, -1 }, { 4, 0 } }));
+}
+
+TEST_F(CanalNatural, CompositeRoughnessSection)
+{
+    AbrirCompuesta();
+    Llenar({ { "txtS", "0.0005" }, { "txtho", "0.5" }, { "txtvo", "0.04" }, { "txtnf", "0.05" } });
+    Segmentos({ { "2", "1.0", "0.030" }, { "3", "1.5", "0.025" }, { "2", "0.8", "0.035" } });
+    Pulsar(w, "bCalcular");
+    EsperarResultados({ { "txta", "7.55" }, { "txtp", "8.5219" }, { "txtEspejo", "7.0" },
+        { "txtNponderado", "0.0323" }, { "txtQ", "4.8159" }, { "txtV", "0.6379" },
+        { "txtFroude", "0.1961" }, { "txtTipoFlujo", "Subcrítico" } });
+    EXPECT_EQ(Puntos(),
+        (QList<QPointF> { { 0, 0 }, { 0, -0.5 }, { 2, -1 }, { 5, -1.5 }, { 7, -0.8 }, { 7, 0 } }));
+}
+
+TEST_F(CanalNatural, CompositeWithEqualRoughnessMatchesTheConstantOne)
+{
+    AbrirCompuesta();
+    Llenar({ { "txtS", "0.001" }, { "txtho", "1" }, { "txtvo", "0.015" }, { "txtnf", "0.015" } });
+    Segmentos({ { "2", "1", "0.015" } });
+    Pulsar(w, "bCalcular");
+    EsperarResultados({ { "txtNponderado", "0.015" }, { "txtQ", "2.6561" } });
+}
+
+TEST_F(CanalNatural, EmptyRoughnessWritesTheSectionAndGraphThenFails)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } });
+    Segmentos({ { "2", "1" } });
+    Pulsar(w, "bCalcular");
+    Escribir(w, "txtn", "");
+    Segmentos({ { "1", "1" } });
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kMensaje);
+    EXPECT_EQ(grabadora.mensajes[0].titulo, "Quelmora");
+    EXPECT_EQ(grabadora.mensajes[0].icono, IconoMensaje::Ninguno);
+    // The new section and outline are written; the discharge and after keep their text.
+    EsperarResultados({ { "txta", "3.0" }, { "txtp", "5.0" }, { "txtEspejo", "3.0" },
+        { "txtR", "0.6" }, { "txtQ", "2.6561" }, { "txtV", "1.3281" }, { "txtFroude", "0.424" },
+        { "txtTipoFlujo", "Subcrítico" } });
+    EXPECT_EQ(Puntos().size(), 5);
+}
+
+TEST_F(CanalNatural, NegativeRoughnessFailsBeforeAnythingIsWritten)
+{
+    AbrirCompuesta();
+    Llenar({ { "txtS", "0.001" }, { "txtho", "1" }, { "txtvo", "-0.02" }, { "txtnf", "0.02" } });
+    Segmentos({ { "2", "1", "0.02" } });
+    Escribir(w, "txta", "tecleado");
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensaje);
+    EXPECT_EQ(Leer(w, "txta"), "tecleado");
+    EXPECT_EQ(Leer(w, "txtp"), "");
+    EXPECT_FALSE(GraficoVisible());
+}
+
+TEST_F(CanalNatural, NoSegmentsWritesAZeroDischargeThenFails)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "1" } });
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensaje);
+    // The right wall is the left one: P = 2·ho.
+    EsperarResultados(
+        { { "txta", "0.0" }, { "txtp", "2.0" }, { "txtEspejo", "0.0" }, { "txtR", "0.0" },
+            { "txtQ", "0.0" }, { "txtV", "" }, { "txtFroude", "" }, { "txtTipoFlujo", "" } });
+    EXPECT_TRUE(GraficoVisible());
+}
+
+TEST_F(CanalNatural, NegativeSlopeFailsAfterTheGraph)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "-0.001" }, { "txtn", "0.02" }, { "txtho", "1" } });
+    Segmentos({ { "2", "1" } });
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensaje);
+    EXPECT_EQ(Leer(w, "txtR"), "0.5");
+    EXPECT_TRUE(GraficoVisible());
+    EXPECT_EQ(Leer(w, "txtQ"), "");
+}
+
+TEST_F(CanalNatural, EmptySlopeIsSubcriticalWithoutAMessage)
+{
+    AbrirConstante();
+    Llenar({ { "txtn", "0.015" }, { "txtho", "1" } });
+    Segmentos({ { "2", "1" } });
+    Pulsar(w, "bCalcular");
+    EXPECT_TRUE(grabadora.mensajes.empty());
+    EsperarResultados({ { "txtQ", "0.0" }, { "txtV", "0.0" }, { "txtFroude", "0.0" },
+        { "txtTipoFlujo", "Subcrítico" } });
+}
+
+TEST_F(CanalNatural, MoreSegmentsThanTheGraphHoldsFailAfterTheSection)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "1" } });
+    // 297 segments of 0.0 by Enter alone, then one ending 1 m deep: 298 segments
+    // with both walls make 301 outline points.
+    std::vector<QStringList> filas(297, QStringList { "", "" });
+    filas.push_back({ "1", "1" });
+    Segmentos(filas);
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensaje);
+    EXPECT_EQ(Leer(w, "txtEspejo"), "1.0");
+    // A 0.5 over P = 2 walls + a 1 m step + √2 = 4.41421: R 0.11327.
+    EXPECT_EQ(Leer(w, "txtR"), "0.1133");
+    EXPECT_EQ(Leer(w, "txtQ"), "");
+    EXPECT_FALSE(GraficoVisible());
+}
+
+TEST_F(CanalNatural, AnEditStillOpenIsNotUsed)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } });
+    Segmentos({ { "2", "1" } });
+    Tecla(Qt::Key_Up);
+    QTest::keyClicks(QApplication::focusWidget(), "9");
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(Leer(w, "txtEspejo"), "2.0");
+    EXPECT_TRUE(Hallar<QLineEdit>(w, "txtt")->isVisible());
+}
+
+TEST_F(CanalNatural, EnterChainsLeadIntoTheGrid)
+{
+    AbrirConstante();
+    Escribir(w, "txtn", "0.015");
+    Hallar<QLineEdit>(w, "txtS")->setFocus();
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "txtn");
+    EXPECT_EQ(Hallar<QLineEdit>(w, "txtn")->selectedText(), "0.015");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "txtho");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "grdt");
+}
+
+TEST_F(CanalNatural, CompositeEnterChainSelectsTheBankBoxes)
+{
+    AbrirCompuesta();
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "txtho");
+    EXPECT_EQ(Hallar<QLineEdit>(w, "txtho")->selectedText(), "0");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "txtvo");
+    EXPECT_EQ(Hallar<QLineEdit>(w, "txtvo")->selectedText(), "0");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "grdt");
+    Hallar<QLineEdit>(w, "txtnf")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Hallar<QLineEdit>(w, "txtnf")->selectedText(), "0");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "bCalcular");
+}
+
+TEST_F(CanalNatural, ClearingReturnsToTheOpeningState)
+{
+    AbrirCompuesta();
+    Llenar({ { "txtS", "0.0005" }, { "txtho", "0.5" }, { "txtvo", "0.04" }, { "txtnf", "0.05" } });
+    Segmentos({ { "2", "1.0", "0.030" }, { "3", "1.5", "0.025" } });
+    Pulsar(w, "bCalcular");
+    ASSERT_TRUE(GraficoVisible());
+    Pulsar(w, "bLimpiar");
+    EXPECT_EQ(Hallar<QTableWidget>(w, "grdt")->rowCount(), 1);
+    for (const char* caja : { "txtho", "txtvo", "txtnf" })
+        EXPECT_EQ(Leer(w, caja), "0") << caja;
+    for (const char* caja : { "txtS", "txtQ", "txta", "txtp", "txtNponderado", "txtV", "txtEspejo",
+             "txtFroude", "txtTipoFlujo" })
+        EXPECT_EQ(Leer(w, caja), "") << caja;
+    EXPECT_FALSE(GraficoVisible());
+    EXPECT_EQ(NombreDelFoco(), "txtS");
+}
+
+TEST_F(CanalNatural, ResultBoxesAcceptTypingUntilTheNextCalculation)
+{
+    AbrirConstante();
+    Escribir(w, "txtQ", "mío");
+    EXPECT_EQ(Leer(w, "txtQ"), "mío");
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } });
+    Segmentos({ { "2", "1" } });
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(Leer(w, "txtQ"), "2.6561");
+}
+
+TEST_F(CanalNatural, TheCellEditorWritesItsHelpInTheStatusBar)
+{
+    AbrirConstante();
+    Hallar<QTableWidget>(w, "grdt")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    EXPECT_EQ(
+        TextoDeEstado(w), "Para introducir o modificar datos, digitarlos y luego presionar ENTER");
+    Hallar<QLineEdit>(w, "txtS")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor de la pendiente del canal");
+}
+
+} // namespace
