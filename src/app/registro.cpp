@@ -9,8 +9,10 @@
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
 #include "varied_flow/crtrafij.h"
+#include "measurement/frmCompuerta.h"
 #include "measurement/frmQNaturalNConstante.h"
 #include "measurement/frmQNaturalRugCompuesta.h"
+#include "measurement/frmVertederos.h"
 
 // Every window class of the program, by the name the menus use. A menu entry
 // whose class is not listed here opens nothing.
@@ -28,4 +30,6 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("TranAlEn", [] { return new TranAlEn; });
     RegistrarVentana("frmQNaturalRugCompuesta", [] { return new frmQNaturalRugCompuesta; });
     RegistrarVentana("frmQNaturalNConstante", [] { return new frmQNaturalNConstante; });
+    RegistrarVentana("frmCompuerta", [] { return new frmCompuerta; });
+    RegistrarVentana("frmVertederos", [] { return new frmVertederos; });
 }

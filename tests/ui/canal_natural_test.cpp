@@ -276,8 +276,8 @@ TEST_F(CanalNatural, ClearingReturnsToTheOpeningState)
 TEST_F(CanalNatural, ResultBoxesAcceptTypingUntilTheNextCalculation)
 {
     AbrirConstante();
-    Escribir(w, "txtQ", "mío");
-    EXPECT_EQ(Leer(w, "txtQ"), "mío");
+    Escribir(w, "txtQ", "a mano");
+    EXPECT_EQ(Leer(w, "txtQ"), "a mano");
     Llenar({ { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } });
     Segmentos({ { "2", "1" } });
     Pulsar(w, "bCalcular");

@@ -1,0 +1,11 @@
+#pragma once
+// Discharge under a sluice gate in free outflow (page "Compuerta") and through an
+// orifice (page "Orificio").
+
+#include "frame/ventana_calculo.h"
+
+class frmCompuerta : public VentanaCalculo {
+    Q_OBJECT
+public:
+    frmCompuerta();
+};

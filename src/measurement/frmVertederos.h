@@ -1,0 +1,10 @@
+#pragma once
+// Discharge over rectangular, triangular and trapezoidal weirs, one page each.
+
+#include "frame/ventana_calculo.h"
+
+class frmVertederos : public VentanaCalculo {
+    Q_OBJECT
+public:
+    frmVertederos();
+};
