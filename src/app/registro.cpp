@@ -6,6 +6,7 @@
 #include "varied_flow/crbresse.h"
 #include "structures/TranAlEn.h"
 #include "structures/TranAlSa.h"
+#include "structures/frmVertederoLateral.h"
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
 #include "varied_flow/crtrafij.h"
@@ -32,4 +33,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("frmQNaturalNConstante", [] { return new frmQNaturalNConstante; });
     RegistrarVentana("frmCompuerta", [] { return new frmCompuerta; });
     RegistrarVentana("frmVertederos", [] { return new frmVertederos; });
+    RegistrarVentana("frmVertederoLateral", [] { return new frmVertederoLateral; });
 }
