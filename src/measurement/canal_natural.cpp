@@ -106,6 +106,8 @@ void VentanaCanalNatural::ArmarComun(const Disposicion& d, const Resultado& cuar
         QStringLiteral("Sección transversal del cauce"), {});
     Graph1->chart()->setBackgroundBrush(kFondoGrafico);
     Graph1->setFrameStyle(QFrame::NoFrame);
+    // The graph has no mouse handling: passing over it restores no button.
+    Graph1->setAttribute(Qt::WA_NoMousePropagation);
 
     Marco* resultados = NuevoMarco("frmResultados", QStringLiteral("Resultados:"),
         { d.izquierdaResultados, 4680, 6375, 1695 });

@@ -195,15 +195,31 @@ std::vector<QStringList> GrillaTramos::tramos() const
 
 namespace {
 
-void PonerTexto(QTableWidget* grilla, int fila, int columna, const QString& texto)
+// The cell of a row and column, made on first use: white on the grey of the
+// area beyond the last row, centred both ways.
+QTableWidgetItem* Celda(QTableWidget* grilla, int fila, int columna)
 {
     QTableWidgetItem* celda = grilla->item(fila - 1, columna - 1);
     if (!celda) {
         celda = new QTableWidgetItem;
         celda->setTextAlignment(Qt::AlignCenter);
+        celda->setBackground(Qt::white);
         grilla->setItem(fila - 1, columna - 1, celda);
     }
-    celda->setText(texto);
+    return celda;
+}
+
+void PonerTexto(QTableWidget* grilla, int fila, int columna, const QString& texto)
+{
+    Celda(grilla, fila, columna)->setText(texto);
+}
+
+// A new last row shows its cells white at once.
+void AgregarFila(QTableWidget* grilla)
+{
+    grilla->insertRow(grilla->rowCount());
+    for (int columna = 1; columna <= grilla->columnCount(); ++columna)
+        Celda(grilla, grilla->rowCount(), columna);
 }
 
 void PonerEtiqueta(QTableWidget* grilla, int fila, const QString& texto)
@@ -228,6 +244,8 @@ void GrillaTramos::IniciarGrid()
     grdt->clearContents();
     grdt->setRowCount(1);
     grdt->setColumnCount(columnasDatos);
+    for (int c = 1; c <= columnasDatos; ++c)
+        Celda(grdt, 1, c);
     for (int c = 0; c < columnasDatos; ++c)
         grdt->setColumnWidth(c, Pixeles(anchoColumna));
     QStringList encabezados { QStringLiteral("L (m)"), QStringLiteral("h (m)") };
@@ -280,7 +298,7 @@ void GrillaTramos::MoverCelda()
         // The entry row becomes the last segment, every cell a number.
         for (int c = 1; c <= ultimaColumna(); ++c)
             PonerTexto(grdt, entrada, c, Mascara(Numero(texto(entrada, c)), kMascaraCelda));
-        grdt->insertRow(grdt->rowCount());
+        AgregarFila(grdt);
         irA(filas() - 1, 1);
         numerarFilas(kEntradaActual);
     } else {
@@ -412,7 +430,7 @@ void GrillaTramos::insertarFila()
 {
     const int fila = filaActual();
     if (fila < filas() - 1) {
-        grdt->insertRow(grdt->rowCount());
+        AgregarFila(grdt);
         for (int k = filas() - 1; k >= fila + 1; --k)
             for (int c = 1; c <= ultimaColumna(); ++c)
                 PonerTexto(grdt, k, c, texto(k - 1, c));

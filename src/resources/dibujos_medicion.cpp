@@ -217,20 +217,22 @@ QPixmap DibujoOrificios()
         p.drawLine(QPointF(x + 62, centro), QPointF(x + 108, centro + 14));
         l.cota({ x + 20, 40 }, { x + 20, centro });
         l.texto(x + 24, 78, QStringLiteral("h"));
-        l.texto(x, 180, QString::fromUtf8(tipos[i].nombre));
-        l.negrita(x, 196, QString::fromUtf8(tipos[i].cd));
+        l.pintor.setPen(Qt::black);
+        l.pintor.drawText(
+            QRectF(x, 166, 118, 30), Qt::TextWordWrap, QString::fromUtf8(tipos[i].nombre));
+        l.negrita(x, 210, QString::fromUtf8(tipos[i].cd));
     }
-    l.negrita(12, 236, QStringLiteral("Q = Cd · A · √(2 g h)"), 14);
+    l.negrita(12, 242, QStringLiteral("Q = Cd · A · √(2 g h)"), 14);
     const char* lineas[] = {
         "Q : caudal (m3/s)",
         "A : área del orificio (m2)",
         "h : altura de la superficie del agua sobre el centro del orificio (m)",
         "Cd : coeficiente de descarga",
     };
-    double y = 262;
+    double y = 266;
     for (const char* linea : lineas) {
         l.texto(14, y, QString::fromUtf8(linea));
-        y += 18;
+        y += 17;
     }
     return l.terminar();
 }

@@ -295,4 +295,21 @@ TEST_F(CanalNatural, TheCellEditorWritesItsHelpInTheStatusBar)
     EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor de la pendiente del canal");
 }
 
+TEST_F(CanalNatural, OnlyTheWindowAndTheButtonFramesRestoreTheButtons)
+{
+    AbrirConstante();
+    MoverRaton(w, "bCalcular");
+    ASSERT_TRUE(Resaltado(w, "bCalcular"));
+    EXPECT_EQ(TextoDeEstado(w), "Ejecuta las operaciones");
+    MoverRaton(w, "Picture1");
+    MoverRaton(w, "Frame1", { 5, 5 });
+    MoverRaton(w, "frmResultados", { 5, 5 });
+    EXPECT_TRUE(Resaltado(w, "bCalcular"));
+    MoverRaton(w, "Frame5", { 3, 3 });
+    EXPECT_FALSE(Resaltado(w, "bCalcular"));
+    MoverRaton(w, "bCalculadora");
+    MoverRaton(w, "", { 3, 3 });
+    EXPECT_FALSE(Resaltado(w, "bCalculadora"));
+}
+
 } // namespace

@@ -264,4 +264,18 @@ TEST_F(Compuerta, ResultBoxesAcceptTyping)
     EXPECT_EQ(Leer(w, "txtQm"), "a mano");
 }
 
+TEST_F(Compuerta, PicturesAndDataFramesLeaveAButtonLit)
+{
+    MoverRaton(w, "bCalcularC");
+    ASSERT_TRUE(Resaltado(w, "bCalcularC"));
+    MoverRaton(w, "Picture1");
+    MoverRaton(w, "Frame1", { 3, 3 });
+    MoverRaton(w, "Frame2", { 3, 3 });
+    EXPECT_TRUE(Resaltado(w, "bCalcularC"));
+    MoverRaton(w, "Frame7C", { 3, 3 });
+    EXPECT_TRUE(Resaltado(w, "bCalcularC"));
+    MoverRaton(w, "Frame3C", { 3, 3 });
+    EXPECT_FALSE(Resaltado(w, "bCalcularC"));
+}
+
 } // namespace
