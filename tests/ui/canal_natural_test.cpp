@@ -158,6 +158,43 @@ TEST_F(CanalNatural, NegativeRoughnessFailsBeforeAnythingIsWritten)
     EXPECT_FALSE(GraficoVisible());
 }
 
+TEST_F(CanalNatural, NegativeRoughnessSumFailsAfterTheSection)
+{
+    AbrirCompuesta();
+    Llenar({ { "txtS", "0.001" }, { "txtho", "-1" }, { "txtvo", "0.02" }, { "txtnf", "0.02" } });
+    Segmentos({ { "1", "-1", "0.02" } });
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensaje);
+    // A = 1·(−1), P = −1 − 1 + 1, T = 1; the sum ho·no^1.5 + h·nf^1.5 + 1·n^1.5 < 0.
+    EsperarResultados({ { "txta", "-1.0" }, { "txtp", "-1.0" }, { "txtEspejo", "1.0" },
+        { "txtQ", "" }, { "txtNponderado", "" } });
+    EXPECT_FALSE(GraficoVisible());
+}
+
+TEST_F(CanalNatural, CompositeWithoutRoughnessFailsAfterTheGraph)
+{
+    AbrirCompuesta();
+    Llenar({ { "txtS", "0.001" }, { "txtho", "1" } });
+    Segmentos({ { "2", "1", "0" } });
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensaje);
+    EsperarResultados(
+        { { "txta", "2.0" }, { "txtp", "4.0" }, { "txtQ", "" }, { "txtNponderado", "" } });
+    EXPECT_TRUE(GraficoVisible());
+}
+
+TEST_F(CanalNatural, FiveHundredSegmentsWriteNothing)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "1" } });
+    Segmentos(std::vector<QStringList>(500, QStringList { "", "" }));
+    ASSERT_EQ(Hallar<QTableWidget>(w, "grdt")->rowCount(), 501);
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensaje);
+    EsperarResultados({ { "txta", "" }, { "txtp", "" }, { "txtR", "" } });
+    EXPECT_EQ(Hallar<QTableWidget>(w, "grdt")->rowCount(), 501);
+}
+
 TEST_F(CanalNatural, NoSegmentsWritesAZeroDischargeThenFails)
 {
     AbrirConstante();
