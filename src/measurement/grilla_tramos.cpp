@@ -486,7 +486,11 @@ bool GrillaTramos::eventFilter(QObject* objeto, QEvent* evento)
         auto* raton = static_cast<QMouseEvent*>(evento);
         mnuEditInsertar->setEnabled(true);
         if (raton->button() == Qt::RightButton) {
-            // The menu acts on the current row, wherever the pointer is.
+            // The press gives the grid the focus (committing a pending edit) as a
+            // left press does; the menu then acts on the current row, wherever
+            // the pointer is.
+            grdt->setFocus(Qt::MouseFocusReason);
+            confirmarEdicion();
             mostrarMenu(raton->globalPosition().toPoint());
             return true;
         }

@@ -277,6 +277,22 @@ TEST_F(GrillaSola, InsertOnTheFirstRowPushesTheOthersDown)
     EXPECT_EQ(grilla->filaActual(), 1);
 }
 
+TEST_F(GrillaSola, RightClickCommitsAPendingEditBeforeTheMenuActs)
+{
+    Fila({ "1", "1", "1" });
+    Fila({ "2", "2", "2" });
+    Tecla(Qt::Key_Up);
+    Tecla(Qt::Key_Up);
+    Teclas("7");
+    ClicDerecho();
+    EXPECT_EQ(grilla->texto(1, 1), "7");
+    EXPECT_TRUE(editor()->isHidden());
+    accion("mnuEditInsertar")->trigger();
+    menu()->close();
+    EXPECT_EQ(grilla->texto(1, 1), "");
+    EXPECT_EQ(grilla->texto(2, 1), "7");
+}
+
 TEST_F(GrillaSola, DeleteOnTheLastSegmentLeavesTheEntryRowCurrent)
 {
     Fila({ "1", "1", "1" });
