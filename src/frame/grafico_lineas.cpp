@@ -1,12 +1,15 @@
 #include "frame/grafico_lineas.h"
 
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+constexpr int kAltoMinimo = 110;
 
 // The range of an axis over the values; a single value gets room around it.
 std::pair<double, double> Rango(const QList<double>& valores)
@@ -31,17 +34,37 @@ GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips&
 {
     setObjectName(nombre);
     setGeometry(EnPixeles(lugar));
+    // Below about 106 pixels the chart gives its horizontal axis no room and cuts
+    // its numbers and title to "..."; the forms' 1575-twip graphs are 105.
+    if (height() < kAltoMinimo)
+        resize(width(), kAltoMinimo);
     setRenderHint(QPainter::Antialiasing);
     auto* grafico = new QChart;
     grafico->setTitle(titulo);
     grafico->legend()->hide();
-    grafico->setMargins(QMargins(2, 2, 2, 2));
+    // The graphs are small (about 400 by 105 pixels): small type and no margins,
+    // so that the axis numbers and titles fit instead of being cut to "...".
+    grafico->setMargins(QMargins(0, 0, 0, 0));
+    grafico->layout()->setContentsMargins(0, 0, 0, 0);
+    grafico->setBackgroundRoundness(0);
+    QFont letra = font();
+    letra.setPointSizeF(7.0);
+    grafico->setTitleFont(letra);
+    QFont pequena = font();
+    pequena.setPointSizeF(6.0);
     serie_ = new QLineSeries;
     grafico->addSeries(serie_);
     ejeX_ = new QValueAxis;
-    ejeX_->setTitleText(tituloX);
     ejeY_ = new QValueAxis;
+    ejeX_->setTitleText(tituloX);
     ejeY_->setTitleText(tituloY);
+    for (QValueAxis* eje : {ejeX_, ejeY_}) {
+        eje->setLabelsFont(pequena);
+        eje->setTitleFont(pequena);
+        eje->setLabelFormat(QStringLiteral("%g"));
+    }
+    ejeX_->setTickCount(5);
+    ejeY_->setTickCount(3);
     grafico->addAxis(ejeX_, Qt::AlignBottom);
     grafico->addAxis(ejeY_, Qt::AlignLeft);
     serie_->attachAxis(ejeX_);
@@ -52,6 +75,7 @@ GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips&
 
 void GraficoLineas::Dibujar(const QList<QPointF>& puntos)
 {
+    show();
     serie_->replace(puntos);
     QList<double> xs, ys;
     for (const QPointF& p : puntos) {
@@ -62,7 +86,9 @@ void GraficoLineas::Dibujar(const QList<QPointF>& puntos)
     const auto [y0, y1] = Rango(ys);
     ejeX_->setRange(x0, x1);
     ejeY_->setRange(y0, y1);
-    show();
+    // Round ticks read better than the ends of the data.
+    ejeX_->applyNiceNumbers();
+    ejeY_->applyNiceNumbers();
 }
 
 QList<QPointF> GraficoLineas::Puntos() const { return serie_->points(); }
