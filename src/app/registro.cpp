@@ -14,12 +14,22 @@
 #include "measurement/frmQNaturalNConstante.h"
 #include "measurement/frmQNaturalRugCompuesta.h"
 #include "measurement/frmVertederos.h"
+#include "uniform_flow/yncir.h"
+#include "uniform_flow/ynmaxef.h"
+#include "uniform_flow/ynmininf.h"
+#include "uniform_flow/ynpara.h"
+#include "uniform_flow/yntrape.h"
 
 // Every window class of the program, by the name the menus use. A menu entry
 // whose class is not listed here opens nothing.
 void RegistrarTodasLasVentanas()
 {
     RegistrarVentana("menuprin", [] { return new menuprin; });
+    RegistrarVentana("yntrape", [] { return new yntrape; });
+    RegistrarVentana("ynpara", [] { return new ynpara; });
+    RegistrarVentana("yncir", [] { return new yncir; });
+    RegistrarVentana("ynmaxef", [] { return new ynmaxef; });
+    RegistrarVentana("ynmininf", [] { return new ynmininf; });
     RegistrarVentana("frmCalculadora", [] { return new frmCalculadora; });
     RegistrarVentana("Acerca", [] { return new Acerca; });
     RegistrarVentana("crinte", [] { return new crinte; });

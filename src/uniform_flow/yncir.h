@@ -1,0 +1,12 @@
+#pragma once
+// Normal depth of a circular conduit flowing partly full.
+
+#include "frame/ventana_calculo.h"
+
+class yncir : public VentanaCalculo {
+public:
+    yncir();
+
+protected:
+    void Calcular() override;
+};

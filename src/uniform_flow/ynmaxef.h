@@ -1,0 +1,9 @@
+#pragma once
+// Trapezoidal section of maximum hydraulic efficiency, designed in closed form.
+
+#include "uniform_flow/diseno_trapecial.h"
+
+class ynmaxef : public VentanaDisenoTrapecial {
+public:
+    ynmaxef();
+};

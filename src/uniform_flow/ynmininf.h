@@ -1,0 +1,9 @@
+#pragma once
+// Trapezoidal section of minimum infiltration, designed in closed form.
+
+#include "uniform_flow/diseno_trapecial.h"
+
+class ynmininf : public VentanaDisenoTrapecial {
+public:
+    ynmininf();
+};

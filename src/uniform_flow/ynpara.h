@@ -1,0 +1,12 @@
+#pragma once
+// Normal depth of a parabolic channel given the width of its water surface.
+
+#include "frame/ventana_calculo.h"
+
+class ynpara : public VentanaCalculo {
+public:
+    ynpara();
+
+protected:
+    void Calcular() override;
+};

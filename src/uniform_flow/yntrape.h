@@ -1,0 +1,14 @@
+#pragma once
+// Normal depth of a trapezoidal channel (rectangular with Z = 0, triangular with
+// b = 0).
+
+#include "frame/ventana_calculo.h"
+
+class yntrape : public VentanaCalculo {
+public:
+    yntrape();
+
+protected:
+    void Calcular() override;
+    void Limpiar() override;
+};

@@ -1,0 +1,209 @@
+// The trapezoidal normal-depth window driven as a user drives it.
+
+#include <QColor>
+#include <QPalette>
+
+#include "conductor.h"
+#include "esperado_flujo_uniforme.h"
+
+namespace {
+
+struct DatosTrapecio {
+    const char* nombre;
+    const char *q, *b, *z, *n, *s;
+};
+
+class VentanaYntrape : public PruebaVentanas, public ::testing::WithParamInterface<DatosTrapecio> {
+protected:
+    QWidget* w = nullptr;
+    void SetUp() override
+    {
+        PruebaVentanas::SetUp();
+        w = Abrir("yntrape");
+    }
+    void Datos(const char* q, const char* b, const char* z, const char* n, const char* s)
+    {
+        Escribir(w, "q", q);
+        Escribir(w, "b", b);
+        Escribir(w, "z", z);
+        Escribir(w, "n", n);
+        Escribir(w, "s", s);
+    }
+    QColor ColorVelocidad() { return Hallar<QLineEdit>(w, "v")->palette().color(QPalette::Text); }
+    QString Aviso() { return Hallar<QLabel>(w, "mv")->text(); }
+    QString Visible()
+    {
+        for (const char* nombre : { "trape", "rectan", "trian" })
+            if (!Hallar<QWidget>(w, nombre)->isHidden())
+                return nombre;
+        return {};
+    }
+};
+
+TEST_P(VentanaYntrape, WritesEveryResultOfTheNormalDepth)
+{
+    const DatosTrapecio& d = GetParam();
+    Datos(d.q, d.b, d.z, d.n, d.s);
+    Pulsar(w, "bCalcular");
+    const SeccionEsperada x = TirantePorTrapecio(QString(d.q).toDouble(), QString(d.b).toDouble(),
+        QString(d.z).toDouble(), QString(d.n).toDouble(), QString(d.s).toDouble());
+    EXPECT_EQ(Leer(w, "y"), Cuatro(x.y));
+    EXPECT_EQ(Leer(w, "a"), Cuatro(x.a));
+    EXPECT_EQ(Leer(w, "t"), Cuatro(x.t));
+    EXPECT_EQ(Leer(w, "f"), Cuatro(x.f));
+    EXPECT_EQ(Leer(w, "tf"), x.tipo);
+    EXPECT_EQ(Leer(w, "p"), Cuatro(x.p));
+    EXPECT_EQ(Leer(w, "r"), Cuatro(x.r));
+    EXPECT_EQ(Leer(w, "v"), Cuatro(x.v));
+    EXPECT_EQ(Leer(w, "e"), Cuatro(x.e));
+    EXPECT_EQ(ColorVelocidad(), x.erosiva ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    EXPECT_EQ(Aviso(), x.erosiva ? QString("Cuidado velocidad erosiva") : QString(27, ' '));
+}
+
+INSTANTIATE_TEST_SUITE_P(Datos, VentanaYntrape,
+    ::testing::Values(DatosTrapecio { "trapecio", "1", "1", "1", "0.015", "0.001" },
+        DatosTrapecio { "rectangulo", "2", "1.5", "0", "0.014", "0.0008" },
+        DatosTrapecio { "triangulo", "0.4", "0", "1.5", "0.03", "0.002" },
+        // Steep and smooth: supercritical, fast, yet black while n ≤ 0.024.
+        DatosTrapecio { "supercritico", "1", "1", "1", "0.014", "0.05" },
+        DatosTrapecio { "erosivo", "3", "1", "1.5", "0.03", "0.01" },
+        // n = 0.024 exactly never warns.
+        DatosTrapecio { "revestido_limite", "3", "1", "1.5", "0.024", "0.01" },
+        // A negative side slope is calculated as typed: T comes out below b.
+        DatosTrapecio { "talud_negativo", "1", "4", "-0.5", "0.015", "0.001" }),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST_F(VentanaYntrape, NegativeSideSlopeWarnsWhileTypingAndNarrowsTheTopWidth)
+{
+    Datos("1", "4", "-0.5", "0.015", "0.001");
+    EXPECT_EQ(grabadora.pitidos, 1);
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, "Ingresar para Z, un valor igual o mayor que cero");
+    Pulsar(w, "bCalcular");
+    EXPECT_LT(Leer(w, "t").toDouble(), 4.0);
+    EXPECT_EQ(grabadora.mensajes.size(), 1u);
+}
+
+TEST_F(VentanaYntrape, MissingDischargeIsRefusedWithoutBeepAndKeepsResults)
+{
+    Datos("1", "1", "1", "0.015", "0.001");
+    Pulsar(w, "bCalcular");
+    const QString y = Leer(w, "y");
+    Escribir(w, "q", "");
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto,
+        "Complete adecuadamente el ingreso de datos, antes de ejecutar ");
+    EXPECT_EQ(grabadora.mensajes[0].titulo, "Quelmora");
+    EXPECT_EQ(grabadora.pitidos, 0);
+    EXPECT_EQ(Leer(w, "y"), y);
+}
+
+TEST_F(VentanaYntrape, WidthAndSlopeBothZeroBeepThenRefuse)
+{
+    Datos("1", "", "", "0.015", "0.001");
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.eventos.size(), 2u);
+    EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
+    EXPECT_EQ(grabadora.eventos[1].texto,
+        "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+    EXPECT_EQ(Leer(w, "y"), "");
+}
+
+TEST_F(VentanaYntrape, EmptySideSlopeCalculatesTheRectangle)
+{
+    Datos("2", "1", "", "0.014", "0.0008");
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(Leer(w, "t"), "1.0000");
+    EXPECT_EQ(Leer(w, "y"), Cuatro(TirantePorTrapecio(2, 1, 0, 0.014, 0.0008).y));
+}
+
+TEST_F(VentanaYntrape, DrawingFollowsTheBoxEditedLast)
+{
+    EXPECT_EQ(Visible(), "trape");
+    Escribir(w, "b", "0");
+    Escribir(w, "z", "0");
+    EXPECT_EQ(Visible(), "rectan");
+    Escribir(w, "b", "0");
+    EXPECT_EQ(Visible(), "trian");
+    Escribir(w, "z", "2");
+    Escribir(w, "b", "1");
+    EXPECT_EQ(Visible(), "trape");
+}
+
+TEST_F(VentanaYntrape, NegativeSlopeEndsWithTheImpossibleCalculationMessage)
+{
+    Datos("1", "1", "1", "0.015", "0.001");
+    Pulsar(w, "bCalcular");
+    const QString y = Leer(w, "y");
+    Escribir(w, "s", "-0.001");
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kMensajeCalculoImposible);
+    EXPECT_EQ(Leer(w, "y"), y);
+}
+
+TEST_F(VentanaYntrape, NegativeDischargeNeverWritesNan)
+{
+    Datos("-1", "1", "1", "0.015", "0.001");
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kMensajeCalculoImposible);
+    for (const char* caja : { "y", "a", "t", "f", "tf", "p", "r", "v", "e" })
+        EXPECT_EQ(Leer(w, caja), "") << caja;
+}
+
+TEST_F(VentanaYntrape, ClearingEmptiesEverythingAndPutsOneBlankInPlace)
+{
+    Datos("3", "0", "1.5", "0.03", "0.01");
+    Escribir(w, "lu", "Cusco");
+    Escribir(w, "pro", "Canal");
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(Aviso(), "Cuidado velocidad erosiva");
+    Pulsar(w, "bLimpiar");
+    for (const char* caja : { "q", "b", "z", "n", "s", "y", "p", "a", "r", "t", "v", "f", "e", "tf",
+             "pro", "tra", "re" })
+        EXPECT_EQ(Leer(w, caja), "") << caja;
+    EXPECT_EQ(Leer(w, "lu"), " ");
+    EXPECT_EQ(Aviso(), "");
+    EXPECT_EQ(Visible(), "trape");
+    EXPECT_EQ(NombreDelFoco(), "q");
+    // The colour stays red until the next calculation sets it.
+    EXPECT_EQ(ColorVelocidad(), QColor(255, 0, 0));
+    Datos("1", "1", "1", "0.015", "0.001");
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(ColorVelocidad(), QColor(0, 0, 0));
+    EXPECT_EQ(Aviso(), QString(27, ' '));
+}
+
+TEST_F(VentanaYntrape, EnterRunsDownTheBoxesToCalculate)
+{
+    Escribir(w, "q", "1");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "b");
+    Escribir(w, "b", "1");
+    Tecla(Qt::Key_Return);
+    Escribir(w, "z", "1");
+    Tecla(Qt::Key_Return);
+    Escribir(w, "n", "0.015");
+    Tecla(Qt::Key_Return);
+    Escribir(w, "s", "0.001");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "bCalcular");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(Leer(w, "y"), Cuatro(TirantePorTrapecio(1, 1, 1, 0.015, 0.001).y));
+}
+
+TEST_F(VentanaYntrape, CaptionAndPrinting)
+{
+    EXPECT_EQ(w->windowTitle(),
+        "Cálculo de tirante normal secciones: trapezoidal, rectangular, triangular");
+    Pulsar(w, "bImprimir");
+    ASSERT_EQ(grabadora.impresas.size(), 1u);
+    EXPECT_EQ(grabadora.impresas[0], w);
+    EXPECT_NE(Hallar<QWidget>(w, "bMemuPrincipal"), nullptr);
+}
+
+} // namespace
