@@ -7,6 +7,7 @@
 #include "structures/TranAlEn.h"
 #include "structures/TranAlSa.h"
 #include "structures/frmVertederoLateral.h"
+#include "uniform_flow/qtrape.h"
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
 #include "varied_flow/crtrafij.h"
@@ -44,4 +45,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("frmCompuerta", [] { return new frmCompuerta; });
     RegistrarVentana("frmVertederos", [] { return new frmVertederos; });
     RegistrarVentana("frmVertederoLateral", [] { return new frmVertederoLateral; });
+    RegistrarVentana("qtrape", [] { return new qtrape; });
 }

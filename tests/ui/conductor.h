@@ -75,6 +75,20 @@ inline void MoverRaton(QWidget* ventana, const QString& nombre, QPoint punto = {
     QApplication::sendEvent(destino, &movimiento);
 }
 
+// The caption of a label (such as the warning label "mv").
+inline QString Rotulo(QWidget* ventana, const QString& nombre)
+{
+    auto* etiqueta = Hallar<QLabel>(ventana, nombre);
+    return etiqueta ? etiqueta->text() : QString();
+}
+
+// The colour a box writes its text in.
+inline QColor ColorDeTexto(QWidget* ventana, const QString& nombre)
+{
+    auto* caja = Hallar<QLineEdit>(ventana, nombre);
+    return caja ? caja->palette().color(QPalette::Text) : QColor();
+}
+
 // The text of panel 1 of the window's status bar.
 inline QString TextoDeEstado(QWidget* ventana)
 {

@@ -1,0 +1,13 @@
+#pragma once
+// Discharge of a trapezoidal channel (rectangular with Z = 0, triangular with
+// b = 0) at a given depth.
+
+#include "frame/ventana_calculo.h"
+
+class qtrape : public VentanaCalculo {
+public:
+    qtrape();
+
+protected:
+    void Calcular() override;
+};
