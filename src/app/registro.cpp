@@ -7,6 +7,7 @@
 #include "structures/TranAlEn.h"
 #include "structures/TranAlSa.h"
 #include "structures/frmVertederoLateral.h"
+#include "uniform_flow/qpara.h"
 #include "uniform_flow/qtrape.h"
 #include "varied_flow/crdirtra.h"
 #include "varied_flow/crinte.h"
@@ -46,4 +47,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("frmVertederos", [] { return new frmVertederos; });
     RegistrarVentana("frmVertederoLateral", [] { return new frmVertederoLateral; });
     RegistrarVentana("qtrape", [] { return new qtrape; });
+    RegistrarVentana("qpara", [] { return new qpara; });
 }

@@ -1,6 +1,7 @@
 #include "uniform_flow/qtrape.h"
 
 #include "uniform_flow/core/caudal.h"
+#include "uniform_flow/fallos.h"
 
 // clang-format off
 qtrape::qtrape() : VentanaCalculo("Cálculo del caudal, sección trapezoidal, rectangular, triangular")
@@ -58,10 +59,8 @@ void qtrape::Calcular()
     if (!VerificarAnchoTalud(b, Z))
         return;
     const ResultadoCaudal r = CalcularCaudalTrapecial(y, b, Z, n, S);
-    if (r.fallo != FalloFlujoUniforme::Ninguno) {
-        AvisarCalculoImposible(this);
+    if (InformarFallo(this, r.fallo))
         return;
-    }
     EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
     Escribir("q", r.caudal, "####0.0000");
     Escribir("p", r.perimetro, "##0.0000");

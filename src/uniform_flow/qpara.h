@@ -1,0 +1,13 @@
+#pragma once
+// Discharge of a parabolic channel of given top width at a given depth.
+
+#include "frame/ventana_calculo.h"
+
+class qpara : public VentanaCalculo {
+public:
+    qpara();
+
+protected:
+    void Calcular() override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+};
