@@ -7,6 +7,7 @@
 #include "structures/TranAlEn.h"
 #include "structures/TranAlSa.h"
 #include "structures/frmVertederoLateral.h"
+#include "uniform_flow/qcir.h"
 #include "uniform_flow/qpara.h"
 #include "uniform_flow/qtrape.h"
 #include "varied_flow/crdirtra.h"
@@ -48,4 +49,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("frmVertederoLateral", [] { return new frmVertederoLateral; });
     RegistrarVentana("qtrape", [] { return new qtrape; });
     RegistrarVentana("qpara", [] { return new qpara; });
+    RegistrarVentana("qcir", [] { return new qcir; });
 }
