@@ -156,6 +156,7 @@ TEST_F(VentanaQpara, AnyZeroDatumIsRefusedWithoutBeepAndKeepsResults)
         EXPECT_EQ(grabadora.mensajes[0].texto, kIncompletos);
         EXPECT_EQ(grabadora.mensajes[0].titulo, "Quelmora");
         EXPECT_EQ(Resultados(), antes) << caja;
+        EXPECT_EQ(NombreDelFoco(), "bCalcular"); // the check moves no focus
         Escribir(w, caja, texto);
     }
     EXPECT_EQ(grabadora.pitidos, 0);

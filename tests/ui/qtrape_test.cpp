@@ -186,6 +186,7 @@ TEST_F(VentanaQtrape, ZeroDepthSlopeOrRoughnessIsRefusedWithoutBeepAndKeepsResul
         EXPECT_EQ(grabadora.mensajes[0].texto,
             "Complete adecuadamente el ingreso de datos, antes de ejecutar ");
         EXPECT_EQ(Resultados(), antes) << caja;
+        EXPECT_EQ(NombreDelFoco(), "bCalcular"); // the check moves no focus
         Escribir(w, caja, texto);
     }
     EXPECT_EQ(grabadora.pitidos, 0);
@@ -205,6 +206,7 @@ TEST_F(VentanaQtrape, WidthAndSlopeBothZeroBeepThenRefuseKeepingResults)
     EXPECT_EQ(grabadora.eventos[1].texto,
         "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
     EXPECT_EQ(Resultados(), antes);
+    EXPECT_EQ(NombreDelFoco(), "bCalcular");
 }
 
 TEST_F(VentanaQtrape, EmptyWidthOrSlopeIsAcceptedWhileTheOtherIsNot)
