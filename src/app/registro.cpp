@@ -1,6 +1,11 @@
 #include "app/Acerca.h"
 #include "app/menuprin.h"
 #include "calculator/frmcalculadora.h"
+#include "critical_flow/rhcir.h"
+#include "critical_flow/rhpara.h"
+#include "critical_flow/rhrectan.h"
+#include "critical_flow/rhtrape.h"
+#include "critical_flow/yctrape.h"
 #include "frame/ventanas.h"
 #include "varied_flow/crbak.h"
 #include "varied_flow/crbresse.h"
@@ -35,6 +40,11 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("ynmininf", [] { return new ynmininf; });
     RegistrarVentana("frmCalculadora", [] { return new frmCalculadora; });
     RegistrarVentana("Acerca", [] { return new Acerca; });
+    RegistrarVentana("yctrape", [] { return new yctrape; });
+    RegistrarVentana("rhrectan", [] { return new rhrectan; });
+    RegistrarVentana("rhtrape", [] { return new rhtrape; });
+    RegistrarVentana("rhpara", [] { return new rhpara; });
+    RegistrarVentana("rhcir", [] { return new rhcir; });
     RegistrarVentana("crinte", [] { return new crinte; });
     RegistrarVentana("crdirtra", [] { return new crdirtra; });
     RegistrarVentana("crtrafij", [] { return new crtrafij; });

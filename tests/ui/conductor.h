@@ -48,6 +48,13 @@ inline QString Leer(QWidget* ventana, const QString& nombre)
     return caja ? caja->text() : QString();
 }
 
+// The caption of a label.
+inline QString LeerEtiqueta(QWidget* ventana, const QString& nombre)
+{
+    auto* etiqueta = Hallar<QLabel>(ventana, nombre);
+    return etiqueta ? etiqueta->text() : QString();
+}
+
 inline void Pulsar(QWidget* ventana, const QString& nombre)
 {
     auto* boton = Hallar<QAbstractButton>(ventana, nombre);

@@ -1,0 +1,20 @@
+#include "critical_flow/fallos.h"
+
+#include "frame/plataforma.h"
+
+bool InformarFallo(QWidget* ventana, FalloCalculo fallo)
+{
+    switch (fallo) {
+    case FalloCalculo::Ninguno:
+        return false;
+    case FalloCalculo::NoConverge:
+        AvisoSimple(kMensajeNoConverge, ventana);
+        return true;
+    case FalloCalculo::ValoresInadecuados:
+        AvisoSimple(kMensajeValoresInadecuados, ventana);
+        return true;
+    default:
+        AvisoSimple(kMensajeCalculoImposible, ventana);
+        return true;
+    }
+}

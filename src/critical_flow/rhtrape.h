@@ -1,0 +1,24 @@
+#pragma once
+// Hydraulic jump in a trapezoidal channel: the depth ratio J from the quartic
+// of the momentum balance, the conjugate depth, its Froude number, the height,
+// loss and length of the jump, and the jump drawing.
+
+#include <QPointer>
+
+#include "frame/ventana_calculo.h"
+
+class DiagramaResalto;
+
+class rhtrape : public VentanaCalculo {
+    Q_OBJECT
+public:
+    rhtrape();
+
+protected:
+    void Calcular() override;
+    void Limpiar() override;
+
+private:
+    QPointer<DiagramaResalto> diagrama_;
+    QPointer<QLabel> lado_;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Critical depth of a trapezoidal channel (a rectangle when Z = 0, a triangle
+// when b = 0) for a given discharge, with the section's elements there.
+
+#include "frame/ventana_calculo.h"
+
+class yctrape : public VentanaCalculo {
+    Q_OBJECT
+public:
+    yctrape();
+
+protected:
+    void Calcular() override;
+};

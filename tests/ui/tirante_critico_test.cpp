@@ -1,0 +1,172 @@
+// The critical-depth windows driven as a user drives them. Expected values were
+// worked out apart from the program: the depth where Q²·T = 9.81·A³ found by
+// bisection, every element from that depth with the section's own geometry.
+
+#include <QLabel>
+
+#include "conductor.h"
+
+namespace {
+
+struct Dato {
+    const char* caja;
+    const char* texto;
+};
+
+void Llenar(QWidget* w, std::initializer_list<Dato> datos)
+{
+    for (const Dato& d : datos)
+        Escribir(w, d.caja, d.texto);
+}
+
+struct Esperado {
+    const char* caja;
+    const char* texto;
+};
+
+void Comprobar(QWidget* w, std::initializer_list<Esperado> cajas)
+{
+    for (const Esperado& e : cajas)
+        EXPECT_EQ(Leer(w, e.caja), e.texto) << "box " << e.caja;
+}
+
+const QString kIncompletos = "Complete adecuadamente el ingreso de datos, antes de ejecutar ";
+
+}  // namespace
+
+class VentanaYctrape : public PruebaVentanas {};
+
+TEST_F(VentanaYctrape, TitleAndEnterOrder)
+{
+    QWidget* w = Abrir("yctrape");
+    EXPECT_EQ(w->windowTitle(),
+              "Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular");
+    EXPECT_EQ(NombreDelFoco(), "q");
+    EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del caudal Q");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "b");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "z");
+    EXPECT_EQ(TextoDeEstado(w),
+              "Ingresar el valor del talud, para taludes diferentes ingresar su promedio");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "bCalcular");
+}
+
+struct CasoYctrape {
+    Dato q, b, z;
+    Esperado y, p, a, r, t, v, f, e;
+};
+
+class VentanaYctrapeCasos : public PruebaVentanas,
+                            public ::testing::WithParamInterface<CasoYctrape> {};
+
+TEST_P(VentanaYctrapeCasos, WritesTheCriticalDepthAndItsElements)
+{
+    const auto& c = GetParam();
+    QWidget* w = Abrir("yctrape");
+    Llenar(w, {c.q, c.b, c.z});
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcular");
+    EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
+    Comprobar(w, {c.y, c.p, c.a, c.r, c.t, c.v, c.f, c.e});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Secciones, VentanaYctrapeCasos,
+    ::testing::Values(
+        CasoYctrape{{"q", "2"}, {"b", "1"}, {"z", "1"}, {"y", "0.6023"}, {"p", "2.7036"},
+                    {"a", "0.9651"}, {"r", "0.3570"}, {"t", "2.2046"}, {"v", "2.0723"},
+                    {"f", "1.0000"}, {"e", "0.8212"}},
+        CasoYctrape{{"q", "5"}, {"b", "2"}, {"z", "0"}, {"y", "0.8605"}, {"p", "3.7209"},
+                    {"a", "1.7209"}, {"r", "0.4625"}, {"t", "2.0000"}, {"v", "2.9054"},
+                    {"f", "1.0000"}, {"e", "1.2907"}},
+        CasoYctrape{{"q", "2.5"}, {"b", "0"}, {"z", "0.75"}, {"y", "1.1777"}, {"p", "2.9442"},
+                    {"a", "1.0402"}, {"r", "0.3533"}, {"t", "1.7665"}, {"v", "2.4034"},
+                    {"f", "1.0000"}, {"e", "1.4721"}},
+        // A litre a second: the critical depth 0.0047 m, not 0.0390 m with F 0.
+        CasoYctrape{{"q", "0.001"}, {"b", "1"}, {"z", ""}, {"y", "0.0047"}, {"p", "1.0093"},
+                    {"a", "0.0047"}, {"r", "0.0046"}, {"t", "1.0000"}, {"v", "0.2141"},
+                    {"f", "1.0000"}, {"e", "0.0070"}},
+        // A negative discharge: the depth of its absolute value, v and F negative.
+        CasoYctrape{{"q", "-2"}, {"b", "1"}, {"z", "1"}, {"y", "0.6023"}, {"p", "2.7036"},
+                    {"a", "0.9651"}, {"r", "0.3570"}, {"t", "2.2046"}, {"v", "-2.0723"},
+                    {"f", "-1.0000"}, {"e", "0.8212"}}));
+
+TEST_F(VentanaYctrape, EmptyDischargeIsRefusedWithoutABeep)
+{
+    QWidget* w = Abrir("yctrape");
+    Llenar(w, {{"b", "1"}, {"z", "1"}});
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kIncompletos);
+    EXPECT_EQ(grabadora.mensajes[0].titulo, "Quelmora");
+    EXPECT_EQ(grabadora.pitidos, 0);
+    EXPECT_EQ(Leer(w, "y"), "");
+}
+
+TEST_F(VentanaYctrape, WidthAndSlopeBothZeroBeepFirst)
+{
+    QWidget* w = Abrir("yctrape");
+    Llenar(w, {{"q", "2"}});
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.eventos.size(), 2u);
+    EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
+    EXPECT_EQ(grabadora.eventos[1].texto,
+              "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+}
+
+TEST_F(VentanaYctrape, ResultsStayAfterARefusal)
+{
+    QWidget* w = Abrir("yctrape");
+    Llenar(w, {{"q", "2"}, {"b", "1"}, {"z", "1"}});
+    Pulsar(w, "bCalcular");
+    Escribir(w, "q", "0");
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kIncompletos);
+    EXPECT_EQ(Leer(w, "y"), "0.6023");
+    EXPECT_EQ(Leer(w, "e"), "0.8212");
+}
+
+TEST_F(VentanaYctrape, HugeDischargeStopsWithTheNonConvergenceMessage)
+{
+    QWidget* w = Abrir("yctrape");
+    Llenar(w, {{"q", "1e7"}, {"b", "1"}, {"z", "0"}});
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(),
+              "El cálculo no converge con los datos ingresados, revise los datos");
+    EXPECT_EQ(Leer(w, "y"), "");
+}
+
+TEST_F(VentanaYctrape, NegativeValuesWarnWithTheirOwnMessages)
+{
+    QWidget* w = Abrir("yctrape");
+    Escribir(w, "q", "-1");
+    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para Q, un valor mayor que cero");
+    Escribir(w, "b", "-1");
+    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para b, un valor igual o mayor que cero");
+    Escribir(w, "z", "-1");
+    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para Z, un valor igual o mayor que cero");
+    EXPECT_EQ(grabadora.pitidos, 3);
+}
+
+TEST_F(VentanaYctrape, DrawingFollowsTheBoxEditedLastAndLimpiarShowsTheTrapezoid)
+{
+    QWidget* w = Abrir("yctrape");
+    Escribir(w, "b", "0");
+    EXPECT_TRUE(Hallar(w, "trian")->isVisible());
+    EXPECT_FALSE(Hallar(w, "trape")->isVisible());
+    Escribir(w, "z", "0");
+    EXPECT_TRUE(Hallar(w, "rectan")->isVisible());
+    EXPECT_FALSE(Hallar(w, "trian")->isVisible());
+    Llenar(w, {{"q", "2"}, {"b", "1"}, {"z", "1"}, {"lu", "Cusco"}, {"re", "concreto"}});
+    Pulsar(w, "bCalcular");
+    Pulsar(w, "bLimpiar");
+    EXPECT_TRUE(Hallar(w, "trape")->isVisible());
+    EXPECT_FALSE(Hallar(w, "rectan")->isVisible());
+    EXPECT_FALSE(Hallar(w, "trian")->isVisible());
+    for (const char* caja : {"q", "b", "z", "y", "p", "a", "r", "t", "v", "f", "e", "lu", "pro",
+                             "tra", "re"})
+        EXPECT_EQ(Leer(w, caja), "") << caja;
+    EXPECT_EQ(NombreDelFoco(), "q");
+}
