@@ -11,7 +11,9 @@ bool InformarFallo(QWidget* ventana, FalloCalculo fallo)
         AvisoSimple(kMensajeNoConverge, ventana);
         return true;
     case FalloCalculo::ValoresInadecuados:
-        AvisoSimple(kMensajeValoresInadecuados, ventana);
+        AvisoSimple(QStringLiteral("Valores de entrada inadecuados. ")
+                        + QStringLiteral("Ingrese nuevos datos"),
+                    ventana);
         return true;
     default:
         AvisoSimple(kMensajeCalculoImposible, ventana);
