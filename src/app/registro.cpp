@@ -5,6 +5,8 @@
 #include "critical_flow/rhpara.h"
 #include "critical_flow/rhrectan.h"
 #include "critical_flow/rhtrape.h"
+#include "critical_flow/yccir.h"
+#include "critical_flow/ycpara.h"
 #include "critical_flow/yctrape.h"
 #include "frame/ventanas.h"
 #include "varied_flow/crbak.h"
@@ -41,6 +43,8 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("frmCalculadora", [] { return new frmCalculadora; });
     RegistrarVentana("Acerca", [] { return new Acerca; });
     RegistrarVentana("yctrape", [] { return new yctrape; });
+    RegistrarVentana("ycpara", [] { return new ycpara; });
+    RegistrarVentana("yccir", [] { return new yccir; });
     RegistrarVentana("rhrectan", [] { return new rhrectan; });
     RegistrarVentana("rhtrape", [] { return new rhtrape; });
     RegistrarVentana("rhpara", [] { return new rhpara; });

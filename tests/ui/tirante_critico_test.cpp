@@ -170,3 +170,126 @@ TEST_F(VentanaYctrape, DrawingFollowsTheBoxEditedLastAndLimpiarShowsTheTrapezoid
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(NombreDelFoco(), "q");
 }
+
+class VentanaYcpara : public PruebaVentanas {};
+
+struct CasoYcpara {
+    Dato q, t;
+    Esperado y, p, a, r, k, v, f, e;
+};
+
+class VentanaYcparaCasos : public PruebaVentanas,
+                           public ::testing::WithParamInterface<CasoYcpara> {};
+
+TEST_P(VentanaYcparaCasos, WritesTheCriticalDepthAndItsElements)
+{
+    const auto& c = GetParam();
+    QWidget* w = Abrir("ycpara");
+    Llenar(w, {c.q, c.t});
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcular");
+    EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
+    Comprobar(w, {c.y, c.p, c.a, c.r, c.k, c.v, c.f, c.e});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Secciones, VentanaYcparaCasos,
+    ::testing::Values(
+        // Wide for its discharge: y/T below 0.25, the approximate perimeter.
+        CasoYcpara{{"q", "0.5"}, {"t", "3"}, {"y", "0.2122"}, {"p", "3.0400"}, {"a", "0.4244"},
+                   {"r", "0.1396"}, {"k", "5.3013"}, {"v", "1.1781"}, {"f", "1.0000"},
+                   {"e", "0.2829"}},
+        // Narrow: y/T above 0.25, the arc length.
+        CasoYcpara{{"q", "2"}, {"t", "1"}, {"y", "1.1123"}, {"p", "2.5271"}, {"a", "0.7415"},
+                   {"r", "0.2934"}, {"k", "0.1124"}, {"v", "2.6971"}, {"f", "1.0000"},
+                   {"e", "1.4831"}},
+        CasoYcpara{{"q", "-0.5"}, {"t", "3"}, {"y", "0.2122"}, {"p", "3.0400"}, {"a", "0.4244"},
+                   {"r", "0.1396"}, {"k", "5.3013"}, {"v", "-1.1781"}, {"f", "-1.0000"},
+                   {"e", "0.2829"}}));
+
+TEST_F(VentanaYcpara, TitleEnterOrderAndRefusal)
+{
+    QWidget* w = Abrir("ycpara");
+    EXPECT_EQ(w->windowTitle(), "Cálculo del Tirante Crítico, sección Parabólica");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "t");
+    EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del espejo de agua T");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "bCalcular");
+    Escribir(w, "t", "-2");
+    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para el espejo de agua, un valor mayor que cero");
+    Llenar(w, {{"q", "2"}, {"t", ""}});
+    grabadora.mensajes.clear();
+    const int pitidos = grabadora.pitidos;
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kIncompletos);
+    EXPECT_EQ(grabadora.pitidos, pitidos);
+    EXPECT_EQ(Leer(w, "y"), "");
+}
+
+TEST_F(VentanaYcpara, LimpiarEmptiesEveryBox)
+{
+    QWidget* w = Abrir("ycpara");
+    Llenar(w, {{"q", "2"}, {"t", "1"}, {"tra", "Km 3"}});
+    Pulsar(w, "bCalcular");
+    Pulsar(w, "bLimpiar");
+    for (const char* caja : {"q", "t", "y", "p", "a", "r", "k", "v", "f", "e", "lu", "pro",
+                             "tra", "re"})
+        EXPECT_EQ(Leer(w, caja), "") << caja;
+    EXPECT_EQ(NombreDelFoco(), "q");
+}
+
+class VentanaYccir : public PruebaVentanas {};
+
+TEST_F(VentanaYccir, OrdinaryCaseSettlesBelowTheDiameter)
+{
+    QWidget* w = Abrir("yccir");
+    EXPECT_EQ(w->windowTitle(), "Cálculo del Tirante Crítico, sección Circular");
+    Llenar(w, {{"q", "1"}, {"d", "1"}});
+    Pulsar(w, "bCalcular");
+    EXPECT_TRUE(grabadora.mensajes.empty());
+    Comprobar(w, {{"y", "0.5730"}, {"p", "1.7174"}, {"a", "0.4655"}, {"r", "0.2710"},
+                  {"t", "0.9893"}, {"v", "2.1484"}, {"f", "1.0000"}, {"e", "0.8083"}});
+}
+
+TEST_F(VentanaYccir, FirstStepAboveTheDiameterKeepsTheResultsAndFocusesD)
+{
+    QWidget* w = Abrir("yccir");
+    Llenar(w, {{"q", "1"}, {"d", "1"}});
+    Pulsar(w, "bCalcular");
+    Escribir(w, "q", "2");
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), "El tirante es mayor que el diámetro. Incremente el diámetro");
+    EXPECT_EQ(grabadora.pitidos, 0);
+    EXPECT_EQ(NombreDelFoco(), "d");
+    EXPECT_EQ(Leer(w, "y"), "0.5730");
+}
+
+TEST_F(VentanaYccir, TinyDischargeIsANumericFailureNotANan)
+{
+    QWidget* w = Abrir("yccir");
+    Llenar(w, {{"q", "0.000001"}, {"d", "1"}});
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(),
+              "Los datos ingresados no permiten realizar el cálculo, revise los datos");
+    EXPECT_EQ(Leer(w, "y"), "");
+}
+
+TEST_F(VentanaYccir, NegativeDiameterWarnsAndKeepsTheFocus)
+{
+    QWidget* w = Abrir("yccir");
+    Escribir(w, "d", "-1");
+    EXPECT_EQ(grabadora.pitidos, 1);
+    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para el diámetro, un valor mayor que cero");
+    EXPECT_EQ(NombreDelFoco(), "d");
+    EXPECT_EQ(Leer(w, "d"), "-1");
+}
+
+TEST_F(VentanaYccir, EmptyDiameterIsRefused)
+{
+    QWidget* w = Abrir("yccir");
+    Llenar(w, {{"q", "1"}});
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kIncompletos);
+    EXPECT_EQ(grabadora.pitidos, 0);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Critical depth of a circular conduit for a given discharge, with the
+// section's elements there.
+
+#include "frame/ventana_calculo.h"
+
+class yccir : public VentanaCalculo {
+    Q_OBJECT
+public:
+    yccir();
+
+protected:
+    void Calcular() override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Critical depth of a parabolic channel of given top width, in closed form,
+// with the section's elements there.
+
+#include "frame/ventana_calculo.h"
+
+class ycpara : public VentanaCalculo {
+    Q_OBJECT
+public:
+    ycpara();
+
+protected:
+    void Calcular() override;
+};
