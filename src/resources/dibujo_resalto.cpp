@@ -38,14 +38,15 @@ void Texto(QPainter& p, QPointF base, const QString& texto, bool cursiva = true)
 }
 
 // The jump in long section, left half. Bed at 92; shallow surface at 74 up to
-// x = 60, the roller to x = 100, deep surface at 34 beyond.
+// x = 52, the roller to x = 90, deep surface at 34 beyond. The marks y1 and y2
+// stand left of where the depth labels begin (x = 56 and x = 120 at the least).
 void Perfil(QPainter& p)
 {
     const double lecho = 92;
     QPainterPath agua;
     agua.moveTo(4, 74);
-    agua.lineTo(60, 74);
-    agua.cubicTo(78, 74, 84, 36, 100, 34);
+    agua.lineTo(52, 74);
+    agua.cubicTo(70, 74, 76, 36, 90, 34);
     agua.lineTo(176, 34);
     agua.lineTo(176, lecho);
     agua.lineTo(4, lecho);
@@ -56,28 +57,28 @@ void Perfil(QPainter& p)
 
     // The roller: a swirl of lighter water over the rising surface.
     p.setBrush(kRodillo);
-    p.drawEllipse(QRectF(66, 38, 32, 24));
+    p.drawEllipse(QRectF(58, 38, 30, 24));
     p.setPen(QPen(kAgua.darker(130), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(72, 43, 20, 14), 30 * 16, 300 * 16);
+    p.drawArc(QRectF(63, 43, 20, 14), 30 * 16, 300 * 16);
 
     // Flow direction.
     p.setPen(QPen(Qt::white, 1.5));
-    Flecha(p, {12, 84}, {34, 84});
+    Flecha(p, {8, 85}, {28, 85});
 
     p.setPen(QPen(kFondo, 3));
     p.drawLine(QPointF(2, lecho + 1.5), QPointF(178, lecho + 1.5));
 
     p.setPen(QPen(kCota, 1));
     Flecha(p, {40, 74}, {40, lecho});
-    Texto(p, {44, 77}, "y1");
-    Flecha(p, {104, 34}, {104, lecho});
-    Texto(p, {107, 61}, "y2");
+    Texto(p, {23, 71}, "y1");
+    Flecha(p, {94, 34}, {94, lecho});
+    Texto(p, {98, 58}, "y2");
     // L from the toe of the jump to its end, under the bed.
-    p.drawLine(QPointF(60, lecho + 3), QPointF(60, lecho + 14));
-    p.drawLine(QPointF(104, lecho + 3), QPointF(104, lecho + 14));
-    Flecha(p, {60, lecho + 9}, {104, lecho + 9});
-    Texto(p, {44, 112}, "L");
+    p.drawLine(QPointF(52, lecho + 3), QPointF(52, lecho + 14));
+    p.drawLine(QPointF(94, lecho + 3), QPointF(94, lecho + 14));
+    Flecha(p, {52, lecho + 9}, {94, lecho + 9});
+    Texto(p, {38, 112}, "L");
 }
 
 void Seccion(QPainter& p, SeccionResalto seccion)

@@ -3,8 +3,8 @@
 // long section over a horizontal bed (shallow flow rising through the roller to
 // deep flow) with the marks y1, y2 and L; on the right the window's
 // cross-section with its dimension marks. The labels that carry the numbers
-// lie over it beside the marks: y1 about (56..97, 64..81), y2 about
-// (120..169, 48..65), L centred under the bed about (48..105, 96..113).
+// lie over it right of the marks: y1 from about x = 56, y = 64..89; y2 from
+// about x = 120, y = 48..73; L centred under the bed about (48..105, 96..113).
 
 #include <QPixmap>
 
