@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAQUETES=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6-dev
-          libgl-dev libgtest-dev googletest locales xvfb xauth fonts-dejavu-core)
+          libgl-dev libgtest-dev googletest locales xvfb xauth fonts-dejavu-core
+          fonts-liberation)
 faltan=()
 for p in "${PAQUETES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
