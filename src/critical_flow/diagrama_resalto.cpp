@@ -1,15 +1,16 @@
 #include "critical_flow/diagrama_resalto.h"
 
-DiagramaResalto::DiagramaResalto(QWidget* padre, SeccionResalto seccion, int izquierda,
-                                 int arriba, const QColor& fondo, const EtiquetaDiagrama& menor,
-                                 const EtiquetaDiagrama& mayor, const EtiquetaDiagrama& longitud)
-    : QLabel(padre), fondo_(fondo)
+DiagramaResalto::DiagramaResalto(QWidget* padre, SeccionResalto seccion, int izquierda, int arriba,
+    const QColor& fondo, const EtiquetaDiagrama& menor, const EtiquetaDiagrama& mayor,
+    const EtiquetaDiagrama& longitud)
+    : QLabel(padre)
+    , fondo_(fondo)
 {
     setObjectName("Picture1");
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(2);
     setPixmap(DibujoResalto(seccion));
-    setGeometry(EnPixeles({izquierda, arriba, 5460, 1860}));
+    setGeometry(EnPixeles({ izquierda, arriba, 5460, 1860 }));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     menor_ = NuevaEtiqueta(menor, Qt::AlignLeft | Qt::AlignVCenter);
     mayor_ = NuevaEtiqueta(mayor, Qt::AlignLeft | Qt::AlignVCenter);

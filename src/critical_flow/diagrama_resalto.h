@@ -19,8 +19,8 @@ struct EtiquetaDiagrama {
 };
 
 // The two background colours of the labels.
-inline const QColor kCianResalto(0, 255, 255);         // &H00FFFF00&
-inline const QColor kCianClaroResalto(128, 255, 255);  // &H00FFFF80&
+inline const QColor kCianResalto(0, 255, 255); // &H00FFFF00&
+inline const QColor kCianClaroResalto(128, 255, 255); // &H00FFFF80&
 
 class DiagramaResalto : public QLabel {
     Q_OBJECT
@@ -28,8 +28,8 @@ public:
     // The picture box Picture1 at (izquierda, arriba) twips, 5460 x 1860.
     // longitud.nombre empty: the window shows no length.
     DiagramaResalto(QWidget* padre, SeccionResalto seccion, int izquierda, int arriba,
-                    const QColor& fondo, const EtiquetaDiagrama& menor,
-                    const EtiquetaDiagrama& mayor, const EtiquetaDiagrama& longitud = {});
+        const QColor& fondo, const EtiquetaDiagrama& menor, const EtiquetaDiagrama& mayor,
+        const EtiquetaDiagrama& longitud = {});
 
     // After a calculation: the length label made opaque with its text (or,
     // with no length, transparent and empty), then the side label and the two

@@ -12,8 +12,8 @@ bool InformarFallo(QWidget* ventana, FalloCalculo fallo)
         return true;
     case FalloCalculo::ValoresInadecuados:
         AvisoSimple(QStringLiteral("Valores de entrada inadecuados. ")
-                        + QStringLiteral("Ingrese nuevos datos"),
-                    ventana);
+                + QStringLiteral("Ingrese nuevos datos"),
+            ventana);
         return true;
     default:
         AvisoSimple(kMensajeCalculoImposible, ventana);

@@ -55,7 +55,7 @@ rhcir::rhcir() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección Circ
 void rhcir::Calcular()
 {
     const double Q = Numero("q"), y1 = Numero("y1"), d = Numero("d");
-    if (!VerificarDatosCompletos({Q, y1, d}, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, y1, d }, kMensajeDatosIncompletos))
         return;
     const ResultadoResalto r = CalcularResaltoCircular(Q, y1, d);
     if (r.fallo == FalloCalculo::TiranteNoAdecuado) {
@@ -67,7 +67,7 @@ void rhcir::Calcular()
     if (r.fallo == FalloCalculo::ConjugadoMayorDiametro) {
         AvisoSimple(QStringLiteral("El tirante conjugado es mayor que el diámetro, incremente el "
                                    "diámetro o aumente el tirante menor y ejecute de nuevo"),
-                    this);
+            this);
         return;
     }
     if (InformarFallo(this, r.fallo))

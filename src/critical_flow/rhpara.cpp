@@ -5,8 +5,8 @@
 #include "critical_flow/fallos.h"
 
 // This window's wording of the completeness check has no trailing blank.
-static const QString kMensajeDatosIncompletosRhpara =
-    QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar");
+static const QString kMensajeDatosIncompletosRhpara
+    = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar");
 
 // clang-format off
 rhpara::rhpara() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección Parabólica")
@@ -60,7 +60,7 @@ rhpara::rhpara() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección Pa
 void rhpara::Calcular()
 {
     const double Q = Numero("q"), y = Numero("y"), T = Numero("t");
-    if (!VerificarDatosCompletos({Q, y, T}, kMensajeDatosIncompletosRhpara))
+    if (!VerificarDatosCompletos({ Q, y, T }, kMensajeDatosIncompletosRhpara))
         return;
     const ResultadoResalto r = CalcularResaltoParabolico(Q, y, T);
     if (InformarFallo(this, r.fallo))

@@ -50,7 +50,7 @@ rhrectan::rhrectan() : VentanaCalculo("Cálculo del Resalto Hidráulico Sección
 void rhrectan::Calcular()
 {
     const double Q = Numero("q"), b = Numero("b"), y = Numero("y");
-    if (!VerificarDatosCompletos({Q, b, y}, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, b, y }, kMensajeDatosIncompletos))
         return;
     const ResultadoResalto r = CalcularResaltoRectangular(Q, b, y);
     if (InformarFallo(this, r.fallo))

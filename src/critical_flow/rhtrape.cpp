@@ -63,7 +63,7 @@ rhtrape::rhtrape() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección 
 void rhtrape::Calcular()
 {
     const double Q = Numero("q"), b = Numero("b"), Z = Numero("z"), y = Numero("y");
-    if (!VerificarDatosCompletos({Q, b, Z, y}, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, b, Z, y }, kMensajeDatosIncompletos))
         return;
     const ResultadoResalto r = CalcularResaltoTrapecial(Q, b, Z, y);
     if (InformarFallo(this, r.fallo))
@@ -80,9 +80,9 @@ void rhtrape::Calcular()
         // Beyond a side slope of about 2.2 the coefficient table gives nothing
         // usable: no length rather than a negative one.
         EscribirTexto("txtL", QString());
-        AvisoSimple(QStringLiteral(
-                        "No se dispone del coeficiente de longitud del resalto para este talud"),
-                    this);
+        AvisoSimple(
+            QStringLiteral("No se dispone del coeficiente de longitud del resalto para este talud"),
+            this);
     }
 }
 

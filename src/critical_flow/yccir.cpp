@@ -52,13 +52,13 @@ yccir::yccir() : VentanaCalculo("Cálculo del Tirante Crítico, sección Circula
 void yccir::Calcular()
 {
     const double Q = Numero("q"), d = Numero("d");
-    if (!VerificarDatosCompletos({Q, d}, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, d }, kMensajeDatosIncompletos))
         return;
     const ResultadoTiranteCritico r = CalcularTiranteCriticoCircular(Q, d);
     if (r.fallo == FalloCalculo::TiranteMayorDiametro) {
         AvisoSimple(QStringLiteral("El tirante es mayor que el diámetro. ")
-                        + QStringLiteral("Incremente el diámetro"),
-                    this);
+                + QStringLiteral("Incremente el diámetro"),
+            this);
         DarFoco(Campo("d"));
         return;
     }

@@ -45,7 +45,7 @@ ycpara::ycpara() : VentanaCalculo("Cálculo del Tirante Crítico, sección Parab
 void ycpara::Calcular()
 {
     const double Q = Numero("q"), T = Numero("t");
-    if (!VerificarDatosCompletos({Q, T}, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, T }, kMensajeDatosIncompletos))
         return;
     const ResultadoTiranteCritico r = CalcularTiranteCriticoParabolico(Q, T);
     if (InformarFallo(this, r.fallo))

@@ -48,7 +48,7 @@ yctrape::yctrape()
 void yctrape::Calcular()
 {
     const double Q = Numero("q"), b = Numero("b"), Z = Numero("z");
-    if (!VerificarDatosCompletos({Q}, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q }, kMensajeDatosIncompletos))
         return;
     if (!VerificarAnchoTalud(b, Z))
         return;

@@ -25,8 +25,8 @@ double TiranteCriticoParabolico(double caudal, double espejo)
     return 1.5 * std::pow(q * q / 9.81, 1.0 / 3.0);
 }
 
-EvaluacionCriticaTrapecial EvaluarFuncionCritica(double b, double z, double constante,
-                                                 double tirante)
+EvaluacionCriticaTrapecial EvaluarFuncionCritica(
+    double b, double z, double constante, double tirante)
 {
     EvaluacionCriticaTrapecial e;
     e.elementos = PropiedadesSeccionTrapezoidal(b, z, tirante);

@@ -23,8 +23,8 @@ struct EvaluacionCriticaTrapecial {
     ElementosSeccion elementos;
     double residuo = 0.0;
 };
-EvaluacionCriticaTrapecial EvaluarFuncionCritica(double b, double z, double constante,
-                                                 double tirante);
+EvaluacionCriticaTrapecial EvaluarFuncionCritica(
+    double b, double z, double constante, double tirante);
 
 // The circle at a trial depth: its elements and the discharge-form residual.
 // Outside 0 < y ≤ d the elements, and so the residual, are not finite.

@@ -21,7 +21,7 @@ inline constexpr double kToleranciaNewtonAnalitico = 0.0001;
 struct PasoNewton {
     bool valido = false;
     double x = 0.0;
-    double delta = 0.0;  // f/f′
+    double delta = 0.0; // f/f′
 };
 
 inline PasoNewton PasoNewtonAnalitico(double x, double f, double fPrima)
@@ -32,7 +32,7 @@ inline PasoNewton PasoNewtonAnalitico(double x, double f, double fPrima)
     const double nuevo = x - delta;
     if (!std::isfinite(delta) || !std::isfinite(nuevo))
         return {};
-    return {true, nuevo, delta};
+    return { true, nuevo, delta };
 }
 
 // The usual rule: another pass while |f| ≥ 0.0001 (equality goes on).
@@ -47,8 +47,8 @@ inline bool SeguirNewtonAnalitico(double f) { return std::fabs(f) >= kTolerancia
 //   detener(x)  -> true to leave at once with the new value x (Detenido), before
 //                  it is evaluated, for a caller that refuses it with a message.
 template <class Evaluar, class Derivada, class Seguir, class Detener>
-ResultadoNewton NewtonAnalitico(double x0, Evaluar&& evaluar, Derivada&& derivada, Seguir&& seguir,
-                                Detener&& detener)
+ResultadoNewton NewtonAnalitico(
+    double x0, Evaluar&& evaluar, Derivada&& derivada, Seguir&& seguir, Detener&& detener)
 {
     ResultadoNewton r;
     r.x = x0;
@@ -101,8 +101,8 @@ ResultadoNewton NewtonAnalitico(double x0, Evaluar&& evaluar, Derivada&& derivad
 // longer holds, x is the result (no step at all if x0 already meets the rule);
 // otherwise step and repeat.
 template <class Evaluar, class Derivada, class Seguir>
-ResultadoNewton NewtonAnaliticoProbandoAntes(double x0, Evaluar&& evaluar, Derivada&& derivada,
-                                             Seguir&& seguir)
+ResultadoNewton NewtonAnaliticoProbandoAntes(
+    double x0, Evaluar&& evaluar, Derivada&& derivada, Seguir&& seguir)
 {
     ResultadoNewton r;
     r.x = x0;

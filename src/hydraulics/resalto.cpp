@@ -44,8 +44,8 @@ double InterpolarCoeficienteLongitud(double talud)
 {
     // Lagrange's form through the six measured points, weight by weight, as the
     // coefficient has always been worked out.
-    static constexpr double kTalud[6] = {0.0, 0.5, 0.75, 1.0, 1.25, 1.5};
-    static constexpr double kCoeficiente[6] = {5.0, 7.9, 9.2, 10.6, 12.6, 15.0};
+    static constexpr double kTalud[6] = { 0.0, 0.5, 0.75, 1.0, 1.25, 1.5 };
+    static constexpr double kCoeficiente[6] = { 5.0, 7.9, 9.2, 10.6, 12.6, 15.0 };
     double suma = 0.0;
     for (int i = 0; i < 6; ++i) {
         double numerador = 1.0;

@@ -17,8 +17,8 @@ LadoResalto LadoTiranteResalto(double froude);
 // is supercritical, beside y2 otherwise.
 struct TirantesDiagrama {
     LadoResalto lado = LadoResalto::Subcritico;
-    double menor = 0.0;  // beside the mark y1
-    double mayor = 0.0;  // beside the mark y2
+    double menor = 0.0; // beside the mark y1
+    double mayor = 0.0; // beside the mark y2
 };
 TirantesDiagrama ClasificarTiranteResalto(double froude, double tiranteDado, double conjugado);
 

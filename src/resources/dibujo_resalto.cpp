@@ -20,7 +20,7 @@ void Flecha(QPainter& p, QPointF desde, QPointF hasta)
         return;
     const QPointF u = d / largo;
     const QPointF n(-u.y(), u.x());
-    for (QPointF punta : {hasta, desde}) {
+    for (QPointF punta : { hasta, desde }) {
         const QPointF s = punta == hasta ? u : -u;
         QPolygonF cabeza;
         cabeza << punta << punta - 4 * s + 2 * n << punta - 4 * s - 2 * n;
@@ -64,21 +64,21 @@ void Perfil(QPainter& p)
 
     // Flow direction.
     p.setPen(QPen(Qt::white, 1.5));
-    Flecha(p, {8, 85}, {28, 85});
+    Flecha(p, { 8, 85 }, { 28, 85 });
 
     p.setPen(QPen(kFondo, 3));
     p.drawLine(QPointF(2, lecho + 1.5), QPointF(178, lecho + 1.5));
 
     p.setPen(QPen(kCota, 1));
-    Flecha(p, {40, 74}, {40, lecho});
-    Texto(p, {23, 71}, "y1");
-    Flecha(p, {94, 34}, {94, lecho});
-    Texto(p, {98, 58}, "y2");
+    Flecha(p, { 40, 74 }, { 40, lecho });
+    Texto(p, { 23, 71 }, "y1");
+    Flecha(p, { 94, 34 }, { 94, lecho });
+    Texto(p, { 98, 58 }, "y2");
     // L from the toe of the jump to its end, under the bed.
     p.drawLine(QPointF(52, lecho + 3), QPointF(52, lecho + 14));
     p.drawLine(QPointF(94, lecho + 3), QPointF(94, lecho + 14));
-    Flecha(p, {52, lecho + 9}, {94, lecho + 9});
-    Texto(p, {38, 112}, "L");
+    Flecha(p, { 52, lecho + 9 }, { 94, lecho + 9 });
+    Texto(p, { 38, 112 }, "L");
 }
 
 void Seccion(QPainter& p, SeccionResalto seccion)
@@ -107,18 +107,18 @@ void Seccion(QPainter& p, SeccionResalto seccion)
               << QPointF(fondoDer, base) << QPointF(fondoDer + talud * (base - borde1), borde1);
         p.drawPolyline(canal);
         p.setPen(cota);
-        Flecha(p, {fondoIzq, base + 10}, {fondoDer, base + 10});
-        Texto(p, {(fondoIzq + fondoDer) / 2 - 3, base + 24}, "b");
+        Flecha(p, { fondoIzq, base + 10 }, { fondoDer, base + 10 });
+        Texto(p, { (fondoIzq + fondoDer) / 2 - 3, base + 24 }, "b");
         const double xy = (fondoIzq + fondoDer) / 2 + 14;
-        Flecha(p, {xy, superficie}, {xy, base});
-        Texto(p, {xy + 4, (superficie + base) / 2 + 4}, "y");
+        Flecha(p, { xy, superficie }, { xy, base });
+        Texto(p, { xy + 4, (superficie + base) / 2 + 4 }, "y");
         if (trapecio) {
             // The slope triangle 1 : Z on the right side.
             const double x0 = fondoDer + talud * (base - 30), y0 = 30;
             p.drawLine(QPointF(x0, y0), QPointF(x0 + 20 * talud, y0));
             p.drawLine(QPointF(x0 + 20 * talud, y0), QPointF(x0 + 20 * talud, y0 - 20));
-            Texto(p, {x0 + 20 * talud + 3, y0 - 6}, "1", false);
-            Texto(p, {x0 + 10 * talud - 3, y0 + 12}, "Z");
+            Texto(p, { x0 + 20 * talud + 3, y0 - 6 }, "1", false);
+            Texto(p, { x0 + 10 * talud - 3, y0 + 12 }, "Z");
         }
         break;
     }
@@ -144,16 +144,16 @@ void Seccion(QPainter& p, SeccionResalto seccion)
         p.setBrush(Qt::NoBrush);
         p.drawPath(canal);
         p.setPen(cota);
-        Flecha(p, {eje - medio, superficie - 10}, {eje + medio, superficie - 10});
-        Texto(p, {eje - 4, superficie - 14}, "T");
-        Flecha(p, {eje, superficie}, {eje, base});
-        Texto(p, {eje + 4, (superficie + base) / 2 + 4}, "y");
+        Flecha(p, { eje - medio, superficie - 10 }, { eje + medio, superficie - 10 });
+        Texto(p, { eje - 4, superficie - 14 }, "T");
+        Flecha(p, { eje, superficie }, { eje, base });
+        Texto(p, { eje + 4, (superficie + base) / 2 + 4 }, "y");
         break;
     }
     case SeccionResalto::Circular: {
         const QPointF centro(262, 60);
         const double radio = 44;
-        const double superficie = 72;  // a little below the centre
+        const double superficie = 72; // a little below the centre
         QPainterPath circulo;
         circulo.addEllipse(centro, radio, radio);
         QPainterPath debajo;
@@ -168,17 +168,17 @@ void Seccion(QPainter& p, SeccionResalto seccion)
         const double xd = centro.x() + radio + 12;
         p.drawLine(QPointF(centro.x(), centro.y() - radio), QPointF(xd + 4, centro.y() - radio));
         p.drawLine(QPointF(centro.x(), centro.y() + radio), QPointF(xd + 4, centro.y() + radio));
-        Flecha(p, {xd, centro.y() - radio}, {xd, centro.y() + radio});
-        Texto(p, {xd + 5, centro.y() + 4}, "d");
+        Flecha(p, { xd, centro.y() - radio }, { xd, centro.y() + radio });
+        Texto(p, { xd + 5, centro.y() + 4 }, "d");
         const double xy = centro.x() - 12;
-        Flecha(p, {xy, superficie}, {xy, centro.y() + radio});
-        Texto(p, {xy - 12, superficie + 14}, "y");
+        Flecha(p, { xy, superficie }, { xy, centro.y() + radio });
+        Texto(p, { xy - 12, superficie + 14 }, "y");
         break;
     }
     }
 }
 
-}  // namespace
+} // namespace
 
 QPixmap DibujoResalto(SeccionResalto seccion)
 {

@@ -15,23 +15,23 @@ struct Seccion {
 
 Seccion Trapecio(double b, double z, double y)
 {
-    return {b * y + z * y * y, b + 2 * z * y, b + 2 * y * std::hypot(1.0, z)};
+    return { b * y + z * y * y, b + 2 * z * y, b + 2 * y * std::hypot(1.0, z) };
 }
 
 Seccion Circulo(double d, double y)
 {
-    const double alfa = std::acos(1 - 2 * y / d);  // half the central angle
-    return {d * d / 8 * (2 * alfa - std::sin(2 * alfa)), d * std::sin(alfa), alfa * d};
+    const double alfa = std::acos(1 - 2 * y / d); // half the central angle
+    return { d * d / 8 * (2 * alfa - std::sin(2 * alfa)), d * std::sin(alfa), alfa * d };
 }
 
-}  // namespace
+} // namespace
 
 // Residuals and derivative worked by hand.
 TEST(ResiduoCritico, VolumeFormOfARectangleAndItsDerivative)
 {
     // b = 2, y = 1: A = 2, T = 2, A³/T = 4; C of Q = 1 is 1/9.81.
     EXPECT_DOUBLE_EQ(ResiduoCriticoVolumen(2, 2, ConstanteCritica(1)), 4 - 1 / 9.81);
-    EXPECT_DOUBLE_EQ(DerivadaResiduoCriticoVolumen(2, 2, 0), 12.0);  // 3·A²
+    EXPECT_DOUBLE_EQ(DerivadaResiduoCriticoVolumen(2, 2, 0), 12.0); // 3·A²
 }
 
 TEST(ResiduoCritico, TriangleDerivativeIsTwoAndAHalfTimesTheAreaSquared)
@@ -63,7 +63,7 @@ struct CasoTrapecial {
     double q, b, z;
 };
 
-class TiranteCriticoTrapecial : public ::testing::TestWithParam<CasoTrapecial> {};
+class TiranteCriticoTrapecial : public ::testing::TestWithParam<CasoTrapecial> { };
 
 // Expected: the depth where Q²·T = 9.81·A³, by bisection; every element worked
 // from that depth with the test's own trapezoid.
@@ -91,16 +91,14 @@ TEST_P(TiranteCriticoTrapecial, SettlesOnTheCriticalDepth)
     EXPECT_EQ(r.froude, c.q > 0 ? 1.0 : -1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Secciones, TiranteCriticoTrapecial,
-    ::testing::Values(CasoTrapecial{2, 1, 1},   // trapezoid
-                      CasoTrapecial{5, 2, 0},   // rectangle
-                      CasoTrapecial{3, 0, 1.5}, // triangle
-                      CasoTrapecial{10, 3, 2},
-                      CasoTrapecial{-2, 1, 1},      // negative Q: depth of |Q|
-                      CasoTrapecial{0.001, 1, 0},   // a litre a second: 0.0047 m, not 0.0390 m
-                      CasoTrapecial{0.0001, 0, 1},  // a tenth of a litre in a triangle
-                      CasoTrapecial{0.01, 0.5, 0.5}));
+INSTANTIATE_TEST_SUITE_P(Secciones, TiranteCriticoTrapecial,
+    ::testing::Values(CasoTrapecial { 2, 1, 1 }, // trapezoid
+        CasoTrapecial { 5, 2, 0 }, // rectangle
+        CasoTrapecial { 3, 0, 1.5 }, // triangle
+        CasoTrapecial { 10, 3, 2 }, CasoTrapecial { -2, 1, 1 }, // negative Q: depth of |Q|
+        CasoTrapecial { 0.001, 1, 0 }, // a litre a second: 0.0047 m, not 0.0390 m
+        CasoTrapecial { 0.0001, 0, 1 }, // a tenth of a litre in a triangle
+        CasoTrapecial { 0.01, 0.5, 0.5 }));
 
 TEST(TiranteCriticoTrapecial, AHugeDischargeStopsAtThePassLimit)
 {
@@ -115,10 +113,10 @@ TEST(TiranteCriticoTrapecial, ASlopeThatClosesTheSectionIsRefused)
 
 struct CasoParabolico {
     double q, t;
-    bool aproximado;  // y/T ≤ 0.25: the approximate perimeter
+    bool aproximado; // y/T ≤ 0.25: the approximate perimeter
 };
 
-class CriticoParabolico : public ::testing::TestWithParam<CasoParabolico> {};
+class CriticoParabolico : public ::testing::TestWithParam<CasoParabolico> { };
 
 // Expected: bisection on Q²·T = 9.81·A³ with A = 2·T·y/3; the perimeter by the
 // approximation or the arc length ∫√(1 + (dz/dx)²) dx worked in closed form.
@@ -126,13 +124,11 @@ TEST_P(CriticoParabolico, ClosedFormMeetsTheCriterion)
 {
     const auto c = GetParam();
     const double y = Biseccion(
-        [&](double y) { return c.q * c.q * c.t - 9.81 * std::pow(2 * c.t * y / 3, 3); }, 1e-9,
-        50);
+        [&](double y) { return c.q * c.q * c.t - 9.81 * std::pow(2 * c.t * y / 3, 3); }, 1e-9, 50);
     const double area = 2 * c.t * y / 3;
     const double x = 4 * y / c.t;
-    const double perimetro = c.aproximado
-        ? c.t + 8 * y * y / (3 * c.t)
-        : c.t / 2 * (std::sqrt(1 + x * x) + std::asinh(x) / x);
+    const double perimetro = c.aproximado ? c.t + 8 * y * y / (3 * c.t)
+                                          : c.t / 2 * (std::sqrt(1 + x * x) + std::asinh(x) / x);
     const double v = c.q / area;
 
     const ResultadoTiranteCritico r = CalcularTiranteCriticoParabolico(c.q, c.t);
@@ -149,9 +145,8 @@ TEST_P(CriticoParabolico, ClosedFormMeetsTheCriterion)
 }
 
 INSTANTIATE_TEST_SUITE_P(Secciones, CriticoParabolico,
-                         ::testing::Values(CasoParabolico{0.5, 3, true},
-                                           CasoParabolico{2, 1, false},
-                                           CasoParabolico{7, 2.5, false}));
+    ::testing::Values(CasoParabolico { 0.5, 3, true }, CasoParabolico { 2, 1, false },
+        CasoParabolico { 7, 2.5, false }));
 
 TEST(CriticoParabolico, NegativeDischargeGivesFroudeMinusOne)
 {
@@ -166,7 +161,7 @@ struct CasoCircular {
     double q, d;
 };
 
-class TiranteCriticoCircular : public ::testing::TestWithParam<CasoCircular> {};
+class TiranteCriticoCircular : public ::testing::TestWithParam<CasoCircular> { };
 
 // Expected: bisection on Q²·T = 9.81·A³ over (0, d) with the test's own circle.
 TEST_P(TiranteCriticoCircular, SettlesOnTheCriticalDepth)
@@ -194,8 +189,8 @@ TEST_P(TiranteCriticoCircular, SettlesOnTheCriticalDepth)
 }
 
 INSTANTIATE_TEST_SUITE_P(Secciones, TiranteCriticoCircular,
-                         ::testing::Values(CasoCircular{1, 1}, CasoCircular{0.5, 0.8},
-                                           CasoCircular{0.1, 0.5}, CasoCircular{3, 2}));
+    ::testing::Values(CasoCircular { 1, 1 }, CasoCircular { 0.5, 0.8 }, CasoCircular { 0.1, 0.5 },
+        CasoCircular { 3, 2 }));
 
 TEST(TiranteCriticoCircular, FirstStepAboveTheDiameterIsRefused)
 {
@@ -206,7 +201,7 @@ struct CasoImposible {
     double q, d;
 };
 
-class TiranteCriticoCircularImposible : public ::testing::TestWithParam<CasoImposible> {};
+class TiranteCriticoCircularImposible : public ::testing::TestWithParam<CasoImposible> { };
 
 // A trial depth at or below 0 has no circle: a failure, never a NaN result.
 TEST_P(TiranteCriticoCircularImposible, IsANumericFailure)
@@ -216,7 +211,7 @@ TEST_P(TiranteCriticoCircularImposible, IsANumericFailure)
 }
 
 INSTANTIATE_TEST_SUITE_P(Datos, TiranteCriticoCircularImposible,
-                         ::testing::Values(CasoImposible{1e-6, 1},   // a thousandth of a litre
-                                           CasoImposible{-1, 1},     // negative discharge
-                                           CasoImposible{1, -1},     // negative diameter
-                                           CasoImposible{1e-7, 0.002}));  // 0.35·d − 0.001 < 0
+    ::testing::Values(CasoImposible { 1e-6, 1 }, // a thousandth of a litre
+        CasoImposible { -1, 1 }, // negative discharge
+        CasoImposible { 1, -1 }, // negative diameter
+        CasoImposible { 1e-7, 0.002 })); // 0.35·d − 0.001 < 0

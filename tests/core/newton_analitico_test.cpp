@@ -14,7 +14,7 @@ struct Guion {
     double operator()(double) { return valores.at(siguiente++); }
 };
 
-}  // namespace
+} // namespace
 
 TEST(NewtonAnalitico, FindsTheSquareRootOfTwo)
 {
@@ -40,7 +40,7 @@ TEST(NewtonAnalitico, StepsOnceEvenWhenTheStartAlreadyMeetsTheTolerance)
 
 TEST(NewtonAnalitico, AResidualOfExactlyTheToleranceTakesAnotherStep)
 {
-    Guion guion{{1.0, 0.0001, 0.00005}};
+    Guion guion { { 1.0, 0.0001, 0.00005 } };
     auto r = NewtonAnalitico(1.0, guion, [] { return 1.0; });
     EXPECT_EQ(r.estado, EstadoNewton::Convergio);
     EXPECT_EQ(r.pasos, 2);

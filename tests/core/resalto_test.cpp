@@ -47,7 +47,7 @@ double Conjugado(const Seccion& s, double q, double y, double alto)
 Seccion Trapecio(double b, double z)
 {
     return [=](double y) {
-        return Momento{(b + z * y) * y, b * y * y / 2 + z * y * y * y / 3, b + 2 * z * y};
+        return Momento { (b + z * y) * y, b * y * y / 2 + z * y * y * y / 3, b + 2 * z * y };
     };
 }
 
@@ -57,7 +57,7 @@ Seccion Parabola(double t0, double y0)
     return [=](double y) {
         const double t = t0 * std::sqrt(y / y0);
         const double a = 2 * t * y / 3;
-        return Momento{a, 0.4 * a * y, t};
+        return Momento { a, 0.4 * a * y, t };
     };
 }
 
@@ -67,18 +67,21 @@ Seccion Circulo(double d)
         const double alfa = std::acos(1 - 2 * y / d);
         const double a = d * d / 8 * (2 * alfa - std::sin(2 * alfa));
         const double centroide = y - d / 2 + std::pow(d * std::sin(alfa), 3) / (12 * a);
-        return Momento{a, a * centroide, d * std::sin(alfa)};
+        return Momento { a, a * centroide, d * std::sin(alfa) };
     };
 }
 
-double Froude(const Momento& m, double q) { return q / m.area / std::sqrt(9.81 * m.area / m.espejo); }
+double Froude(const Momento& m, double q)
+{
+    return q / m.area / std::sqrt(9.81 * m.area / m.espejo);
+}
 double Energia(const Momento& m, double q, double y)
 {
     const double v = q / m.area;
     return y + v * v / 19.62;
 }
 
-}  // namespace
+} // namespace
 
 // The relations, by hand.
 TEST(FuncionMomento, RectangleByHand)
@@ -103,7 +106,7 @@ TEST(ResaltoRelaciones, HeightLossAndLength)
 {
     EXPECT_DOUBLE_EQ(AlturaResalto(0.3, 1.5), 1.2);
     EXPECT_DOUBLE_EQ(PerdidaEnergiaResalto(2.0, 1.25), 0.75);
-    EXPECT_DOUBLE_EQ(PerdidaEnergiaResaltoRectangular(0.5, 1.5), 1.0 / 3.0);  // 1/(4·0.75)
+    EXPECT_DOUBLE_EQ(PerdidaEnergiaResaltoRectangular(0.5, 1.5), 1.0 / 3.0); // 1/(4·0.75)
     EXPECT_DOUBLE_EQ(LongitudResalto(5, 1.2), 6.0);
 }
 
@@ -119,7 +122,7 @@ struct PuntoCoeficiente {
     double z, k;
 };
 
-class CoeficienteLongitud : public ::testing::TestWithParam<PuntoCoeficiente> {};
+class CoeficienteLongitud : public ::testing::TestWithParam<PuntoCoeficiente> { };
 
 // The table's own points, and two values of the polynomial worked by hand.
 TEST_P(CoeficienteLongitud, PolynomialThroughTheTable)
@@ -128,10 +131,10 @@ TEST_P(CoeficienteLongitud, PolynomialThroughTheTable)
 }
 
 INSTANTIATE_TEST_SUITE_P(Puntos, CoeficienteLongitud,
-                         ::testing::Values(PuntoCoeficiente{0, 5}, PuntoCoeficiente{0.5, 7.9},
-                                           PuntoCoeficiente{0.75, 9.2}, PuntoCoeficiente{1, 10.6},
-                                           PuntoCoeficiente{1.25, 12.6}, PuntoCoeficiente{1.5, 15},
-                                           PuntoCoeficiente{2, 11.8}));
+    ::testing::Values(PuntoCoeficiente { 0, 5 }, PuntoCoeficiente { 0.5, 7.9 },
+        PuntoCoeficiente { 0.75, 9.2 }, PuntoCoeficiente { 1, 10.6 },
+        PuntoCoeficiente { 1.25, 12.6 }, PuntoCoeficiente { 1.5, 15 },
+        PuntoCoeficiente { 2, 11.8 }));
 
 TEST(CoeficienteLongitud, TurnsNegativeBeyondASlopeOfAboutTwoPointTwo)
 {
@@ -145,7 +148,7 @@ struct CasoTexto {
     const char* texto;
 };
 
-class NumeroPlano : public ::testing::TestWithParam<CasoTexto> {};
+class NumeroPlano : public ::testing::TestWithParam<CasoTexto> { };
 
 TEST_P(NumeroPlano, PlainDecimalText)
 {
@@ -153,11 +156,10 @@ TEST_P(NumeroPlano, PlainDecimalText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Valores, NumeroPlano,
-                         ::testing::Values(CasoTexto{0.2, " .2"}, CasoTexto{1.02, " 1.02"},
-                                           CasoTexto{1.5, " 1.5"}, CasoTexto{1, " 1"},
-                                           CasoTexto{8.7, " 8.7"}, CasoTexto{-2.3, "-2.3"},
-                                           CasoTexto{-0.41, "-.41"}, CasoTexto{0, " 0"},
-                                           CasoTexto{12, " 12"}, CasoTexto{0.13, " .13"}));
+    ::testing::Values(CasoTexto { 0.2, " .2" }, CasoTexto { 1.02, " 1.02" },
+        CasoTexto { 1.5, " 1.5" }, CasoTexto { 1, " 1" }, CasoTexto { 8.7, " 8.7" },
+        CasoTexto { -2.3, "-2.3" }, CasoTexto { -0.41, "-.41" }, CasoTexto { 0, " 0" },
+        CasoTexto { 12, " 12" }, CasoTexto { 0.13, " .13" }));
 
 TEST(TextosDiagrama, LabelsCarryTheirPrefixes)
 {
@@ -169,12 +171,12 @@ TEST(TextosDiagrama, LabelsCarryTheirPrefixes)
 }
 
 struct CasoResalto {
-    double q, a, b, y;  // rectangle: b = a; trapezoid: b, Z; parabola: T; circle: d
+    double q, a, b, y; // rectangle: b = a; trapezoid: b, Z; parabola: T; circle: d
     bool supercritico;
 };
 
 // Rectangle: y2 against bisection, the loss rounded to four decimals, L = 5·h.
-class ResaltoRectangular : public ::testing::TestWithParam<CasoResalto> {};
+class ResaltoRectangular : public ::testing::TestWithParam<CasoResalto> { };
 
 TEST_P(ResaltoRectangular, ConjugateMeetsTheMomentumBalance)
 {
@@ -192,10 +194,8 @@ TEST_P(ResaltoRectangular, ConjugateMeetsTheMomentumBalance)
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, ResaltoRectangular,
-                         ::testing::Values(CasoResalto{2, 1, 1, 0.3, true},
-                                           CasoResalto{2, 1, 1, 1.2, false},
-                                           CasoResalto{12, 3, 3, 0.4, true},
-                                           CasoResalto{0.5, 0.8, 0.8, 0.9, false}));
+    ::testing::Values(CasoResalto { 2, 1, 1, 0.3, true }, CasoResalto { 2, 1, 1, 1.2, false },
+        CasoResalto { 12, 3, 3, 0.4, true }, CasoResalto { 0.5, 0.8, 0.8, 0.9, false }));
 
 TEST(ResaltoRectangular, TheDrawingCutsTheConjugate)
 {
@@ -211,7 +211,7 @@ TEST(ResaltoRectangular, NegativeDepthIsRefused)
     EXPECT_EQ(CalcularResaltoRectangular(2, 1, -0.3).fallo, FalloCalculo::CalculoImposible);
 }
 
-class ResaltoTrapecial : public ::testing::TestWithParam<CasoResalto> {};
+class ResaltoTrapecial : public ::testing::TestWithParam<CasoResalto> { };
 
 TEST_P(ResaltoTrapecial, ConjugateMeetsTheMomentumBalance)
 {
@@ -228,14 +228,13 @@ TEST_P(ResaltoTrapecial, ConjugateMeetsTheMomentumBalance)
     EXPECT_EQ(r.diagrama.lado, c.supercritico ? "tirante supercrítico" : "tirante subcrítico");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, ResaltoTrapecial,
-    ::testing::Values(CasoResalto{1.5, 1, 1, 0.2, true}, CasoResalto{1.5, 1, 1, 1, false},
-                      CasoResalto{4, 2, 0.5, 0.25, true}, CasoResalto{4, 2, 1.5, 0.9, false},
-                      // From J = 6 Newton used to end near J = −11 here.
-                      CasoResalto{2, 1, 1, 0.1, true},
-                      // From J = 0.1 it used to end on a negative root here.
-                      CasoResalto{3, 0.5, 1, 1, false}));
+INSTANTIATE_TEST_SUITE_P(Casos, ResaltoTrapecial,
+    ::testing::Values(CasoResalto { 1.5, 1, 1, 0.2, true }, CasoResalto { 1.5, 1, 1, 1, false },
+        CasoResalto { 4, 2, 0.5, 0.25, true }, CasoResalto { 4, 2, 1.5, 0.9, false },
+        // From J = 6 Newton used to end near J = −11 here.
+        CasoResalto { 2, 1, 1, 0.1, true },
+        // From J = 0.1 it used to end on a negative root here.
+        CasoResalto { 3, 0.5, 1, 1, false }));
 
 TEST(ResaltoTrapecial, LengthFromTheSlopeCoefficient)
 {
@@ -255,7 +254,7 @@ TEST(ResaltoTrapecial, NoLengthWhereTheCoefficientIsNotPositive)
     EXPECT_EQ(r.diagrama.longitud, "");
 }
 
-class ResaltoParabolico : public ::testing::TestWithParam<CasoResalto> {};
+class ResaltoParabolico : public ::testing::TestWithParam<CasoResalto> { };
 
 TEST_P(ResaltoParabolico, ConjugateMeetsTheMomentumBalance)
 {
@@ -274,10 +273,8 @@ TEST_P(ResaltoParabolico, ConjugateMeetsTheMomentumBalance)
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, ResaltoParabolico,
-                         ::testing::Values(CasoResalto{1, 2, 0, 0.3, true},
-                                           CasoResalto{0.5, 2, 0, 1, false},
-                                           CasoResalto{1.45, 2, 0, 1, false},
-                                           CasoResalto{3.45, 2, 0, 1, true}));
+    ::testing::Values(CasoResalto { 1, 2, 0, 0.3, true }, CasoResalto { 0.5, 2, 0, 1, false },
+        CasoResalto { 1.45, 2, 0, 1, false }, CasoResalto { 3.45, 2, 0, 1, true }));
 
 TEST(ResaltoParabolico, SubcriticalFroudeNearOneIsRefused)
 {
@@ -290,7 +287,7 @@ TEST(ResaltoParabolico, NegativeDepthIsRefused)
     EXPECT_EQ(CalcularResaltoParabolico(1, -0.3, 2).fallo, FalloCalculo::CalculoImposible);
 }
 
-class ResaltoCircular : public ::testing::TestWithParam<CasoResalto> {};
+class ResaltoCircular : public ::testing::TestWithParam<CasoResalto> { };
 
 TEST_P(ResaltoCircular, ConjugateMeetsTheMomentumBalance)
 {
@@ -307,11 +304,10 @@ TEST_P(ResaltoCircular, ConjugateMeetsTheMomentumBalance)
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, ResaltoCircular,
-                         ::testing::Values(CasoResalto{0.5, 1, 0, 0.2, true},
-                                           CasoResalto{0.5, 1, 0, 0.7, false},
-                                           CasoResalto{0.2, 1, 0, 0.3, false},
-                                           // Negative Q: the conjugate of |Q|, F negative.
-                                           CasoResalto{-0.5, 1, 0, 0.2, false}));
+    ::testing::Values(CasoResalto { 0.5, 1, 0, 0.2, true }, CasoResalto { 0.5, 1, 0, 0.7, false },
+        CasoResalto { 0.2, 1, 0, 0.3, false },
+        // Negative Q: the conjugate of |Q|, F negative.
+        CasoResalto { -0.5, 1, 0, 0.2, false }));
 
 TEST(ResaltoCircular, ConjugateAboveTheDiameterHasTwoMessages)
 {

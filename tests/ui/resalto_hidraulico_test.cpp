@@ -18,7 +18,7 @@ struct Par {
 const QString kIncompletos = "Complete adecuadamente el ingreso de datos, antes de ejecutar ";
 const QString kInadecuados = "Valores de entrada inadecuados. Ingrese nuevos datos";
 
-}  // namespace
+} // namespace
 
 struct CasoResalto {
     const char* clase;
@@ -34,8 +34,7 @@ void PrintTo(const CasoResalto& c, std::ostream* os)
         *os << ' ' << p.nombre << '=' << p.texto;
 }
 
-class VentanaResalto : public PruebaVentanas, public ::testing::WithParamInterface<CasoResalto> {
-};
+class VentanaResalto : public PruebaVentanas, public ::testing::WithParamInterface<CasoResalto> { };
 
 TEST_P(VentanaResalto, WritesTheBoxesAndTheDrawing)
 {
@@ -52,74 +51,58 @@ TEST_P(VentanaResalto, WritesTheBoxesAndTheDrawing)
         EXPECT_EQ(LeerEtiqueta(w, e.nombre), e.texto) << "label " << e.nombre;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ventanas, VentanaResalto,
-    ::testing::Values(
-        CasoResalto{"rhrectan",
-                    {{"q", "2"}, {"b", "1"}, {"y", "0.3"}},
-                    {{"txty2", "1.5055"}, {"txtf", "0.3457"}, {"txte", "0.9698"},
-                     {"txth", "1.2055"}, {"txtL", "6.03"}},
-                    {{"lblMensajeC", "tirante supercrítico"}, {"yyr1", "= .3"},
-                     {"yyr2", "=  1.5"}, {"llr", "L= 6"}}},
+INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResalto,
+    ::testing::Values(CasoResalto { "rhrectan", { { "q", "2" }, { "b", "1" }, { "y", "0.3" } },
+                          { { "txty2", "1.5055" }, { "txtf", "0.3457" }, { "txte", "0.9698" },
+                              { "txth", "1.2055" }, { "txtL", "6.03" } },
+                          { { "lblMensajeC", "tirante supercrítico" }, { "yyr1", "= .3" },
+                              { "yyr2", "=  1.5" }, { "llr", "L= 6" } } },
         // The conjugate 0.4196 is cut to .41 on the drawing.
-        CasoResalto{"rhrectan",
-                    {{"q", "2"}, {"b", "1"}, {"y", "1.2"}},
-                    {{"txty2", "0.4196"}, {"txtf", "2.3493"}, {"txte", "0.2360"},
-                     {"txth", "0.7804"}, {"txtL", "3.90"}},
-                    {{"lblMensajeC", "tirante subcrítico"}, {"yyr1", "= .41"},
-                     {"yyr2", "=  1.2"}, {"llr", "L= 3.9"}}},
-        CasoResalto{"rhtrape",
-                    {{"q", "1.5"}, {"y", "0.2"}, {"b", "1"}, {"z", "1"}},
-                    {{"txty2", "1.0163"}, {"txtff3", "0.2843"}, {"txth", "0.8163"},
-                     {"txte", "1.1473"}, {"txtjj", "5.0817"}, {"txtL", "8.65"}},
-                    {{"lblMensajeY", "tirante supercrítico"}, {"yr1", "= .2"},
-                     {"yr2", "=  1.02"}, {"lr2", "L= 8.7"}}},
-        CasoResalto{"rhtrape",
-                    {{"q", "1.5"}, {"y", "1"}, {"b", "1"}, {"z", "1"}},
-                    {{"txty2", "0.2059"}, {"txtff3", "4.6005"}, {"txth", "0.7941"},
-                     {"txte", "1.0381"}, {"txtjj", "0.2059"}, {"txtL", "8.42"}},
-                    {{"lblMensajeY", "tirante subcrítico"}, {"yr1", "= .21"}, {"yr2", "=  1"},
-                     {"lr2", "L= 8.4"}}},
+        CasoResalto { "rhrectan", { { "q", "2" }, { "b", "1" }, { "y", "1.2" } },
+            { { "txty2", "0.4196" }, { "txtf", "2.3493" }, { "txte", "0.2360" },
+                { "txth", "0.7804" }, { "txtL", "3.90" } },
+            { { "lblMensajeC", "tirante subcrítico" }, { "yyr1", "= .41" }, { "yyr2", "=  1.2" },
+                { "llr", "L= 3.9" } } },
+        CasoResalto { "rhtrape", { { "q", "1.5" }, { "y", "0.2" }, { "b", "1" }, { "z", "1" } },
+            { { "txty2", "1.0163" }, { "txtff3", "0.2843" }, { "txth", "0.8163" },
+                { "txte", "1.1473" }, { "txtjj", "5.0817" }, { "txtL", "8.65" } },
+            { { "lblMensajeY", "tirante supercrítico" }, { "yr1", "= .2" }, { "yr2", "=  1.02" },
+                { "lr2", "L= 8.7" } } },
+        CasoResalto { "rhtrape", { { "q", "1.5" }, { "y", "1" }, { "b", "1" }, { "z", "1" } },
+            { { "txty2", "0.2059" }, { "txtff3", "4.6005" }, { "txth", "0.7941" },
+                { "txte", "1.0381" }, { "txtjj", "0.2059" }, { "txtL", "8.42" } },
+            { { "lblMensajeY", "tirante subcrítico" }, { "yr1", "= .21" }, { "yr2", "=  1" },
+                { "lr2", "L= 8.4" } } },
         // From J = 6 the solver used to end near J = −11 here.
-        CasoResalto{"rhtrape",
-                    {{"q", "2"}, {"y", "0.1"}, {"b", "1"}, {"z", "1"}},
-                    {{"txty2", "1.8135"}, {"txtff3", "0.1192"}, {"txth", "1.7135"},
-                     {"txte", "15.1278"}, {"txtjj", "18.1345"}, {"txtL", "18.16"}},
-                    {{"lblMensajeY", "tirante supercrítico"}, {"yr1", "= .1"},
-                     {"yr2", "=  1.81"}, {"lr2", "L= 18.2"}}},
+        CasoResalto { "rhtrape", { { "q", "2" }, { "y", "0.1" }, { "b", "1" }, { "z", "1" } },
+            { { "txty2", "1.8135" }, { "txtff3", "0.1192" }, { "txth", "1.7135" },
+                { "txte", "15.1278" }, { "txtjj", "18.1345" }, { "txtL", "18.16" } },
+            { { "lblMensajeY", "tirante supercrítico" }, { "yr1", "= .1" }, { "yr2", "=  1.81" },
+                { "lr2", "L= 18.2" } } },
         // From J = 0.1 the solver used to end on a negative root here.
-        CasoResalto{"rhtrape",
-                    {{"q", "3"}, {"y", "1"}, {"b", "0.5"}, {"z", "1"}},
-                    {{"txty2", "0.8280"}, {"txtff3", "1.2197"}, {"txth", "0.1720"},
-                     {"txte", "0.0035"}, {"txtjj", "0.8280"}, {"txtL", "1.82"}},
-                    {{"lblMensajeY", "tirante subcrítico"}, {"yr1", "= .83"}, {"yr2", "=  1"},
-                     {"lr2", "L= 1.8"}}},
-        CasoResalto{"rhpara",
-                    {{"q", "1"}, {"y", "0.3"}, {"t", "2"}},
-                    {{"yy2", "0.5222"}, {"ff", "0.5891"}, {"h", "0.2222"}, {"kk", "1.6667"},
-                     {"e", "0.0360"}, {"jj", "1.7406"}},
-                    {{"lblMensajeY", "tirante supercrítico"}, {"yr1", "= .3"},
-                     {"yr2", "=  .52"}}},
-        CasoResalto{"rhpara",
-                    {{"q", "0.5"}, {"y", "1"}, {"t", "2"}},
-                    {{"yy2", "0.1064"}, {"ff", "12.9454"}, {"h", "0.8936"}, {"kk", "0.5000"},
-                     {"e", "5.0446"}, {"jj", "0.1064"}},
-                    {{"lblMensajeY", "tirante subcrítico"}, {"yr1", "= .11"}, {"yr2", "=  1"}}},
-        CasoResalto{"rhcir",
-                    {{"q", "0.5"}, {"y1", "0.2"}, {"d", "1"}},
-                    {{"yy2", "0.7226"}, {"ff", "0.3189"}, {"h", "0.5226"}, {"e", "0.4619"}},
-                    {{"lblMensajeY", "tirante supercrítico"}, {"yr1", "= .2"},
-                     {"yr2", "=  .72"}}},
-        CasoResalto{"rhcir",
-                    {{"q", "0.5"}, {"y1", "0.7"}, {"d", "1"}},
-                    {{"yy2", "0.2084"}, {"ff", "3.5236"}, {"h", "0.4916"}, {"e", "0.3776"}},
-                    {{"lblMensajeY", "tirante subcrítico"}, {"yr1", "= .21"}, {"yr2", "=  .7"}}},
+        CasoResalto { "rhtrape", { { "q", "3" }, { "y", "1" }, { "b", "0.5" }, { "z", "1" } },
+            { { "txty2", "0.8280" }, { "txtff3", "1.2197" }, { "txth", "0.1720" },
+                { "txte", "0.0035" }, { "txtjj", "0.8280" }, { "txtL", "1.82" } },
+            { { "lblMensajeY", "tirante subcrítico" }, { "yr1", "= .83" }, { "yr2", "=  1" },
+                { "lr2", "L= 1.8" } } },
+        CasoResalto { "rhpara", { { "q", "1" }, { "y", "0.3" }, { "t", "2" } },
+            { { "yy2", "0.5222" }, { "ff", "0.5891" }, { "h", "0.2222" }, { "kk", "1.6667" },
+                { "e", "0.0360" }, { "jj", "1.7406" } },
+            { { "lblMensajeY", "tirante supercrítico" }, { "yr1", "= .3" }, { "yr2", "=  .52" } } },
+        CasoResalto { "rhpara", { { "q", "0.5" }, { "y", "1" }, { "t", "2" } },
+            { { "yy2", "0.1064" }, { "ff", "12.9454" }, { "h", "0.8936" }, { "kk", "0.5000" },
+                { "e", "5.0446" }, { "jj", "0.1064" } },
+            { { "lblMensajeY", "tirante subcrítico" }, { "yr1", "= .11" }, { "yr2", "=  1" } } },
+        CasoResalto { "rhcir", { { "q", "0.5" }, { "y1", "0.2" }, { "d", "1" } },
+            { { "yy2", "0.7226" }, { "ff", "0.3189" }, { "h", "0.5226" }, { "e", "0.4619" } },
+            { { "lblMensajeY", "tirante supercrítico" }, { "yr1", "= .2" }, { "yr2", "=  .72" } } },
+        CasoResalto { "rhcir", { { "q", "0.5" }, { "y1", "0.7" }, { "d", "1" } },
+            { { "yy2", "0.2084" }, { "ff", "3.5236" }, { "h", "0.4916" }, { "e", "0.3776" } },
+            { { "lblMensajeY", "tirante subcrítico" }, { "yr1", "= .21" }, { "yr2", "=  .7" } } },
         // A negative discharge: the conjugate of |Q|, F negative, so subcritical.
-        CasoResalto{"rhcir",
-                    {{"q", "-0.5"}, {"y1", "0.2"}, {"d", "1"}},
-                    {{"yy2", "0.7226"}, {"ff", "-0.3189"}, {"h", "0.5226"}, {"e", "0.4619"}},
-                    {{"lblMensajeY", "tirante subcrítico"}, {"yr1", "= .72"},
-                     {"yr2", "=  .2"}}}));
+        CasoResalto { "rhcir", { { "q", "-0.5" }, { "y1", "0.2" }, { "d", "1" } },
+            { { "yy2", "0.7226" }, { "ff", "-0.3189" }, { "h", "0.5226" }, { "e", "0.4619" } },
+            { { "lblMensajeY", "tirante subcrítico" }, { "yr1", "= .72" }, { "yr2", "=  .2" } } }));
 
 struct CasoMensaje {
     const char* clase;
@@ -134,7 +117,7 @@ void PrintTo(const CasoMensaje& c, std::ostream* os)
 }
 
 class VentanaResaltoMensaje : public PruebaVentanas,
-                              public ::testing::WithParamInterface<CasoMensaje> {};
+                              public ::testing::WithParamInterface<CasoMensaje> { };
 
 // Each refusal shows its one message, without a beep, and writes nothing.
 TEST_P(VentanaResaltoMensaje, RefusesWithItsMessageAndWritesNothing)
@@ -154,42 +137,39 @@ TEST_P(VentanaResaltoMensaje, RefusesWithItsMessageAndWritesNothing)
     EXPECT_EQ(LeerEtiqueta(w, c.clase == QString("rhrectan") ? "yyr1" : "yr1"), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ventanas, VentanaResaltoMensaje,
+INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResaltoMensaje,
     ::testing::Values(
-        CasoMensaje{"rhrectan", {{"q", "2"}, {"y", "0.3"}}, kIncompletos, "txty2"},
-        CasoMensaje{"rhrectan", {{"q", "2"}, {"b", "1"}, {"y", "-0.3"}},
-                    "Los datos ingresados no permiten realizar el cálculo, revise los datos",
-                    "txty2"},
-        CasoMensaje{"rhtrape", {{"q", "2"}, {"y", "0.3"}, {"b", "1"}, {"z", "0"}},
-                    kIncompletos, "txty2"},
-        CasoMensaje{"rhpara", {{"q", "1"}, {"t", "2"}},
-                    "Complete adecuadamente el ingreso de datos, antes de ejecutar", "yy2"},
+        CasoMensaje { "rhrectan", { { "q", "2" }, { "y", "0.3" } }, kIncompletos, "txty2" },
+        CasoMensaje { "rhrectan", { { "q", "2" }, { "b", "1" }, { "y", "-0.3" } },
+            "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
+        CasoMensaje { "rhtrape", { { "q", "2" }, { "y", "0.3" }, { "b", "1" }, { "z", "0" } },
+            kIncompletos, "txty2" },
+        CasoMensaje { "rhpara", { { "q", "1" }, { "t", "2" } },
+            "Complete adecuadamente el ingreso de datos, antes de ejecutar", "yy2" },
         // F1 between about 0.43 and 1: the first step from J = 0.1 goes negative.
-        CasoMensaje{"rhpara", {{"q", "1.5"}, {"y", "1"}, {"t", "2"}}, kInadecuados,
-                    "yy2"},
-        CasoMensaje{"rhpara", {{"q", "3.4"}, {"y", "1"}, {"t", "2"}}, kInadecuados,
-                    "yy2"},
-        CasoMensaje{"rhcir", {{"q", "0.5"}, {"y1", "abc"}, {"d", "1"}}, kIncompletos,
-                    "yy2"},
-        CasoMensaje{"rhcir", {{"q", "1"}, {"y1", "0.2"}, {"d", "1"}},
-                    "El tirante conjugado es mayor que el diámetro, incremente el diámetro o "
-                    "aumente el tirante menor y ejecute de nuevo",
-                    "yy2"},
-        CasoMensaje{"rhcir", {{"q", "1"}, {"y1", "0.6"}, {"d", "1"}},
-                    "El tirante no es adecuado, incremente el tirante mayor o el diámetro", "yy2"},
+        CasoMensaje {
+            "rhpara", { { "q", "1.5" }, { "y", "1" }, { "t", "2" } }, kInadecuados, "yy2" },
+        CasoMensaje {
+            "rhpara", { { "q", "3.4" }, { "y", "1" }, { "t", "2" } }, kInadecuados, "yy2" },
+        CasoMensaje {
+            "rhcir", { { "q", "0.5" }, { "y1", "abc" }, { "d", "1" } }, kIncompletos, "yy2" },
+        CasoMensaje { "rhcir", { { "q", "1" }, { "y1", "0.2" }, { "d", "1" } },
+            "El tirante conjugado es mayor que el diámetro, incremente el diámetro o "
+            "aumente el tirante menor y ejecute de nuevo",
+            "yy2" },
+        CasoMensaje { "rhcir", { { "q", "1" }, { "y1", "0.6" }, { "d", "1" } },
+            "El tirante no es adecuado, incremente el tirante mayor o el diámetro", "yy2" },
         // A given depth above the diameter has no circle.
-        CasoMensaje{"rhcir", {{"q", "0.5"}, {"y1", "1.2"}, {"d", "1"}},
-                    "Los datos ingresados no permiten realizar el cálculo, revise los datos",
-                    "yy2"}));
+        CasoMensaje { "rhcir", { { "q", "0.5" }, { "y1", "1.2" }, { "d", "1" } },
+            "Los datos ingresados no permiten realizar el cálculo, revise los datos", "yy2" }));
 
-class VentanaRhtrape : public PruebaVentanas {};
+class VentanaRhtrape : public PruebaVentanas { };
 
 TEST_F(VentanaRhtrape, SteepSlopeShowsNoLengthAndSaysWhy)
 {
     QWidget* w = Abrir("rhtrape");
     // A length from an earlier calculation must not stay beside the new results.
-    for (Par d : {Par{"q", "1.5"}, Par{"y", "0.2"}, Par{"b", "1"}, Par{"z", "1"}})
+    for (Par d : { Par { "q", "1.5" }, Par { "y", "0.2" }, Par { "b", "1" }, Par { "z", "1" } })
         Escribir(w, d.nombre, d.texto);
     Pulsar(w, "bCalcular");
     Escribir(w, "z", "3");
@@ -197,7 +177,7 @@ TEST_F(VentanaRhtrape, SteepSlopeShowsNoLengthAndSaysWhy)
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.mensajes[0].texto,
-              "No se dispone del coeficiente de longitud del resalto para este talud");
+        "No se dispone del coeficiente de longitud del resalto para este talud");
     EXPECT_EQ(Leer(w, "txty2"), "0.7256");
     EXPECT_EQ(Leer(w, "txtL"), "");
     EXPECT_EQ(LeerEtiqueta(w, "lr2"), "");
@@ -210,7 +190,7 @@ TEST_F(VentanaRhtrape, EnterOrderAndWarnings)
     QWidget* w = Abrir("rhtrape");
     EXPECT_EQ(w->windowTitle(), "Cálculo del Resalto Hidráulico, sección Trapezoidal");
     EXPECT_EQ(NombreDelFoco(), "q");
-    for (const char* siguiente : {"y", "b", "z", "bCalcular"}) {
+    for (const char* siguiente : { "y", "b", "z", "bCalcular" }) {
         Tecla(Qt::Key_Return);
         EXPECT_EQ(NombreDelFoco(), siguiente);
     }
@@ -224,28 +204,28 @@ TEST_F(VentanaRhtrape, EnterOrderAndWarnings)
 TEST_F(VentanaRhtrape, LimpiarEmptiesTheDrawingAndMakesTheLengthTransparent)
 {
     QWidget* w = Abrir("rhtrape");
-    for (Par d : {Par{"q", "1.5"}, Par{"y", "0.2"}, Par{"b", "1"}, Par{"z", "1"},
-                  Par{"pro", "Canal Sur"}})
+    for (Par d : { Par { "q", "1.5" }, Par { "y", "0.2" }, Par { "b", "1" }, Par { "z", "1" },
+             Par { "pro", "Canal Sur" } })
         Escribir(w, d.nombre, d.texto);
     Pulsar(w, "bCalcular");
     EXPECT_TRUE(Hallar<QLabel>(w, "lr2")->autoFillBackground());
     Pulsar(w, "bLimpiar");
     EXPECT_FALSE(Hallar<QLabel>(w, "lr2")->autoFillBackground());
-    for (const char* etiqueta : {"lr2", "yr1", "yr2", "lblMensajeY"})
+    for (const char* etiqueta : { "lr2", "yr1", "yr2", "lblMensajeY" })
         EXPECT_EQ(LeerEtiqueta(w, etiqueta), "") << etiqueta;
-    for (const char* caja : {"q", "y", "b", "z", "txty2", "txtff3", "txth", "txtL", "txte",
-                             "txtjj", "lu", "pro", "tra"})
+    for (const char* caja : { "q", "y", "b", "z", "txty2", "txtff3", "txth", "txtL", "txte",
+             "txtjj", "lu", "pro", "tra" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(NombreDelFoco(), "q");
 }
 
-class VentanaRhrectan : public PruebaVentanas {};
+class VentanaRhrectan : public PruebaVentanas { };
 
 TEST_F(VentanaRhrectan, RefusedCalculationLeavesTheDrawingAndResults)
 {
     QWidget* w = Abrir("rhrectan");
     EXPECT_EQ(w->windowTitle(), "Cálculo del Resalto Hidráulico Sección Rectangular");
-    for (Par d : {Par{"q", "2"}, Par{"b", "1"}, Par{"y", "0.3"}})
+    for (Par d : { Par { "q", "2" }, Par { "b", "1" }, Par { "y", "0.3" } })
         Escribir(w, d.nombre, d.texto);
     Pulsar(w, "bCalcular");
     Escribir(w, "b", "");
@@ -260,7 +240,7 @@ TEST_F(VentanaRhrectan, RefusedCalculationLeavesTheDrawingAndResults)
     EXPECT_EQ(Leer(w, "txtL"), "");
 }
 
-class VentanaRhpara : public PruebaVentanas {};
+class VentanaRhpara : public PruebaVentanas { };
 
 TEST_F(VentanaRhpara, EnterOrderStatusTextsAndLimpiar)
 {
@@ -273,17 +253,17 @@ TEST_F(VentanaRhpara, EnterOrderStatusTextsAndLimpiar)
     EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del espejo de agua T");
     Tecla(Qt::Key_Return);
     EXPECT_EQ(NombreDelFoco(), "bCalcular");
-    for (Par d : {Par{"q", "1"}, Par{"y", "0.3"}, Par{"t", "2"}})
+    for (Par d : { Par { "q", "1" }, Par { "y", "0.3" }, Par { "t", "2" } })
         Escribir(w, d.nombre, d.texto);
     Pulsar(w, "bCalcular");
     Pulsar(w, "bLimpiar");
-    for (const char* caja : {"q", "y", "t", "yy2", "ff", "h", "e", "kk", "jj"})
+    for (const char* caja : { "q", "y", "t", "yy2", "ff", "h", "e", "kk", "jj" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
-    for (const char* etiqueta : {"yr1", "yr2", "lblMensajeY"})
+    for (const char* etiqueta : { "yr1", "yr2", "lblMensajeY" })
         EXPECT_EQ(LeerEtiqueta(w, etiqueta), "") << etiqueta;
 }
 
-class VentanaRhcir : public PruebaVentanas {};
+class VentanaRhcir : public PruebaVentanas { };
 
 TEST_F(VentanaRhcir, EnterOrderAndTitle)
 {

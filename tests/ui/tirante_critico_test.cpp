@@ -32,15 +32,15 @@ void Comprobar(QWidget* w, std::initializer_list<Esperado> cajas)
 
 const QString kIncompletos = "Complete adecuadamente el ingreso de datos, antes de ejecutar ";
 
-}  // namespace
+} // namespace
 
-class VentanaYctrape : public PruebaVentanas {};
+class VentanaYctrape : public PruebaVentanas { };
 
 TEST_F(VentanaYctrape, TitleAndEnterOrder)
 {
     QWidget* w = Abrir("yctrape");
     EXPECT_EQ(w->windowTitle(),
-              "Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular");
+        "Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular");
     EXPECT_EQ(NombreDelFoco(), "q");
     EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del caudal Q");
     Tecla(Qt::Key_Return);
@@ -48,7 +48,7 @@ TEST_F(VentanaYctrape, TitleAndEnterOrder)
     Tecla(Qt::Key_Return);
     EXPECT_EQ(NombreDelFoco(), "z");
     EXPECT_EQ(TextoDeEstado(w),
-              "Ingresar el valor del talud, para taludes diferentes ingresar su promedio");
+        "Ingresar el valor del talud, para taludes diferentes ingresar su promedio");
     Tecla(Qt::Key_Return);
     EXPECT_EQ(NombreDelFoco(), "bCalcular");
 }
@@ -59,44 +59,43 @@ struct CasoYctrape {
 };
 
 class VentanaYctrapeCasos : public PruebaVentanas,
-                            public ::testing::WithParamInterface<CasoYctrape> {};
+                            public ::testing::WithParamInterface<CasoYctrape> { };
 
 TEST_P(VentanaYctrapeCasos, WritesTheCriticalDepthAndItsElements)
 {
     const auto& c = GetParam();
     QWidget* w = Abrir("yctrape");
-    Llenar(w, {c.q, c.b, c.z});
+    Llenar(w, { c.q, c.b, c.z });
     grabadora.mensajes.clear();
     Pulsar(w, "bCalcular");
     EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
-    Comprobar(w, {c.y, c.p, c.a, c.r, c.t, c.v, c.f, c.e});
+    Comprobar(w, { c.y, c.p, c.a, c.r, c.t, c.v, c.f, c.e });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Secciones, VentanaYctrapeCasos,
+INSTANTIATE_TEST_SUITE_P(Secciones, VentanaYctrapeCasos,
     ::testing::Values(
-        CasoYctrape{{"q", "2"}, {"b", "1"}, {"z", "1"}, {"y", "0.6023"}, {"p", "2.7036"},
-                    {"a", "0.9651"}, {"r", "0.3570"}, {"t", "2.2046"}, {"v", "2.0723"},
-                    {"f", "1.0000"}, {"e", "0.8212"}},
-        CasoYctrape{{"q", "5"}, {"b", "2"}, {"z", "0"}, {"y", "0.8605"}, {"p", "3.7209"},
-                    {"a", "1.7209"}, {"r", "0.4625"}, {"t", "2.0000"}, {"v", "2.9054"},
-                    {"f", "1.0000"}, {"e", "1.2907"}},
-        CasoYctrape{{"q", "2.5"}, {"b", "0"}, {"z", "0.75"}, {"y", "1.1777"}, {"p", "2.9442"},
-                    {"a", "1.0402"}, {"r", "0.3533"}, {"t", "1.7665"}, {"v", "2.4034"},
-                    {"f", "1.0000"}, {"e", "1.4721"}},
+        CasoYctrape { { "q", "2" }, { "b", "1" }, { "z", "1" }, { "y", "0.6023" },
+            { "p", "2.7036" }, { "a", "0.9651" }, { "r", "0.3570" }, { "t", "2.2046" },
+            { "v", "2.0723" }, { "f", "1.0000" }, { "e", "0.8212" } },
+        CasoYctrape { { "q", "5" }, { "b", "2" }, { "z", "0" }, { "y", "0.8605" },
+            { "p", "3.7209" }, { "a", "1.7209" }, { "r", "0.4625" }, { "t", "2.0000" },
+            { "v", "2.9054" }, { "f", "1.0000" }, { "e", "1.2907" } },
+        CasoYctrape { { "q", "2.5" }, { "b", "0" }, { "z", "0.75" }, { "y", "1.1777" },
+            { "p", "2.9442" }, { "a", "1.0402" }, { "r", "0.3533" }, { "t", "1.7665" },
+            { "v", "2.4034" }, { "f", "1.0000" }, { "e", "1.4721" } },
         // A litre a second: the critical depth 0.0047 m, not 0.0390 m with F 0.
-        CasoYctrape{{"q", "0.001"}, {"b", "1"}, {"z", ""}, {"y", "0.0047"}, {"p", "1.0093"},
-                    {"a", "0.0047"}, {"r", "0.0046"}, {"t", "1.0000"}, {"v", "0.2141"},
-                    {"f", "1.0000"}, {"e", "0.0070"}},
+        CasoYctrape { { "q", "0.001" }, { "b", "1" }, { "z", "" }, { "y", "0.0047" },
+            { "p", "1.0093" }, { "a", "0.0047" }, { "r", "0.0046" }, { "t", "1.0000" },
+            { "v", "0.2141" }, { "f", "1.0000" }, { "e", "0.0070" } },
         // A negative discharge: the depth of its absolute value, v and F negative.
-        CasoYctrape{{"q", "-2"}, {"b", "1"}, {"z", "1"}, {"y", "0.6023"}, {"p", "2.7036"},
-                    {"a", "0.9651"}, {"r", "0.3570"}, {"t", "2.2046"}, {"v", "-2.0723"},
-                    {"f", "-1.0000"}, {"e", "0.8212"}}));
+        CasoYctrape { { "q", "-2" }, { "b", "1" }, { "z", "1" }, { "y", "0.6023" },
+            { "p", "2.7036" }, { "a", "0.9651" }, { "r", "0.3570" }, { "t", "2.2046" },
+            { "v", "-2.0723" }, { "f", "-1.0000" }, { "e", "0.8212" } }));
 
 TEST_F(VentanaYctrape, EmptyDischargeIsRefusedWithoutABeep)
 {
     QWidget* w = Abrir("yctrape");
-    Llenar(w, {{"b", "1"}, {"z", "1"}});
+    Llenar(w, { { "b", "1" }, { "z", "1" } });
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.mensajes[0].texto, kIncompletos);
@@ -108,18 +107,18 @@ TEST_F(VentanaYctrape, EmptyDischargeIsRefusedWithoutABeep)
 TEST_F(VentanaYctrape, WidthAndSlopeBothZeroBeepFirst)
 {
     QWidget* w = Abrir("yctrape");
-    Llenar(w, {{"q", "2"}});
+    Llenar(w, { { "q", "2" } });
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.eventos.size(), 2u);
     EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
     EXPECT_EQ(grabadora.eventos[1].texto,
-              "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+        "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
 }
 
 TEST_F(VentanaYctrape, ResultsStayAfterARefusal)
 {
     QWidget* w = Abrir("yctrape");
-    Llenar(w, {{"q", "2"}, {"b", "1"}, {"z", "1"}});
+    Llenar(w, { { "q", "2" }, { "b", "1" }, { "z", "1" } });
     Pulsar(w, "bCalcular");
     Escribir(w, "q", "0");
     Pulsar(w, "bCalcular");
@@ -131,10 +130,10 @@ TEST_F(VentanaYctrape, ResultsStayAfterARefusal)
 TEST_F(VentanaYctrape, HugeDischargeStopsWithTheNonConvergenceMessage)
 {
     QWidget* w = Abrir("yctrape");
-    Llenar(w, {{"q", "1e7"}, {"b", "1"}, {"z", "0"}});
+    Llenar(w, { { "q", "1e7" }, { "b", "1" }, { "z", "0" } });
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "El cálculo no converge con los datos ingresados, revise los datos");
+        "El cálculo no converge con los datos ingresados, revise los datos");
     EXPECT_EQ(Leer(w, "y"), "");
 }
 
@@ -159,19 +158,20 @@ TEST_F(VentanaYctrape, DrawingFollowsTheBoxEditedLastAndLimpiarShowsTheTrapezoid
     Escribir(w, "z", "0");
     EXPECT_TRUE(Hallar(w, "rectan")->isVisible());
     EXPECT_FALSE(Hallar(w, "trian")->isVisible());
-    Llenar(w, {{"q", "2"}, {"b", "1"}, {"z", "1"}, {"lu", "Cusco"}, {"re", "concreto"}});
+    Llenar(
+        w, { { "q", "2" }, { "b", "1" }, { "z", "1" }, { "lu", "Cusco" }, { "re", "concreto" } });
     Pulsar(w, "bCalcular");
     Pulsar(w, "bLimpiar");
     EXPECT_TRUE(Hallar(w, "trape")->isVisible());
     EXPECT_FALSE(Hallar(w, "rectan")->isVisible());
     EXPECT_FALSE(Hallar(w, "trian")->isVisible());
-    for (const char* caja : {"q", "b", "z", "y", "p", "a", "r", "t", "v", "f", "e", "lu", "pro",
-                             "tra", "re"})
+    for (const char* caja :
+        { "q", "b", "z", "y", "p", "a", "r", "t", "v", "f", "e", "lu", "pro", "tra", "re" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(NombreDelFoco(), "q");
 }
 
-class VentanaYcpara : public PruebaVentanas {};
+class VentanaYcpara : public PruebaVentanas { };
 
 struct CasoYcpara {
     Dato q, t;
@@ -179,33 +179,32 @@ struct CasoYcpara {
 };
 
 class VentanaYcparaCasos : public PruebaVentanas,
-                           public ::testing::WithParamInterface<CasoYcpara> {};
+                           public ::testing::WithParamInterface<CasoYcpara> { };
 
 TEST_P(VentanaYcparaCasos, WritesTheCriticalDepthAndItsElements)
 {
     const auto& c = GetParam();
     QWidget* w = Abrir("ycpara");
-    Llenar(w, {c.q, c.t});
+    Llenar(w, { c.q, c.t });
     grabadora.mensajes.clear();
     Pulsar(w, "bCalcular");
     EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
-    Comprobar(w, {c.y, c.p, c.a, c.r, c.k, c.v, c.f, c.e});
+    Comprobar(w, { c.y, c.p, c.a, c.r, c.k, c.v, c.f, c.e });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Secciones, VentanaYcparaCasos,
+INSTANTIATE_TEST_SUITE_P(Secciones, VentanaYcparaCasos,
     ::testing::Values(
         // Wide for its discharge: y/T below 0.25, the approximate perimeter.
-        CasoYcpara{{"q", "0.5"}, {"t", "3"}, {"y", "0.2122"}, {"p", "3.0400"}, {"a", "0.4244"},
-                   {"r", "0.1396"}, {"k", "5.3013"}, {"v", "1.1781"}, {"f", "1.0000"},
-                   {"e", "0.2829"}},
+        CasoYcpara { { "q", "0.5" }, { "t", "3" }, { "y", "0.2122" }, { "p", "3.0400" },
+            { "a", "0.4244" }, { "r", "0.1396" }, { "k", "5.3013" }, { "v", "1.1781" },
+            { "f", "1.0000" }, { "e", "0.2829" } },
         // Narrow: y/T above 0.25, the arc length.
-        CasoYcpara{{"q", "2"}, {"t", "1"}, {"y", "1.1123"}, {"p", "2.5271"}, {"a", "0.7415"},
-                   {"r", "0.2934"}, {"k", "0.1124"}, {"v", "2.6971"}, {"f", "1.0000"},
-                   {"e", "1.4831"}},
-        CasoYcpara{{"q", "-0.5"}, {"t", "3"}, {"y", "0.2122"}, {"p", "3.0400"}, {"a", "0.4244"},
-                   {"r", "0.1396"}, {"k", "5.3013"}, {"v", "-1.1781"}, {"f", "-1.0000"},
-                   {"e", "0.2829"}}));
+        CasoYcpara { { "q", "2" }, { "t", "1" }, { "y", "1.1123" }, { "p", "2.5271" },
+            { "a", "0.7415" }, { "r", "0.2934" }, { "k", "0.1124" }, { "v", "2.6971" },
+            { "f", "1.0000" }, { "e", "1.4831" } },
+        CasoYcpara { { "q", "-0.5" }, { "t", "3" }, { "y", "0.2122" }, { "p", "3.0400" },
+            { "a", "0.4244" }, { "r", "0.1396" }, { "k", "5.3013" }, { "v", "-1.1781" },
+            { "f", "-1.0000" }, { "e", "0.2829" } }));
 
 TEST_F(VentanaYcpara, TitleEnterOrderAndRefusal)
 {
@@ -217,8 +216,9 @@ TEST_F(VentanaYcpara, TitleEnterOrderAndRefusal)
     Tecla(Qt::Key_Return);
     EXPECT_EQ(NombreDelFoco(), "bCalcular");
     Escribir(w, "t", "-2");
-    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para el espejo de agua, un valor mayor que cero");
-    Llenar(w, {{"q", "2"}, {"t", ""}});
+    EXPECT_EQ(
+        grabadora.ultimoMensaje(), "Ingresar para el espejo de agua, un valor mayor que cero");
+    Llenar(w, { { "q", "2" }, { "t", "" } });
     grabadora.mensajes.clear();
     const int pitidos = grabadora.pitidos;
     Pulsar(w, "bCalcular");
@@ -230,36 +230,38 @@ TEST_F(VentanaYcpara, TitleEnterOrderAndRefusal)
 TEST_F(VentanaYcpara, LimpiarEmptiesEveryBox)
 {
     QWidget* w = Abrir("ycpara");
-    Llenar(w, {{"q", "2"}, {"t", "1"}, {"tra", "Km 3"}});
+    Llenar(w, { { "q", "2" }, { "t", "1" }, { "tra", "Km 3" } });
     Pulsar(w, "bCalcular");
     Pulsar(w, "bLimpiar");
-    for (const char* caja : {"q", "t", "y", "p", "a", "r", "k", "v", "f", "e", "lu", "pro",
-                             "tra", "re"})
+    for (const char* caja :
+        { "q", "t", "y", "p", "a", "r", "k", "v", "f", "e", "lu", "pro", "tra", "re" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(NombreDelFoco(), "q");
 }
 
-class VentanaYccir : public PruebaVentanas {};
+class VentanaYccir : public PruebaVentanas { };
 
 TEST_F(VentanaYccir, OrdinaryCaseSettlesBelowTheDiameter)
 {
     QWidget* w = Abrir("yccir");
     EXPECT_EQ(w->windowTitle(), "Cálculo del Tirante Crítico, sección Circular");
-    Llenar(w, {{"q", "1"}, {"d", "1"}});
+    Llenar(w, { { "q", "1" }, { "d", "1" } });
     Pulsar(w, "bCalcular");
     EXPECT_TRUE(grabadora.mensajes.empty());
-    Comprobar(w, {{"y", "0.5730"}, {"p", "1.7174"}, {"a", "0.4655"}, {"r", "0.2710"},
-                  {"t", "0.9893"}, {"v", "2.1484"}, {"f", "1.0000"}, {"e", "0.8083"}});
+    Comprobar(w,
+        { { "y", "0.5730" }, { "p", "1.7174" }, { "a", "0.4655" }, { "r", "0.2710" },
+            { "t", "0.9893" }, { "v", "2.1484" }, { "f", "1.0000" }, { "e", "0.8083" } });
 }
 
 TEST_F(VentanaYccir, FirstStepAboveTheDiameterKeepsTheResultsAndFocusesD)
 {
     QWidget* w = Abrir("yccir");
-    Llenar(w, {{"q", "1"}, {"d", "1"}});
+    Llenar(w, { { "q", "1" }, { "d", "1" } });
     Pulsar(w, "bCalcular");
     Escribir(w, "q", "2");
     Pulsar(w, "bCalcular");
-    EXPECT_EQ(grabadora.ultimoMensaje(), "El tirante es mayor que el diámetro. Incremente el diámetro");
+    EXPECT_EQ(
+        grabadora.ultimoMensaje(), "El tirante es mayor que el diámetro. Incremente el diámetro");
     EXPECT_EQ(grabadora.pitidos, 0);
     EXPECT_EQ(NombreDelFoco(), "d");
     EXPECT_EQ(Leer(w, "y"), "0.5730");
@@ -268,10 +270,10 @@ TEST_F(VentanaYccir, FirstStepAboveTheDiameterKeepsTheResultsAndFocusesD)
 TEST_F(VentanaYccir, TinyDischargeIsANumericFailureNotANan)
 {
     QWidget* w = Abrir("yccir");
-    Llenar(w, {{"q", "0.000001"}, {"d", "1"}});
+    Llenar(w, { { "q", "0.000001" }, { "d", "1" } });
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Los datos ingresados no permiten realizar el cálculo, revise los datos");
+        "Los datos ingresados no permiten realizar el cálculo, revise los datos");
     EXPECT_EQ(Leer(w, "y"), "");
 }
 
@@ -288,7 +290,7 @@ TEST_F(VentanaYccir, NegativeDiameterWarnsAndKeepsTheFocus)
 TEST_F(VentanaYccir, EmptyDiameterIsRefused)
 {
     QWidget* w = Abrir("yccir");
-    Llenar(w, {{"q", "1"}});
+    Llenar(w, { { "q", "1" } });
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(), kIncompletos);
     EXPECT_EQ(grabadora.pitidos, 0);

@@ -35,13 +35,13 @@ ResultadoTiranteCritico Completar(ResultadoTiranteCritico r, double caudal)
     r.froude = std::nearbyint(NumeroFroude(r.velocidad, r.area, r.espejo));
     r.energia = EnergiaEspecifica(r.tirante, r.velocidad);
     r.radio = r.area / r.perimetro;
-    if (!SonFinitos({r.tirante, r.perimetro, r.area, r.radio, r.espejo, r.foco, r.velocidad,
-                     r.froude, r.energia}))
+    if (!SonFinitos({ r.tirante, r.perimetro, r.area, r.radio, r.espejo, r.foco, r.velocidad,
+            r.froude, r.energia }))
         return Fallo(FalloCalculo::CalculoImposible);
     return r;
 }
 
-}  // namespace
+} // namespace
 
 ResultadoTiranteCritico CalcularTiranteCriticoTrapecial(double caudal, double b, double z)
 {
@@ -87,8 +87,8 @@ ResultadoTiranteCritico CalcularTiranteCriticoParabolico(double caudal, double e
     r.froude = std::nearbyint(NumeroFroude(r.velocidad, r.area, espejo));
     r.energia = EnergiaEspecifica(r.tirante, r.velocidad);
     r.radio = r.area / r.perimetro;
-    if (!SonFinitos({r.tirante, r.perimetro, r.area, r.radio, r.foco, r.velocidad, r.froude,
-                     r.energia}))
+    if (!SonFinitos(
+            { r.tirante, r.perimetro, r.area, r.radio, r.foco, r.velocidad, r.froude, r.energia }))
         return Fallo(FalloCalculo::CalculoImposible);
     return r;
 }

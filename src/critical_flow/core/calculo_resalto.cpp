@@ -28,13 +28,13 @@ FalloCalculo FalloDeSolver(EstadoNewton estado)
 // Every number the window writes must be usable before anything is written.
 ResultadoResalto Revisado(const ResultadoResalto& r)
 {
-    if (!SonFinitos({r.conjugado, r.froude, r.altura, r.perdida, r.longitud, r.relacion, r.foco})
+    if (!SonFinitos({ r.conjugado, r.froude, r.altura, r.perdida, r.longitud, r.relacion, r.foco })
         || !(r.conjugado > 0.0))
         return Fallo(FalloCalculo::CalculoImposible);
     return r;
 }
 
-}  // namespace
+} // namespace
 
 TextosDiagramaResalto TextosDiagrama(const TirantesDiagrama& tirantes)
 {
@@ -63,7 +63,7 @@ ResultadoResalto CalcularResaltoRectangular(double caudal, double b, double tira
     // The conjugate in closed form serves both sides: from a supercritical depth
     // it gives the larger one, from a subcritical depth the smaller.
     const double y2 = (-y) / 2.0 + std::sqrt(2.0 * q * q / (9.81 * y) + y * y / 4.0);
-    if (!SonFinitos({froude1, y2}) || !(y2 > 0.0) || !(y > 0.0))
+    if (!SonFinitos({ froude1, y2 }) || !(y2 > 0.0) || !(y > 0.0))
         return Fallo(FalloCalculo::CalculoImposible);
 
     ResultadoResalto r;
@@ -114,7 +114,7 @@ bool RelacionValida(const ResultadoNewton& s)
     return s.estado == EstadoNewton::Convergio && std::isfinite(s.x) && s.x > 0.0;
 }
 
-}  // namespace
+} // namespace
 
 ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, double tirante)
 {
@@ -125,12 +125,11 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
     const double t = b / (z * y);
     const double froude1 = NumeroFroude(velocidad, dado.area, dado.espejo);
     const double energia1 = EnergiaEspecifica(y, velocidad);
-    if (!SonFinitos({velocidad, r, t, froude1, energia1}) || !(y > 0.0))
+    if (!SonFinitos({ velocidad, r, t, froude1, energia1 }) || !(y > 0.0))
         return Fallo(FalloCalculo::CalculoImposible);
 
-    const CuarticaResalto cuartica{2.5 * t + 1.0, (1.5 * t + 1.0) * (t + 1.0),
-                                   0.5 * t * t + (t - 6.0 * r) * (t + 1.0),
-                                   6.0 * r * (t + 1.0) * (t + 1.0)};
+    const CuarticaResalto cuartica { 2.5 * t + 1.0, (1.5 * t + 1.0) * (t + 1.0),
+        0.5 * t * t + (t - 6.0 * r) * (t + 1.0), 6.0 * r * (t + 1.0) * (t + 1.0) };
     ResultadoNewton solucion = ResolverCuartica(cuartica, froude1 > 1.0 ? 6.0 : 0.1);
     if (!RelacionValida(solucion)) {
         // The equation has exactly one positive root, but from J = 6 or 0.1 Newton
@@ -175,7 +174,7 @@ ResultadoResalto CalcularResaltoParabolico(double caudal, double tirante, double
     const double velocidad = caudal / dado.area;
     const double energia1 = EnergiaEspecifica(y, velocidad);
     const double froude1 = NumeroFroudeConProfundidad(velocidad, dado.profundidad);
-    if (!SonFinitos({dado.foco, velocidad, energia1, froude1}) || !(y > 0.0))
+    if (!SonFinitos({ dado.foco, velocidad, energia1, froude1 }) || !(y > 0.0))
         return Fallo(FalloCalculo::CalculoImposible);
 
     const double f = froude1 * froude1;
@@ -195,8 +194,8 @@ ResultadoResalto CalcularResaltoParabolico(double caudal, double tirante, double
     };
     // A step onto J = 0 would divide by √0 in f′: refused like a negative ratio.
     auto detener = [](double j) { return j <= 0.0; };
-    const ResultadoNewton solucion = NewtonAnalitico(froude1 > 1.0 ? 6.0 : 0.1, evaluar, derivada,
-                                                     SeguirNewtonAnalitico, detener);
+    const ResultadoNewton solucion = NewtonAnalitico(
+        froude1 > 1.0 ? 6.0 : 0.1, evaluar, derivada, SeguirNewtonAnalitico, detener);
     if (solucion.estado == EstadoNewton::Detenido)
         return Fallo(FalloCalculo::ValoresInadecuados);
     if (solucion.estado != EstadoNewton::Convergio)
@@ -239,7 +238,7 @@ SegmentoCircular Segmento(double d, double tirante)
     return s;
 }
 
-}  // namespace
+} // namespace
 
 ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d)
 {
@@ -253,7 +252,7 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
     const double froude1 = NumeroFroude(velocidad1, dado.elementos.area, dado.elementos.espejo);
     const double m1 = dado.a * dado.a * dado.k;
     const double r = dado.a / y1;
-    if (!SonFinitos({c, relacion4, dado.a, dado.k, velocidad1, froude1, m1, r}) || !(y1 > 0.0)
+    if (!SonFinitos({ c, relacion4, dado.a, dado.k, velocidad1, froude1, m1, r }) || !(y1 > 0.0)
         || !(y1 <= d))
         return Fallo(FalloCalculo::CalculoImposible);
 
@@ -270,8 +269,8 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
     opciones.detenerTras = [d](double y) { return y > d; };
     const ResultadoNewton solucion = NewtonDiferenciaFinita(residuoMomento, inicio, opciones);
     if (solucion.estado == EstadoNewton::Detenido)
-        return Fallo(y1 > d / 2.0 ? FalloCalculo::TiranteNoAdecuado
-                                  : FalloCalculo::ConjugadoMayorDiametro);
+        return Fallo(
+            y1 > d / 2.0 ? FalloCalculo::TiranteNoAdecuado : FalloCalculo::ConjugadoMayorDiametro);
     if (solucion.estado != EstadoNewton::Convergio)
         return Fallo(FalloDeSolver(solucion.estado));
 
@@ -284,8 +283,8 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
     res.conjugado = y2;
     res.froude = NumeroFroude(velocidad2, conjugado.area, conjugado.espejo);
     res.altura = AlturaResalto(y2, y1);
-    res.perdida = PerdidaEnergiaResalto(EnergiaEspecifica(y2, velocidad2),
-                                        EnergiaEspecifica(y1, velocidad1));
+    res.perdida = PerdidaEnergiaResalto(
+        EnergiaEspecifica(y2, velocidad2), EnergiaEspecifica(y1, velocidad1));
     res.diagrama = TextosDiagrama(
         ClasificarTiranteResalto(froude1, RedondearCentesimas(y1), RedondearCentesimas(y2)));
     return Revisado(res);

@@ -10,10 +10,10 @@
 
 // The texts of the jump drawing and of the side label.
 struct TextosDiagramaResalto {
-    std::string lado;      // "tirante supercrítico" / "tirante subcrítico"
-    std::string menor;     // beside y1: "=" and the number text
-    std::string mayor;     // beside y2: "= " and the number text
-    std::string longitud;  // "L=" and the number text; empty where there is no length
+    std::string lado; // "tirante supercrítico" / "tirante subcrítico"
+    std::string menor; // beside y1: "=" and the number text
+    std::string mayor; // beside y2: "= " and the number text
+    std::string longitud; // "L=" and the number text; empty where there is no length
 };
 
 // The side text and the two depth labels from the side decision, and the length
@@ -23,14 +23,14 @@ TextosDiagramaResalto TextosDiagrama(const TirantesDiagrama& tirantes, double lo
 
 struct ResultadoResalto {
     FalloCalculo fallo = FalloCalculo::Ninguno;
-    double conjugado = 0.0;  // y2
-    double froude = 0.0;     // F2, Froude number of y2
-    double altura = 0.0;     // h
-    double perdida = 0.0;    // ΔE (rhrectan: already rounded to four decimals)
+    double conjugado = 0.0; // y2
+    double froude = 0.0; // F2, Froude number of y2
+    double altura = 0.0; // h
+    double perdida = 0.0; // ΔE (rhrectan: already rounded to four decimals)
     bool conLongitud = false;
-    double longitud = 0.0;  // L (rhrectan, rhtrape)
-    double relacion = 0.0;  // J = y2/y (rhtrape, rhpara)
-    double foco = 0.0;      // k (rhpara)
+    double longitud = 0.0; // L (rhrectan, rhtrape)
+    double relacion = 0.0; // J = y2/y (rhtrape, rhpara)
+    double foco = 0.0; // k (rhpara)
     TextosDiagramaResalto diagrama;
 };
 

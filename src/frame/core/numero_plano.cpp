@@ -6,7 +6,7 @@
 std::string EscribirNumeroPlano(double valor)
 {
     if (valor == 0.0)
-        return " 0";  // also -0: the text of zero has no sign
+        return " 0"; // also -0: the text of zero has no sign
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15g", std::fabs(valor));
     std::string cuerpo = buf;
