@@ -11,6 +11,7 @@
 #include <random>
 
 #include "calculator/pantallacalculadora.h"
+#include "frame/controles.h"
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
 #include "resources/dibujos_calculadora.h"
@@ -19,16 +20,16 @@ namespace {
 
 // ---- Control table (twips) -------------------------------------------------
 
-struct Marco {
+struct MarcoTeclas {
     const char* nombre;
     int x, y, ancho, alto;
 };
 
-const Marco kFrame1 { "Frame1", 120, 0, 5415, 735 };
-const Marco kFrame5 { "Frame5", 120, 720, 5415, 615 };
-const Marco kFrame6 { "Frame6", 120, 1320, 735, 2175 };
-const Marco kFrame3 { "Frame3", 960, 1320, 1935, 2175 };
-const Marco kFrame4 { "Frame4", 3000, 1320, 2535, 2175 };
+const MarcoTeclas kFrame1 { "Frame1", 120, 0, 5415, 735 };
+const MarcoTeclas kFrame5 { "Frame5", 120, 720, 5415, 615 };
+const MarcoTeclas kFrame6 { "Frame6", 120, 1320, 735, 2175 };
+const MarcoTeclas kFrame3 { "Frame3", 960, 1320, 1935, 2175 };
+const MarcoTeclas kFrame4 { "Frame4", 3000, 1320, 2535, 2175 };
 
 enum class Accion {
     Numero,
@@ -43,7 +44,7 @@ enum class Accion {
 };
 
 struct Tecla {
-    const Marco* marco;
+    const MarcoTeclas* marco;
     const char* nombre;
     Accion accion;
     int codigo;
@@ -133,13 +134,6 @@ const Tecla kTeclas[] = {
         1920, 1680 },
 };
 
-constexpr int kTwips = 15;
-
-QRect Rectangulo(int x, int y, int ancho, int alto)
-{
-    return QRect(x / kTwips, y / kTwips, ancho / kTwips, alto / kTwips);
-}
-
 // ---- The engine's platform -------------------------------------------------
 
 class ServiciosCalculadoraQt final : public ServiciosCalculadora {
@@ -191,30 +185,28 @@ frmCalculadora::frmCalculadora(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Calculadora científica (Quelmora)"));
     setWindowIcon(QIcon(PintarDibujoCalculadora(DibujoCalculadora::Icono)));
-    QFont letra(QStringLiteral("MS Sans Serif"));
-    letra.setPointSizeF(8.25);
-    setFont(letra);
+    setFont(FuenteFormulario());
 
     auto* cliente = new QWidget(this);
-    cliente->setFixedSize(5655 / kTwips, 3585 / kTwips);
+    cliente->setFixedSize(Pixeles(5655), Pixeles(3585));
     setCentralWidget(cliente);
 
-    QHash<const Marco*, QGroupBox*> marcos;
-    for (const Marco* m : { &kFrame1, &kFrame5, &kFrame6, &kFrame3, &kFrame4 }) {
+    QHash<const MarcoTeclas*, QGroupBox*> marcos;
+    for (const MarcoTeclas* m : { &kFrame1, &kFrame5, &kFrame6, &kFrame3, &kFrame4 }) {
         auto* marco = new QGroupBox(cliente);
         marco->setObjectName(QString::fromLatin1(m->nombre));
-        marco->setGeometry(Rectangulo(m->x, m->y, m->ancho, m->alto));
+        marco->setGeometry(EnPixeles({ m->x, m->y, m->ancho, m->alto }));
         marcos.insert(m, marco);
     }
 
     PicDisplay = new PantallaCalculadora(marcos.value(&kFrame1));
     PicDisplay->setObjectName(QStringLiteral("PicDisplay"));
-    PicDisplay->setGeometry(Rectangulo(240, 300, 2055, 255));
+    PicDisplay->setGeometry(EnPixeles({ 240, 300, 2055, 255 }));
 
     for (const Tecla& t : kTeclas) {
         auto* boton = new QPushButton(marcos.value(t.marco));
         boton->setObjectName(QString::fromLatin1(t.nombre));
-        boton->setGeometry(Rectangulo(t.x, t.y, t.ancho, t.alto));
+        boton->setGeometry(EnPixeles({ t.x, t.y, t.ancho, t.alto }));
         boton->setToolTip(QString::fromUtf8(t.ayuda));
         // The display keeps the focus, so typed keys always reach the engine.
         boton->setFocusPolicy(Qt::NoFocus);
@@ -265,9 +257,7 @@ frmCalculadora::frmCalculadora(QWidget* parent)
         }
     }
     if (auto* porcentaje = findChild<QPushButton*>(QStringLiteral("cmdOp_6"))) {
-        QFont grande = porcentaje->font();
-        grande.setPointSizeF(9.75);
-        porcentaje->setFont(grande);
+        porcentaje->setFont(FuenteFormulario(9.75));
     }
     cmdSci_3 = findChild<QPushButton*>(QStringLiteral("cmdSci_3"));
     cmdSci_4 = findChild<QPushButton*>(QStringLiteral("cmdSci_4"));
@@ -279,8 +269,8 @@ frmCalculadora::frmCalculadora(QWidget* parent)
     auto* OptRadian = new QPushButton(QStringLiteral("rad"), marcos.value(&kFrame1));
     OptDegree->setObjectName(QStringLiteral("OptDegree"));
     OptRadian->setObjectName(QStringLiteral("OptRadian"));
-    OptDegree->setGeometry(Rectangulo(4560, 240, 375, 375));
-    OptRadian->setGeometry(Rectangulo(4920, 240, 375, 375));
+    OptDegree->setGeometry(EnPixeles({ 4560, 240, 375, 375 }));
+    OptRadian->setGeometry(EnPixeles({ 4920, 240, 375, 375 }));
     for (QPushButton* opcion : { OptDegree, OptRadian }) {
         opcion->setCheckable(true);
         opcion->setAutoExclusive(true);

@@ -4,10 +4,12 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "frame/controles.h"
+
 namespace {
 
 // The right margin of the number: 60 twips.
-constexpr int kMargenDerecho = 60 / 15;
+constexpr int kMargenDerecho = Pixeles(60);
 
 } // namespace
 

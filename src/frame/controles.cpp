@@ -10,6 +10,17 @@
 #include "frame/ventana_calculo.h"
 #include "resources/imagenes.h"
 
+QFont FuenteFormulario(double puntos)
+{
+    QFont fuente;
+    fuente.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                        QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                        QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    fuente.setStyleHint(QFont::SansSerif);
+    fuente.setPointSizeF(puntos);
+    return fuente;
+}
+
 QRect EnPixeles(const Twips& t)
 {
     return QRect(Pixeles(t.izquierda), Pixeles(t.arriba), Pixeles(t.ancho), Pixeles(t.alto));

@@ -7,6 +7,7 @@
 //
 // Positions are given in twips, as the forms are laid out; 15 twips make a pixel.
 
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,10 @@ struct Twips {
 constexpr int kTwipsPorPixel = 15;
 constexpr int Pixeles(int twips) { return twips / kTwipsPorPixel; }
 QRect EnPixeles(const Twips& t);
+
+// The forms' face: MS Sans Serif where it exists, else the nearest narrow sans
+// face, at the given size (8.25 pt on every form).
+QFont FuenteFormulario(double puntos = 8.25);
 
 // Writes texto into panel 1 of StatusBar1 of the calculation window holding
 // control. The one writer of the panel.

@@ -344,13 +344,7 @@ VentanaCalculo::VentanaCalculo(const QString& titulo, int anchoTwips, int altoTw
     setWindowTitle(titulo);
     // MS Sans Serif 8.25 pt where it exists, else the nearest narrow sans face,
     // so that "&Limpiar Pantalla" fits its button.
-    QFont fuente;
-    fuente.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                        QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-    fuente.setStyleHint(QFont::SansSerif);
-    fuente.setPointSizeF(8.25);
-    setFont(fuente);
+    setFont(FuenteFormulario());
     resize(Pixeles(anchoTwips), Pixeles(altoTwips));
     setMouseTracking(true);
 

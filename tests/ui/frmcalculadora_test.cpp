@@ -333,4 +333,22 @@ TEST_F(VentanaCalculadora, ReopeningAfterCloseStartsFromZeroWithEmptyMemory)
     EXPECT_EQ(Pantalla(), "0.5"); // degrees again
 }
 
+// The calculator is reached from the calculation windows' "C&alculadora".
+TEST_F(PruebaVentanas, CalculatorButtonsOfTwoWindowsShowTheSameCalculator)
+{
+    QWidget* primera = Abrir("crinte");
+    ASSERT_NE(primera, nullptr);
+    Pulsar(primera, "bCalculadora");
+    QWidget* calculadora = VentanaAbierta("frmCalculadora");
+    ASSERT_NE(calculadora, nullptr);
+    EXPECT_TRUE(primera->isVisible());
+    Pulsar(calculadora, "cmdNum_4");
+    Pulsar(calculadora, "cmdNum_2");
+    QWidget* segunda = Abrir("crdirtra");
+    ASSERT_NE(segunda, nullptr);
+    Pulsar(segunda, "bCalculadora");
+    EXPECT_EQ(VentanaAbierta("frmCalculadora"), calculadora);
+    EXPECT_EQ(Hallar(calculadora, "PicDisplay")->property("text").toString(), "42.");
+}
+
 } // namespace
