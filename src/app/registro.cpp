@@ -29,6 +29,9 @@
 #include "uniform_flow/ynmininf.h"
 #include "uniform_flow/ynpara.h"
 #include "uniform_flow/yntrape.h"
+#include "section_tools/frmOtrosCir.h"
+#include "section_tools/frmRelayd.h"
+#include "section_tools/frmVariosTrape.h"
 
 // Every window class of the program, by the name the menus use. A menu entry
 // whose class is not listed here opens nothing.
@@ -64,4 +67,7 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("qtrape", [] { return new qtrape; });
     RegistrarVentana("qpara", [] { return new qpara; });
     RegistrarVentana("qcir", [] { return new qcir; });
+    RegistrarVentana("frmVariosTrape", [] { return new frmVariosTrape; });
+    RegistrarVentana("frmRelayd", [] { return new frmRelayd; });
+    RegistrarVentana("frmOtrosCir", [] { return new frmOtrosCir; });
 }

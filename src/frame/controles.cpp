@@ -401,6 +401,15 @@ void FigurasSeccion::MostrarFiguraSeccion(bool cambioB)
 
 void FigurasSeccion::MostrarTrapecio() { MostrarSolo(trapecio_); }
 
+void FigurasSeccion::Mostrar(FiguraSeccion figura)
+{
+    switch (figura) {
+    case FiguraSeccion::Rectangulo: MostrarSolo(rectangulo_); break;
+    case FiguraSeccion::Triangulo: MostrarSolo(triangulo_ ? triangulo_ : trapecio_); break;
+    default: MostrarSolo(trapecio_); break;
+    }
+}
+
 void FigurasSeccion::MostrarSolo(QLabel* figura)
 {
     for (QLabel* f : {trapecio_.data(), rectangulo_.data(), triangulo_.data()})

@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QToolButton>
 
+#include "resources/imagenes.h"
+
 // A rectangle in twips: left, top, width, height.
 struct Twips {
     int izquierda = 0;
@@ -248,6 +250,8 @@ public:
     void MostrarFiguraSeccion(bool cambioB);
     // The trapezoid alone, as Limpiar leaves it.
     void MostrarTrapecio();
+    // One drawing alone, for windows with a drawing rule of their own.
+    void Mostrar(FiguraSeccion figura);
     // The one drawing that is visible now (the trapezoid while all three are).
     QLabel* visible() const;
 

@@ -43,6 +43,11 @@ Marco* SuperficieCalculo::NuevoMarco(const QString& nombre, const QString& titul
 void SuperficieCalculo::Entradas(QWidget* marco, const Columna& c,
                                  std::initializer_list<Entrada> filas)
 {
+    Entradas(marco, c, QList<Entrada>(filas));
+}
+
+void SuperficieCalculo::Entradas(QWidget* marco, const Columna& c, const QList<Entrada>& filas)
+{
     int arriba = c.arriba;
     for (const Entrada& fila : filas) {
         Etiqueta(marco, fila.nombreEtiqueta, fila.etiqueta,
@@ -221,7 +226,8 @@ void SuperficieCalculo::EscribirTexto(const QString& caja, const QString& texto)
 }
 
 void SuperficieCalculo::AdvertirVelocidadErosiva(const QString& cajaV, const QString& etiqueta,
-                                                 double v, bool erosiva, const char* mascara)
+                                                 double v, bool erosiva, const char* mascara,
+                                                 const QString& sinAviso)
 {
     if (QLineEdit* c = Caja(cajaV)) {
         QPalette p = c->palette();
@@ -230,7 +236,7 @@ void SuperficieCalculo::AdvertirVelocidadErosiva(const QString& cajaV, const QSt
     }
     Escribir(cajaV, v, mascara);
     if (auto* mv = findChild<QLabel*>(etiqueta))
-        mv->setText(erosiva ? kAvisoErosivo : kSinAvisoErosivo);
+        mv->setText(erosiva ? kAvisoErosivo : sinAviso);
 }
 
 bool SuperficieCalculo::VerificarDatosCompletos(std::initializer_list<double> requeridos,

@@ -185,6 +185,7 @@ protected:
     Marco* NuevoMarco(const QString& nombre, const QString& titulo, const Twips& lugar,
                       QWidget* padre = nullptr);
     void Entradas(QWidget* marco, const Columna& columna, std::initializer_list<Entrada> filas);
+    void Entradas(QWidget* marco, const Columna& columna, const QList<Entrada>& filas);
     void Resultados(QWidget* marco, const Columna& columna,
                     std::initializer_list<Resultado> filas);
     // A single input or result box placed by hand (registered for Limpiar).
@@ -224,9 +225,10 @@ protected:
     void Escribir(const QString& caja, double valor, const char* mascara);
     void EscribirTexto(const QString& caja, const QString& texto);
     // The velocity in red with kAvisoErosivo in the label when erosiva, else in
-    // black with kSinAvisoErosivo.
+    // black with sinAviso (27 blanks in most windows, the empty text in some).
     void AdvertirVelocidadErosiva(const QString& cajaV, const QString& etiqueta, double v,
-                                  bool erosiva, const char* mascara);
+                                  bool erosiva, const char* mascara,
+                                  const QString& sinAviso = kSinAvisoErosivo);
 
     // --- the checks at "&Calcular"; each returns true when the data pass ----
     // A required value equal to 0 (an empty box reads 0): the message, no beep.

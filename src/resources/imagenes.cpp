@@ -182,6 +182,21 @@ QString SvgSeccion(FiguraSeccion figura, int ancho, int alto)
             "<text x='88' y='46' class='letra'>Z</text>"
             "<text x='112' y='72' class='letra'>1</text>");
         break;
+    case FiguraSeccion::Circulo:
+        // Centre (128, 62), radius 52; the water surface at 86, 28 above the invert.
+        cuerpo = QStringLiteral(
+            "<path class='agua' d='M81.9 86 A52 52 0 0 0 174.1 86 Z'/>"
+            "<circle class='canal' cx='128' cy='62' r='52'/>"
+            "<line class='cota' x1='81.9' y1='78' x2='174.1' y2='78'/>"
+            "<path class='cota' d='M81.9 74 V82 M174.1 74 V82'/>"
+            "<text class='letra' x='124' y='73'>T</text>"
+            "<line class='cota' x1='60' y1='10' x2='60' y2='114'/>"
+            "<path class='cota' d='M56 10 H64 M56 114 H64'/>"
+            "<text class='letra' x='44' y='67'>d</text>"
+            "<line class='cota' x1='196' y1='86' x2='196' y2='114'/>"
+            "<path class='cota' d='M192 86 H200 M192 114 H200'/>"
+            "<text class='letra' x='204' y='105'>y</text>");
+        break;
     }
     return QStringLiteral(
                "<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2' "
@@ -200,6 +215,7 @@ QPixmap DibujoSeccion(FiguraSeccion figura)
     case FiguraSeccion::Trapecio: tamano = QSize(256, 126); break;
     case FiguraSeccion::Rectangulo: tamano = QSize(256, 127); break;
     case FiguraSeccion::Triangulo: tamano = QSize(258, 129); break;
+    case FiguraSeccion::Circulo: tamano = QSize(256, 127); break;
     }
     return PintarSvg(SvgSeccion(figura, tamano.width(), tamano.height()).toUtf8(), tamano);
 }

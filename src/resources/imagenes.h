@@ -14,10 +14,11 @@ QPixmap ImagenBoton(int rol, bool resaltada);
 // copy buttons; resaltada gives the blue variant.
 QPixmap ImagenDisco(const QString& letras, bool resaltada);
 
-enum class FiguraSeccion { Trapecio, Rectangulo, Triangulo };
+enum class FiguraSeccion { Trapecio, Rectangulo, Triangulo, Circulo };
 
 // The section drawing marked with T, y, b and the 1 : Z slope where they apply,
-// at its own size (trapezoid 256 x 126, rectangle 256 x 127, triangle 258 x 129).
+// at its own size (trapezoid 256 x 126, rectangle 256 x 127, triangle 258 x 129);
+// the partly filled circular conduit marked T, d and y (256 x 127).
 QPixmap DibujoSeccion(FiguraSeccion figura);
 
 // Renders SVG text into a pixmap of the given size (for the pictures other

@@ -1,0 +1,10 @@
+#pragma once
+#include "frame/pagina_calculo.h"
+
+// A circular conduit running partly full, solved on one page for the slope a
+// roughness needs and on the other for the roughness a slope implies.
+class frmOtrosCir : public VentanaCalculo {
+    Q_OBJECT
+public:
+    frmOtrosCir();
+};

@@ -1,0 +1,15 @@
+#pragma once
+#include "frame/ventana_calculo.h"
+
+// A circular conduit sized for the depth ratio y/d it is to run at.
+class frmRelayd : public VentanaCalculo {
+    Q_OBJECT
+public:
+    frmRelayd();
+
+protected:
+    void Calcular() override;
+
+private:
+    void AdvertirRelacion();
+};

@@ -1,0 +1,10 @@
+#pragma once
+#include "frame/pagina_calculo.h"
+
+// The trapezoidal section at a given depth, solved on one page each for the
+// bottom width, the slope or the roughness.
+class frmVariosTrape : public VentanaCalculo {
+    Q_OBJECT
+public:
+    frmVariosTrape();
+};
