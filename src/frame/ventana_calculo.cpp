@@ -12,6 +12,7 @@
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"
+#include "resources/portada.h"
 
 void AvisarNoConverge(QWidget* padre) { AvisoSimple(kMensajeNoConverge, padre); }
 
@@ -348,6 +349,8 @@ VentanaCalculo::VentanaCalculo(const QString& titulo, int anchoTwips, int altoTw
     : SuperficieCalculo(nullptr)
 {
     setWindowTitle(titulo);
+    // The program's icon, the same picture as the main window's.
+    setWindowIcon(IconoQuelmora());
     // MS Sans Serif 8.25 pt where it exists, else the nearest narrow sans face,
     // so that "&Limpiar Pantalla" fits its button.
     setFont(FuenteFormulario());

@@ -385,6 +385,7 @@ TEST_F(PruebaMarco, MessageBoxesAndReactivationDoNotRewriteThePanel)
 
 TEST_F(PruebaMarco, ClientAreaAndStatusBarInTwips)
 {
+    EXPECT_FALSE(w->windowIcon().isNull());
     EXPECT_EQ(w->size(), QSize(11880 / 15, 8055 / 15));
     auto* barra = Hallar<QWidget>(w, "StatusBar1");
     EXPECT_EQ(barra->geometry(), QRect(0, 537 - 25, 792, 25));
