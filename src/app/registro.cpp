@@ -13,6 +13,7 @@
 #include "varied_flow/crbresse.h"
 #include "structures/TranAlEn.h"
 #include "structures/TranAlSa.h"
+#include "structures/frmPerdidasCanales.h"
 #include "structures/frmVertederoLateral.h"
 #include "uniform_flow/qcir.h"
 #include "uniform_flow/qpara.h"
@@ -70,4 +71,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("frmVariosTrape", [] { return new frmVariosTrape; });
     RegistrarVentana("frmRelayd", [] { return new frmRelayd; });
     RegistrarVentana("frmOtrosCir", [] { return new frmOtrosCir; });
+    RegistrarVentana("frmPerdidasCanales", [] { return new frmPerdidasCanales; });
 }

@@ -3,12 +3,16 @@
 // reads. Every window test uses these helpers.
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -177,6 +181,38 @@ inline bool Cerrar(QWidget* ventana)
     for (int i = 0; i < 100 && abierta; ++i)
         QTest::qWait(10);
     return abierta.isNull();
+}
+
+// Picks the page captioned titulo of a tab control with a click on its tab.
+inline void ElegirPestana(QWidget* ventana, const QString& pestanas, const QString& titulo)
+{
+    auto* t = Hallar<QTabWidget>(ventana, pestanas);
+    if (!t)
+        return;
+    for (int i = 0; i < t->count(); ++i) {
+        if (t->tabText(i) == titulo) {
+            QTest::mouseClick(t->tabBar(), Qt::LeftButton, {}, t->tabBar()->tabRect(i).center());
+            EXPECT_EQ(t->currentIndex(), i) << "tab " << titulo.toStdString();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no tab " << titulo.toStdString();
+}
+
+// Chooses an entry of a list (a combo box) as a user does: opens the list and
+// clicks the entry.
+inline void ElegirEnLista(QWidget* ventana, const QString& lista, const QString& entrada)
+{
+    auto* combo = Hallar<QComboBox>(ventana, lista);
+    if (!combo)
+        return;
+    const int i = combo->findText(entrada, Qt::MatchExactly);
+    ASSERT_GE(i, 0) << "no entry " << entrada.toStdString();
+    combo->showPopup();
+    QAbstractItemView* vista = combo->view();
+    const QModelIndex indice = vista->model()->index(i, combo->modelColumn());
+    vista->scrollTo(indice);
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(indice).center());
 }
 
 // Base of the window tests: installs the recorder and closes every window after.

@@ -1,0 +1,658 @@
+// The seepage window: the channel's data and normal depth, then its seepage
+// loss as an earth channel (seven formulas, their average and the corrected
+// final discharge) or as a concrete-lined channel.
+
+#include "structures/frmPerdidasCanales.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "frame/core/numeros.h"
+#include "frame/plataforma.h"
+#include "frame/tabla_resultados.h"
+#include "resources/dibujos_estructuras.h"
+#include "structures/core/perdidas.h"
+
+namespace {
+
+const QString kMensajeDatosEyK = QStringLiteral(
+    "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ");
+const QString kMensajePerdidasSuperanCaudal = QStringLiteral(
+    "Las pérdidas estimadas igualan o superan el caudal en la longitud dada; revise los datos");
+const QString kPermeabilidadHormigon = QStringLiteral("0.00000505");
+const char* const kMascaraParcial = "0.###0";
+const char* const kMascaraPerdida = "0.#####0";
+
+constexpr int kFormulas = kNumeroFormulas;
+int Indice(FormulaPerdida f) { return static_cast<int>(f); }
+
+// What the window keeps outside its controls, from its first showing to the end
+// of the program: the channel as the normal-depth step last read and solved it,
+// the length, the coefficients of the materials chosen and the loss of each
+// formula with whether it was worked out at all in this run.
+struct ValoresGuardados {
+    double q = 0, b = 0, z = 0, n = 0, s = 0;
+    double y = 0, p = 0, a = 0, t = 0, v = 0;
+    float l = 0;
+    double ce = 0, cd = 0, cp = 0, k = 0, cm = 0;
+    double punjabMostrada = 0;
+    std::array<double, kFormulas> perdida{};
+    std::array<bool, kFormulas> calculada{};
+    int formulasPromediadas = 0;
+};
+
+ValoresGuardados& Guardados()
+{
+    static ValoresGuardados valores;
+    return valores;
+}
+
+CanalEnTierra CanalGuardado()
+{
+    const ValoresGuardados& g = Guardados();
+    return {g.q, g.b, g.z, g.y, g.v};
+}
+
+QString Mascara(double valor, const char* mascara)
+{
+    return QString::fromStdString(EscribirMascara(valor, mascara));
+}
+
+// A number as plain text with "." as the point and no exponent, so that it
+// reads back as the same number.
+QString TextoNumero(double valor) { return Mascara(valor, "0.###############"); }
+
+const char* const kNombresFormulas[kFormulas] = {"Ingham",    "Etcheverry", "Punjab",
+                                                 "Moritz",    "Pavlovski",  "Kostiakov",
+                                                 "Davis-Wilson"};
+const char* const kDescartes[kFormulas] = {"chkIngham",    "chkEtcheverry", "chkPunjab",
+                                           "chkMoritz",    "chkPavlovski",  "chkKostiakov",
+                                           "chkDavisWilson"};
+
+}  // namespace
+
+frmPerdidasCanales::frmPerdidasCanales()
+    : VentanaCalculo(QStringLiteral("Cálculo de pérdidas por infiltración en canales"))
+{
+    Marco* datos = NuevoMarco(QStringLiteral("Frame2"), QStringLiteral("Datos:"),
+                              {360, 360, 3615, 2535});
+    const Columna columna{.etiqueta = 240, .anchoEtiqueta = 1545, .caja = 1800, .anchoCaja = 1035,
+                          .unidad = 3000, .arriba = 240, .paso = 360, .anchoUnidad = 495};
+    // clang-format off
+    Entradas(datos, columna, {
+        // box    label                    unit    status text                                  warning                                           Enter to
+        {"q",    "Caudal (Q):",            "m3/s", "Ingresar el valor del caudal Q",            "Ingresar para q, un valor igual o mayor que cero", "b"},
+        {"b",    "Ancho de solera (b):",   "m",    "Ingresar el valor del ancho de fondo del canal", "Ingresar para b, un valor igual o mayor que cero", "z"},
+        {"z",    "Talud (Z):",             "",     "Ingresar el valor del talud, para taludes diferentes ingresar su promedio",
+                                                                                                "Ingresar para Z, un valor igual o mayor que cero", "n"},
+        {"n",    "Rugosidad (n):",         "",     "Ingresar el valor del coeficiente de rugosidad de acuerdo al material del canal",
+                                                                                                "Ingresar para n, un valor mayor que cero",         "s"},
+        {"s",    "Pendiente (S):",         "m/m",  "Ingresar el valor de la pendiente del canal", "Ingresar para S, un valor mayor que cero",       "txtL"},
+        {"txtL", "Longitud  canal (L):",   "Km",   "Ingresar el valor de la longitud del canal",  {},                                               "SSTab1"},
+    });
+    // clang-format on
+    Campo(QStringLiteral("s"))->installEventFilter(this);
+
+    Marco* parciales = NuevoMarco(QStringLiteral("Frame1"),
+                                  QStringLiteral("Resultados hidráulicos parciales:"),
+                                  {360, 3360, 3615, 2655});
+    Resultados(parciales,
+               Columna{.etiqueta = 240, .anchoEtiqueta = 1545, .caja = 1800, .anchoCaja = 1035,
+                       .unidad = 3000, .arriba = 360, .paso = 360, .anchoUnidad = 495},
+               {
+                   {"y", "Tirante normal (y):", "m"},
+                   {"a", "Area hidráulica (A):", "m2"},
+                   {"p", "Perímetro (p):", "m"},
+                   {"t", "Espejo de agua (T):", "m"},
+                   {"v", "Velocidad (v):", "m/s"},
+               });
+    for (const char* caja : {"y", "a", "p", "t", "v"})
+        Caja(caja)->setFont(font());
+    EtiquetaAvisoVelocidad(parciales, QStringLiteral("mv"), {120, 2160, 3375, 375}, 12);
+
+    // The tab control only groups the two estimates under one set of buttons:
+    // picking a page starts nothing, and moving over it restores no picture.
+    SSTab1_ = new QTabWidget(this);
+    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1_->setGeometry(EnPixeles({4080, 240, 7365, 6015}));
+    SSTab1_->setAttribute(Qt::WA_NoMousePropagation);
+    auto* tierra = new QWidget;
+    auto* revestido = new QWidget;
+    SSTab1_->addTab(tierra, QStringLiteral("Canales en tierra"));
+    SSTab1_->addTab(revestido, QStringLiteral("Canales revestidos"));
+    PaginaTierra(tierra);
+    PaginaRevestido(revestido);
+
+    BotonesRol({720, 6360}, {9240, 6360}, {.menu = QStringLiteral("bMemuPrincipal")});
+    OrdenTabulacion({"q", "b", "z", "n", "s", "txtL", "SSTab1"});
+
+    grdPerdidas_->AnchoColumna(0, 1200);
+    grdPerdidas_->AnchoColumna(1, 1000);
+    grdPerdidas_->CentrarColumna(0);
+    grdPerdidas_->CentrarColumna(1);
+    ContenidoPerdida();
+}
+
+frmPerdidasCanales::~frmPerdidasCanales()
+{
+    // The slope box's last loss of focus, as the window goes, computes nothing.
+    if (QLineEdit* s = Caja("s"))
+        s->removeEventFilter(this);
+}
+
+// Positions inside the tab control are given with its tab row; a page starts
+// below it.
+namespace {
+Twips EnPagina(Twips t)
+{
+    t.arriba -= 330;
+    return t;
+}
+}  // namespace
+
+void frmPerdidasCanales::PaginaRevestido(QWidget* pagina)
+{
+    Marco* otros = NuevoMarco(QStringLiteral("Frame9"), QStringLiteral("Otros datos:"),
+                              EnPagina({360, 960, 4095, 1575}), pagina);
+    Etiqueta(otros, {}, QStringLiteral("Espesor revestimiento (e):"), {360, 480, 1995, 285});
+    CampoDato* espesor =
+        EntradaSuelta(otros, QStringLiteral("txtErevestido"), {2400, 480, 1095, 285},
+                      QStringLiteral("Ingresar el valor del espesor del revestimiento"), {},
+                      QStringLiteral("txtKrevestido"));
+    espesor->seleccionarSiguiente(true);
+    Etiqueta(otros, {}, QStringLiteral("m"), {3600, 480, 375, 285});
+    QLabel* permeabilidad =
+        Etiqueta(otros, {}, QStringLiteral("Permeabilidad del revestimiento, hormigón (K):"),
+                 {360, 840, 1995, 570});
+    permeabilidad->setWordWrap(true);
+    CampoDato* k = EntradaSuelta(otros, QStringLiteral("txtKrevestido"), {2400, 840, 1095, 285},
+                                 QStringLiteral("Ingresar el valor de la permeabilidad del revestimiento"),
+                                 {}, QStringLiteral("bCalcular"));
+    k->setText(kPermeabilidadHormigon);
+    Etiqueta(otros, {}, QStringLiteral("cm/s"), {3600, 840, 435, 285});
+    espesor->setFont(font());
+    k->setFont(font());
+
+    Marco* resultados = NuevoMarco(QStringLiteral("Frame10"), QStringLiteral("Resultados:"),
+                                   EnPagina({360, 3240, 3855, 2295}), pagina);
+    Resultados(resultados,
+               Columna{.etiqueta = 360, .anchoEtiqueta = 1275, .caja = 1680, .anchoCaja = 1035,
+                       .unidad = 2880, .arriba = 360, .paso = 480, .anchoUnidad = 855},
+               {
+                   {"txtPrevestido", "Pérdidas/km (P):", "m3^s-km"},
+                   {"txtQperdidorevestido", "Q perdido:", "m^3/s"},
+                   {"txtQfinalrevestido", "Q final:", "m^3/s"},
+                   {"txtPorcentajerevestido", "% pérdidas:", "%"},
+               });
+    for (const char* caja :
+         {"txtPrevestido", "txtQperdidorevestido", "txtQfinalrevestido", "txtPorcentajerevestido"})
+        Caja(caja)->setFont(font());
+    Dibujo(pagina, QStringLiteral("Picture1"), DibujoCanalRevestido(), 4680, 1080 - 330);
+}
+
+void frmPerdidasCanales::ListaMateriales(QWidget* pagina, const QString& lista,
+                                         const QString& cajaCoeficiente,
+                                         const QString& etiquetaCoeficiente, int anchoCoeficiente)
+{
+    Etiqueta(pagina, {}, QStringLiteral("Material del lecho del canal:"),
+             EnPagina({240, 720, 3375, 255}));
+    auto* combo = new QComboBox(pagina);
+    combo->setObjectName(lista);
+    combo->setGeometry(EnPixeles(EnPagina({240, 960, 3375, 315})));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    Etiqueta(pagina, {}, etiquetaCoeficiente, EnPagina({240, 1320, 2280, 285}));
+    auto* coeficiente = new QLineEdit(pagina);
+    coeficiente->setObjectName(cajaCoeficiente);
+    coeficiente->setGeometry(EnPixeles(EnPagina({2520, 1320, anchoCoeficiente, 285})));
+    coeficiente->setAlignment(Qt::AlignRight);
+}
+
+void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
+{
+    Dibujo(pagina, QStringLiteral("Picture2"), DibujoCanalTierra(), 4680, 480 - 330);
+
+    Marco* lecho = NuevoMarco(QStringLiteral("Frame5"), QStringLiteral("Datos del lecho del canal:"),
+                              EnPagina({240, 360, 4335, 2535}), pagina);
+    auto* materiales = new QTabWidget(lecho);
+    materiales->setObjectName(QStringLiteral("SSTab2"));
+    materiales->setGeometry(EnPixeles({120, 240, 4095, 2175}));
+    // Five captions on a narrow strip: small tabs, scrolled when they still do
+    // not fit.
+    QFont letraPestanas = materiales->tabBar()->font();
+    letraPestanas.setPointSizeF(letraPestanas.pointSizeF() * 0.9);
+    materiales->tabBar()->setFont(letraPestanas);
+    materiales->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 3px; }"));
+
+    struct PaginaMaterial {
+        const char* titulo;
+        const char* lista;
+        const char* coeficiente;
+        const char* etiqueta;
+        std::span<const Material> (*entradas)();
+    };
+    const PaginaMaterial paginas[] = {
+        {"Etcheverry", "cmbEtcheverry", "txtCe", "Coeficiente permeabilidad:", MaterialesEtcheverry},
+        {"Punjab", "cmbPunjab", "txtCp", "Coeficiente Punjab:", MaterialesPunjab},
+        {"Moritz", "cmbMoritz", "txtCm", "Coeficiente Moritz:", MaterialesMoritz},
+        {"Pavlovski - Kostiakov", "cmbKostiakov", "txtK", "Coeficiente permeabilidad m/s:",
+         MaterialesKostiakov},
+        {"Davis - Wilson", "CmbDavisWilson", "txtCd", "Coeficiente permeabilidad m/s:",
+         MaterialesDavisWilson},
+    };
+    for (const PaginaMaterial& p : paginas) {
+        auto* hoja = new QWidget;
+        materiales->addTab(hoja, QString::fromUtf8(p.titulo));
+        const QString lista = QString::fromLatin1(p.lista);
+        ListaMateriales(hoja, lista, QString::fromLatin1(p.coeficiente),
+                        QString::fromUtf8(p.etiqueta), lista == "cmbKostiakov" ? 1340 : 1035);
+        auto* combo = hoja->findChild<QComboBox*>(lista);
+        for (const Material& m : p.entradas())
+            combo->addItem(QString::fromUtf8(m.nombre.data(), qsizetype(m.nombre.size())));
+        combo->setCurrentIndex(-1);
+        auto perdida = [hoja](const char* nombre, const Twips& lugar) {
+            auto* caja = new QLineEdit(hoja);
+            caja->setObjectName(QString::fromLatin1(nombre));
+            caja->setGeometry(EnPixeles(EnPagina(lugar)));
+            caja->setAlignment(Qt::AlignRight);
+        };
+        if (lista == "cmbKostiakov") {
+            Etiqueta(hoja, {}, QStringLiteral("Pérdidas m^3/s-km:"), EnPagina({240, 1680, 1395, 285}));
+            Etiqueta(hoja, {}, QStringLiteral("Pavlovski"), EnPagina({1680, 1560, 1020, 225}));
+            Etiqueta(hoja, {}, QStringLiteral("Kostiakov"), EnPagina({2760, 1560, 1020, 225}));
+            perdida("txtPavlovski", {1680, 1800, 1020, 285});
+            perdida("txtKostiakov", {2760, 1800, 1020, 285});
+        } else {
+            Etiqueta(hoja, {}, QStringLiteral("Pérdidas m^3/s-km:"), EnPagina({240, 1680, 2280, 285}));
+            const QString caja = lista == "cmbEtcheverry" ? "txtEtcheverry"
+                : lista == "cmbPunjab"                    ? "txtPunjab"
+                : lista == "cmbMoritz"                    ? "txtMoritz"
+                                                          : "txtDavisWilson";
+            perdida(caja.toLatin1().constData(), {2520, 1680, 1035, 285});
+        }
+    }
+    connect(findChild<QComboBox*>("cmbEtcheverry"), &QComboBox::activated, this,
+            &frmPerdidasCanales::cmbEtcheverry_Click);
+    connect(findChild<QComboBox*>("cmbPunjab"), &QComboBox::activated, this,
+            &frmPerdidasCanales::cmbPunjab_Click);
+    connect(findChild<QComboBox*>("cmbMoritz"), &QComboBox::activated, this,
+            &frmPerdidasCanales::cmbMoritz_Click);
+    connect(findChild<QComboBox*>("cmbKostiakov"), &QComboBox::activated, this,
+            &frmPerdidasCanales::cmbKostiakov_Click);
+    connect(findChild<QComboBox*>("CmbDavisWilson"), &QComboBox::activated, this,
+            &frmPerdidasCanales::CmbDavisWilson_Click);
+
+    Marco* perdidas = NuevoMarco(QStringLiteral("Frame6"), QStringLiteral("Pérdidas:"),
+                                 EnPagina({240, 2880, 4335, 2895}), pagina);
+    grdPerdidas_ = new TablaResultados(perdidas, QStringLiteral("grdPerdidas"),
+                                       {240, 240, 2295, 2055}, 2, 8);
+    Marco* descartar = NuevoMarco(QStringLiteral("Frame7"), QStringLiteral("Descartar:"),
+                                  {2640, 360, 1575, 2055}, perdidas);
+    for (int i = 0; i < kFormulas; ++i) {
+        auto* casilla = new QCheckBox(QString::fromLatin1(kNombresFormulas[i]), descartar);
+        casilla->setObjectName(QString::fromLatin1(kDescartes[i]));
+        casilla->setGeometry(EnPixeles({120, 240 + 240 * i, 1335, 240}));
+    }
+    Etiqueta(perdidas, {}, QStringLiteral("Pérdidas promedio/km (P):"), {240, 2520, 1905, 285});
+    auto* promedio = new QLineEdit(perdidas);
+    promedio->setObjectName(QStringLiteral("txtPromedio"));
+    promedio->setGeometry(EnPixeles({2160, 2520, 1095, 285}));
+    Etiqueta(perdidas, {}, QStringLiteral("m3^s-km"), {3360, 2520, 855, 285});
+
+    Marco* caudales = NuevoMarco(QStringLiteral("Frame8"), QStringLiteral("Caudales resultantes:"),
+                                 EnPagina({4680, 3840, 2535, 1935}), pagina);
+    const struct {
+        const char* caja;
+        const char* etiqueta;
+        const char* unidad;
+    } filas[] = {{"txtQperdido", "Q perdido:", "m^3/s"},
+                 {"txtQfinal", "Q final:", "m^3/s"},
+                 {"txtQporcentaje", "% pérdidas:", "%"}};
+    for (int i = 0; i < 3; ++i) {
+        const int arriba = 360 + 480 * i;
+        Etiqueta(caudales, {}, QString::fromUtf8(filas[i].etiqueta), {120, arriba, 840, 285});
+        auto* caja = new QLineEdit(caudales);
+        caja->setObjectName(QString::fromLatin1(filas[i].caja));
+        caja->setGeometry(EnPixeles({960, arriba, 855, 285}));
+        Etiqueta(caudales, {}, QString::fromUtf8(filas[i].unidad), {1920, arriba, 555, 285});
+    }
+}
+
+// ---- the normal-depth step ----------------------------------------------------
+
+// Reads the channel into the kept values and solves its normal depth; false when
+// it refuses (its message shown, the results and the kept depth unchanged).
+bool frmPerdidasCanales::CalculosPrevios()
+{
+    ValoresGuardados& g = Guardados();
+    g.q = Numero("q");
+    g.b = Numero("b");
+    g.z = Numero("z");
+    g.n = Numero("n");
+    g.s = Numero("s");
+    if (!VerificarDatosCompletos({g.q, g.s, g.n}, kMensajeDatosIncompletos))
+        return false;
+    if (!VerificarAnchoTalud(g.b, g.z))
+        return false;
+    const TiranteNormalCanal r = ResolverTiranteNormal({g.q, g.b, g.z, g.n, g.s});
+    if (r.estado == EstadoTiranteNormal::NoConverge) {
+        AvisarNoConverge(this);
+        return false;
+    }
+    if (r.estado != EstadoTiranteNormal::Calculado) {
+        AvisarCalculoImposible(this);
+        return false;
+    }
+    g.y = r.tirante;
+    g.p = r.perimetro;
+    g.a = r.area;
+    g.t = r.espejo;
+    g.v = r.velocidad;
+    Escribir("y", g.y, kMascaraParcial);
+    Escribir("p", g.p, kMascaraParcial);
+    Escribir("a", g.a, kMascaraParcial);
+    Escribir("t", g.t, kMascaraParcial);
+    AdvertirVelocidadErosiva("v", "mv", g.v, r.erosiva, kMascaraParcial);
+    if (!r.erosiva)
+        findChild<QLabel*>(QStringLiteral("mv"))->setText(QString());
+    return true;
+}
+
+// ---- "&Calcular" --------------------------------------------------------------
+
+void frmPerdidasCanales::Calcular()
+{
+    if (SSTab1_->currentIndex() == 0)
+        CalcularTierra();
+    else
+        CalcularRevestido();
+}
+
+void frmPerdidasCanales::CalcularRevestido()
+{
+    ValoresGuardados& g = Guardados();
+    g.l = static_cast<float>(Numero("txtL"));
+    if (g.l == 0) {
+        AvisoSimple(kMensajeDatosIncompletos, this);
+        DarFoco(Caja("txtL"));
+        return;
+    }
+    const double e = Numero("txtErevestido");
+    const double k = Numero("txtKrevestido");
+    if (e == 0 || k == 0) {
+        AvisoSimple(kMensajeDatosEyK, this);
+        return;
+    }
+    if (!CalculosPrevios())
+        return;
+    const auto r = CalcularPerdidaRevestido({g.q, g.b, g.z, g.n, g.s}, g.y, g.l, e, k);
+    if (!r) {
+        AvisarCalculoImposible(this);
+        return;
+    }
+    Escribir("txtPrevestido", r->perdidaKm, kMascaraParcial);
+    Escribir("txtQperdidorevestido", r->qPerdido, kMascaraParcial);
+    Escribir("txtQfinalrevestido", r->qFinal, kMascaraParcial);
+    Escribir("txtPorcentajerevestido", r->porcentaje, "0.#0");
+}
+
+void frmPerdidasCanales::CalcularTierra()
+{
+    ValoresGuardados& g = Guardados();
+    g.l = static_cast<float>(Numero("txtL"));
+    if (g.l == 0) {
+        AvisoSimple(kMensajeDatosIncompletos, this);
+        DarFoco(Caja("txtL"));
+        return;
+    }
+    if (!CalculosPrevios())
+        return;
+
+    // A list counts as chosen when its coefficient box holds one and its loss
+    // was worked out in this run: a loss never computed is no loss of 0.
+    const struct {
+        const char* caja;
+        FormulaPerdida formula;
+        const char* texto;
+    } listas[] = {
+        {"txtCe", FormulaPerdida::Etcheverry,
+         "Seleccionar el material del canal para la ecuación de Etcheverry"},
+        {"txtCp", FormulaPerdida::Punjab, "Seleccionar el material del canal para la ecuación de Punjab"},
+        {"txtCm", FormulaPerdida::Moritz, "Seleccionar el material del canal para la ecuación de Moritz"},
+        {"txtK", FormulaPerdida::Kostiakov,
+         "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov"},
+        {"txtCd", FormulaPerdida::DavisWilson,
+         "Seleccionar el material del canal para la ecuación de Davis-Wilson"},
+    };
+    for (const auto& lista : listas) {
+        if (Numero(lista.caja) == 0 || !g.calculada[Indice(lista.formula)]) {
+            AvisoInformativo(QString::fromUtf8(lista.texto),
+                             QStringLiteral("No ingresó el material del canal"), this);
+            DarFoco(SSTab1_);
+            return;
+        }
+    }
+    if (!g.calculada[Indice(FormulaPerdida::Ingham)])
+        CalcularIngham();
+
+    std::array<bool, kFormulas> descartadas{};
+    for (int i = 0; i < kFormulas; ++i)
+        descartadas[i] = findChild<QCheckBox*>(kDescartes[i])->isChecked();
+    const std::optional<double> promedio = PromedioPerdidas(g.perdida, descartadas);
+    double p = 0;
+    if (promedio) {
+        p = *promedio;
+        g.formulasPromediadas = int(std::count(descartadas.begin(), descartadas.end(), false));
+        Escribir("txtPromedio", p, kMascaraPerdida);
+    } else {
+        g.formulasPromediadas = 0;
+        AvisoInformativo(QStringLiteral("No descartar todas las fómulas"),
+                         QStringLiteral("Descartó todas"), this);
+    }
+
+    const ResultadoCorreccion r = CorregirCaudal(p, g.q, g.l);
+    if (r.estado == EstadoCorreccion::PerdidasSuperanCaudal) {
+        AvisoSimple(kMensajePerdidasSuperanCaudal, this);
+        return;
+    }
+    if (r.estado != EstadoCorreccion::Calculado) {
+        AvisarCalculoImposible(this);
+        return;
+    }
+    Escribir("txtQperdido", r.caudales.qPerdido, kMascaraParcial);
+    Escribir("txtQfinal", r.caudales.qFinal, kMascaraParcial);
+    Escribir("txtQporcentaje", r.caudales.porcentaje, "0.#0");
+}
+
+// ---- the material lists and the slope box ----------------------------------------
+
+bool frmPerdidasCanales::CoeficienteElegido(const QString& lista, const QString& caja,
+                                            double& coeficiente)
+{
+    static const std::pair<const char*, std::span<const Material> (*)()> kListas[] = {
+        {"cmbEtcheverry", MaterialesEtcheverry}, {"cmbPunjab", MaterialesPunjab},
+        {"cmbMoritz", MaterialesMoritz},         {"cmbKostiakov", MaterialesKostiakov},
+        {"CmbDavisWilson", MaterialesDavisWilson}};
+    std::span<const Material> materiales;
+    for (const auto& [nombre, entradas] : kListas)
+        if (lista == QLatin1String(nombre))
+            materiales = entradas();
+    const QString texto = findChild<QComboBox*>(lista)->currentText();
+    const std::optional<double> valor = CoeficienteMaterial(materiales, texto.toStdString());
+    if (!valor)
+        return false;
+    EscribirTexto(caja, TextoNumero(*valor));
+    coeficiente = Numero(caja);
+    return true;
+}
+
+// Keeps the loss and shows it in its box and its grid row.
+void frmPerdidasCanales::EscribirPerdida(int formula, double perdida, const QString& caja)
+{
+    ValoresGuardados& g = Guardados();
+    g.perdida[formula] = perdida;
+    g.calculada[formula] = true;
+    const QString texto = Mascara(perdida, kMascaraPerdida);
+    if (!caja.isEmpty())
+        EscribirTexto(caja, texto);
+    grdPerdidas_->PonerTexto(formula + 1, 1, texto);
+}
+
+void frmPerdidasCanales::cmbEtcheverry_Click()
+{
+    if (!CoeficienteElegido("cmbEtcheverry", "txtCe", Guardados().ce) || !CalculosPrevios())
+        return;
+    const double perdida = PerdidaFormula(FormulaPerdida::Etcheverry, CanalGuardado(), Guardados().ce);
+    if (!std::isfinite(perdida))
+        return AvisarCalculoImposible(this);
+    EscribirPerdida(Indice(FormulaPerdida::Etcheverry), perdida, "txtEtcheverry");
+}
+
+void frmPerdidasCanales::cmbMoritz_Click()
+{
+    if (!CoeficienteElegido("cmbMoritz", "txtCm", Guardados().cm) || !CalculosPrevios())
+        return;
+    const double perdida = PerdidaFormula(FormulaPerdida::Moritz, CanalGuardado(), Guardados().cm);
+    if (!std::isfinite(perdida))
+        return AvisarCalculoImposible(this);
+    EscribirPerdida(Indice(FormulaPerdida::Moritz), perdida, "txtMoritz");
+}
+
+void frmPerdidasCanales::CmbDavisWilson_Click()
+{
+    if (!CoeficienteElegido("CmbDavisWilson", "txtCd", Guardados().cd) || !CalculosPrevios())
+        return;
+    const double perdida =
+        PerdidaFormula(FormulaPerdida::DavisWilson, CanalGuardado(), Guardados().cd);
+    if (!std::isfinite(perdida))
+        return AvisarCalculoImposible(this);
+    EscribirPerdida(Indice(FormulaPerdida::DavisWilson), perdida, "txtDavisWilson");
+}
+
+// The Punjab loss is shown as its six-decimal value, written plainly; the loss
+// kept for the average is the unrounded one.
+void frmPerdidasCanales::cmbPunjab_Click()
+{
+    ValoresGuardados& g = Guardados();
+    if (!CoeficienteElegido("cmbPunjab", "txtCp", g.cp) || !CalculosPrevios())
+        return;
+    const double perdida = PerdidaFormula(FormulaPerdida::Punjab, CanalGuardado(), g.cp);
+    if (!std::isfinite(perdida))
+        return AvisarCalculoImposible(this);
+    const int i = Indice(FormulaPerdida::Punjab);
+    g.perdida[i] = perdida;
+    g.calculada[i] = true;
+    g.punjabMostrada = LeerNumero(EscribirMascara(perdida, kMascaraPerdida));
+    EscribirTexto("txtPunjab", TextoNumero(g.punjabMostrada));
+    grdPerdidas_->PonerTexto(i + 1, 1, TextoNumero(g.punjabMostrada));
+}
+
+// One coefficient for both formulas: Kostiakov first, then Pavlovski; a loss of
+// 1 or more ticks its discard box, and nothing ever clears one here.
+void frmPerdidasCanales::cmbKostiakov_Click()
+{
+    ValoresGuardados& g = Guardados();
+    if (!CoeficienteElegido("cmbKostiakov", "txtK", g.k) || !CalculosPrevios())
+        return;
+    const double kostiakov = PerdidaFormula(FormulaPerdida::Kostiakov, CanalGuardado(), g.k);
+    const double pavlovski = PerdidaFormula(FormulaPerdida::Pavlovski, CanalGuardado(), g.k);
+    if (!std::isfinite(kostiakov) || !std::isfinite(pavlovski))
+        return AvisarCalculoImposible(this);
+    EscribirPerdida(Indice(FormulaPerdida::Kostiakov), kostiakov, "txtKostiakov");
+    if (kostiakov >= 1)
+        findChild<QCheckBox*>("chkKostiakov")->setChecked(true);
+    EscribirPerdida(Indice(FormulaPerdida::Pavlovski), pavlovski, "txtPavlovski");
+    if (pavlovski >= 1)
+        findChild<QCheckBox*>("chkPavlovski")->setChecked(true);
+}
+
+void frmPerdidasCanales::CalcularIngham()
+{
+    const double perdida = PerdidaFormula(FormulaPerdida::Ingham, CanalGuardado(), 0);
+    if (std::isfinite(perdida))
+        EscribirPerdida(Indice(FormulaPerdida::Ingham), perdida, {});
+}
+
+void frmPerdidasCanales::s_LostFocus()
+{
+    if (CalculosPrevios())
+        CalcularIngham();
+}
+
+// The slope box losing the focus to another control of the window; not when a
+// message box or another window takes it.
+bool frmPerdidasCanales::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::FocusOut && objeto == Caja("s")) {
+        const auto razon = static_cast<QFocusEvent*>(evento)->reason();
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason)
+            s_LostFocus();
+    }
+    return VentanaCalculo::eventFilter(objeto, evento);
+}
+
+// ---- "&Limpiar Pantalla" ------------------------------------------------------
+
+void frmPerdidasCanales::Limpiar()
+{
+    if (SSTab1_->currentIndex() == 0)
+        LimpiarTierra();
+    else
+        LimpiarRevestido();
+}
+
+// The shared data and the partial results; the velocity keeps its colour and
+// the kept values stay.
+void frmPerdidasCanales::LimpiarParciales()
+{
+    for (const char* caja : {"q", "b", "z", "n", "s", "txtL", "y", "p", "a", "t", "v"})
+        Caja(caja)->clear();
+    findChild<QLabel*>(QStringLiteral("mv"))->setText(QString());
+    DarFoco(Caja("q"));
+}
+
+void frmPerdidasCanales::LimpiarRevestido()
+{
+    LimpiarParciales();
+    Caja("txtErevestido")->clear();
+    Caja("txtKrevestido")->setText(kPermeabilidadHormigon);
+    for (const char* caja :
+         {"txtPrevestido", "txtQperdidorevestido", "txtQfinalrevestido", "txtPorcentajerevestido"})
+        Caja(caja)->clear();
+}
+
+// The lists keep the entries last chosen, and the kept losses and coefficients
+// stay.
+void frmPerdidasCanales::LimpiarTierra()
+{
+    LimpiarParciales();
+    for (const char* caja : {"txtCe", "txtEtcheverry", "txtCp", "txtPunjab", "txtCm", "txtMoritz",
+                             "txtK", "txtKostiakov", "txtPavlovski", "txtCd", "txtDavisWilson",
+                             "txtPromedio", "txtQperdido", "txtQfinal", "txtQporcentaje"})
+        Caja(caja)->clear();
+    grdPerdidas_->LimpiarCeldas();
+    ContenidoPerdida();
+    QuitarChequeo();
+    DarFoco(Caja("q"));
+}
+
+void frmPerdidasCanales::QuitarChequeo()
+{
+    for (const char* casilla : kDescartes)
+        findChild<QCheckBox*>(casilla)->setChecked(false);
+}
+
+void frmPerdidasCanales::ContenidoPerdida()
+{
+    grdPerdidas_->PonerTexto(0, 0, QStringLiteral("Fórmula"));
+    grdPerdidas_->PonerTexto(0, 1, QStringLiteral("m^3/s-km"));
+    for (int i = 0; i < kFormulas; ++i)
+        grdPerdidas_->PonerTexto(i + 1, 0, QString::fromLatin1(kNombresFormulas[i]));
+}
