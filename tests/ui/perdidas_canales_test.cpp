@@ -443,3 +443,20 @@ TEST_F(PruebaPerdidas, KeptLossesOutliveTheWindow)
     EXPECT_TRUE(grabadora.mensajes.empty());
     EXPECT_EQ(Leer(w, "txtPromedio"), "0.009228");
 }
+
+TEST_F(PruebaPerdidas, NegativeSlopeEndsWithTheNumericFailureMessage)
+{
+    ElegirPestana(w, "SSTab1", "Canales revestidos");
+    Datos(kCanal);
+    Escribir(w, "txtErevestido", "0.1");
+    Pulsar(w, "bCalcular");
+    Escribir(w, "s", "-0.001");  // warned while typing, accepted at "&Calcular"
+    grabadora.mensajes.clear();
+    // Leaving the slope box for the button runs the step once, the button again.
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 2u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kMensajeCalculoImposible);
+    EXPECT_EQ(grabadora.mensajes[1].texto, kMensajeCalculoImposible);
+    EXPECT_EQ(Leer(w, "y"), "0.5732");
+    EXPECT_EQ(Leer(w, "txtPrevestido"), "0.0005");
+}
