@@ -30,6 +30,16 @@ bool VentanaRegistrada(const QString& clase)
     return it != registro().constEnd() && it->fabrica;
 }
 
+QStringList ClasesRegistradas()
+{
+    QStringList clases;
+    for (auto it = registro().constBegin(); it != registro().constEnd(); ++it)
+        if (it->fabrica)
+            clases << it.key();
+    clases.sort();
+    return clases;
+}
+
 QWidget* MostrarVentana(const QString& clase)
 {
     auto it = registro().find(clase);

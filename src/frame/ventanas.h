@@ -5,6 +5,7 @@
 // already open is brought to the front unchanged.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -15,6 +16,9 @@ using FabricaVentana = std::function<QWidget*()>;
 // window with its controls in their initial state.
 void RegistrarVentana(const QString& clase, FabricaVentana fabrica);
 bool VentanaRegistrada(const QString& clase);
+// The names of every registered class, sorted, so that a sweep over all windows
+// visits them in the same order each run.
+QStringList ClasesRegistradas();
 
 // Shows the window of the class by the showing rule; nullptr when the class has
 // no window (yet), in which case nothing happens.

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "frame/controles.h"
 #include "frame/grafico_lineas.h"
@@ -169,6 +170,32 @@ inline void SeleccionarCeldas(QWidget* ventana, const QString& grilla, int fila1
     pulsarCelda(fila1, columna1, Qt::NoModifier);
     if (fila2 != fila1 || columna2 != columna1)
         pulsarCelda(fila2, columna2, Qt::ShiftModifier);
+}
+
+// Picks page i of the window's tab control SSTab1 with a click on its tab.
+inline void ElegirPagina(QWidget* ventana, int i)
+{
+    auto* pestanas = Hallar<QTabWidget>(ventana, "SSTab1");
+    if (pestanas)
+        QTest::mouseClick(pestanas->tabBar(), Qt::LeftButton, {},
+                          pestanas->tabBar()->tabRect(i).center());
+}
+
+// Types each segment into the entry row of a segment grid, Enter after every
+// value, key by key: the first key opens the cell editor, the rest go into it.
+inline void EscribirTramos(QWidget* ventana, const std::vector<QStringList>& filas,
+                           const QString& grilla = QStringLiteral("grdt"))
+{
+    auto* g = Hallar<QWidget>(ventana, grilla);
+    if (!g)
+        return;
+    g->setFocus();
+    for (const auto& fila : filas)
+        for (const auto& valor : fila) {
+            for (QChar c : valor)
+                QTest::keyClicks(QApplication::focusWidget(), QString(c));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
 }
 
 // Closes the window as its close box does and waits until it is destroyed;
