@@ -6,6 +6,7 @@
 // never emptied without a message saying why.
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QRadioButton>
@@ -151,6 +152,17 @@ const std::map<QString, DatosSanos>& Sanos()
                            {"txtho", "2"}}}},
         {"frmVertederos", {{{"txtL", "2"}, {"txth", "0.3"}, {"txtn", "2"}, {"txtLt", "1"},
                             {"txtHt", "0.2"}, {"txthtri", "0.3"}}}},
+        {"frmVariosTrape",
+         {{{"txtqb", "1.5"}, {"txtyb", "0.8"}, {"txtzb", "1"}, {"txtnb", "0.014"}, {"txtsb", "0.001"},
+           {"txtqs", "1.5"}, {"txtys", "0.8"}, {"txtbs", "1"}, {"txtzs", "1"}, {"txtns", "0.014"},
+           {"txtqn", "1.5"}, {"txtyn", "0.8"}, {"txtbn", "1"}, {"txtzn", "1"}, {"txtsn", "0.001"}}}},
+        {"frmRelayd", {{{"txtq", "0.5"}, {"txtyd", "0.5"}, {"txtn", "0.013"}, {"txts", "0.001"}}}},
+        {"frmOtrosCir",
+         {{{"txtqs", "0.3"}, {"txtys", "0.5"}, {"txtds", "1"}, {"txtns", "0.013"}, {"txtqn", "0.3"},
+           {"txtyn", "0.5"}, {"txtdn", "1"}, {"txtsn", "0.000626"}}}},
+        {"frmPerdidasCanales",
+         {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.014"}, {"s", "0.001"}, {"txtL", "2"},
+           {"txtErevestido", "0.1"}}}},
     };
     return datos;
 }
@@ -402,6 +414,10 @@ protected:
             }
             const QString contexto = pagina + d.nombre;
             Preparar(d, cajas);
+            // A choice from a list calculates at once: every entry of every list,
+            // on every inner page, with the whole-window data sets.
+            if (d.todos || d.nombre == "Sanos")
+                ElegirTodo(contexto);
             const auto botones = Visibles<QAbstractButton>(w, QStringLiteral("bCalcular"));
             EXPECT_FALSE(botones.isEmpty()) << contexto.toStdString() << ": no calculate button";
             for (QAbstractButton* boton : botones)
@@ -421,6 +437,34 @@ protected:
             }
             if (elegida)
                 QTest::mouseClick(elegida, Qt::LeftButton);
+        }
+    }
+
+    void ElegirTodo(const QString& contexto)
+    {
+        for (QTabWidget* interior : Visibles<QTabWidget>(w)) {
+            if (interior->objectName() == "SSTab1")
+                continue;
+            for (int i = 0; i < interior->count(); ++i) {
+                Accion("page " + interior->tabText(i), [&] {
+                    QTest::mouseClick(interior->tabBar(), Qt::LeftButton, {},
+                                      interior->tabBar()->tabRect(i).center());
+                });
+                ElegirEnListas(contexto + ", " + interior->tabText(i));
+            }
+        }
+        ElegirEnListas(contexto);
+    }
+
+    void ElegirEnListas(const QString& contexto)
+    {
+        for (QComboBox* lista : Visibles<QComboBox>(w)) {
+            for (int i = 0; i < lista->count(); ++i) {
+                const QString donde = contexto + ", " + lista->objectName() + " " + lista->itemText(i);
+                Accion(donde, [&] { ElegirEnLista(w, lista->objectName(), lista->itemText(i)); });
+                for (const QString& t : TextosNoNumericos(w))
+                    ADD_FAILURE() << donde.toStdString() << ": " << t.toStdString();
+            }
         }
     }
 };
