@@ -162,7 +162,8 @@ ResultadoSeccionNatural CalcularSeccionNatural(const DatosSeccionNatural& d)
             return r;
         ponderada = *ne;
         caudal = Cociente(*area53 * raizPendiente, terminoRugosidad);
-    } else {
+    } else if (std::isfinite(d.rugosidad)) {
+        // A roughness beyond the number range would pass as a discharge of 0.
         caudal = Cociente(*area53 * raizPendiente, d.rugosidad * *perimetro23);
     }
     if (!caudal)

@@ -23,10 +23,11 @@ void Descarga(ResultadoCaudal& r, double y, double n, double s)
 
 // A negative input lets a value through that has no real section behind it (a
 // negative area over a negative perimeter gives a positive radius) or that comes
-// from dividing by a zero top width; such a result is refused like a NaN.
+// from dividing by a zero top width; such a result is refused like a NaN. A
+// roughness beyond the number range would pass as a discharge of 0.
 ResultadoCaudal Terminar(ResultadoCaudal r, double y, double n, bool espejoNulo = false)
 {
-    if (!SonFinitos({ r.caudal, r.area, r.perimetro, r.espejo, r.radio, r.foco, r.velocidad,
+    if (!SonFinitos({ n, r.caudal, r.area, r.perimetro, r.espejo, r.radio, r.foco, r.velocidad,
             r.froude, r.energia })
         || !(y > 0.0 && r.area > 0.0 && r.perimetro > 0.0 && (espejoNulo || r.espejo > 0.0)))
         return Imposible();

@@ -92,6 +92,12 @@ ResultadoBakhmeteff CalcularBakhmeteff(const DatosBakhmeteff& d)
     r.falla = VerificarPerfil({d.Q, d.S, d.yn, d.yc, d.y1, d.y2}, d.nt, true, d.b, d.Z);
     if (r.falla != FallaPerfil::Ninguna)
         return r;
+    // A slope beyond the number range would make every length 0 (yn/S), and a
+    // depth or width there has no section behind it.
+    if (!SonFinitos({d.b, d.Z, d.S, d.yn, d.yc, d.y1, d.y2})) {
+        r.falla = FallaPerfil::CalculoImposible;
+        return r;
+    }
     const int nt = d.nt.valor;
     const double dy = (d.y2 - d.y1) / nt;
     const double ym = (d.y1 + d.y2) / 2.0;
