@@ -48,7 +48,7 @@ TEST_P(VentanaFueraDeRango, EndsWithItsMessageAndWritesNoResult)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rugosidades, VentanaFueraDeRango,
+    RugosidadesYPendientes, VentanaFueraDeRango,
     ::testing::Values(
         FueraDeRango{"qtrape_n",
                      "qtrape",
@@ -73,6 +73,23 @@ INSTANTIATE_TEST_SUITE_P(
                      "crbak",
                      {{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "1E400"}, {"yn", "1.45"},
                       {"yc", "0.89"}, {"y1", "2.5"}, {"y2", "1.8"}, {"nt", "5"}},
+                     {},
+                     kMensajeCalculoImposible,
+                     {},
+                     "g"},
+        // C = R^(1/6)/n would be 0, and yn/S too.
+        FueraDeRango{"crbresse_n",
+                     "crbresse",
+                     {{"q", "5"}, {"b", "10"}, {"s", "0.0005"}, {"n", "1E400"}, {"yn", "1.2"},
+                      {"y1", "2"}, {"y2", "1.4"}, {"nt", "6"}},
+                     {},
+                     kMensajeCalculoImposible,
+                     {},
+                     "g"},
+        FueraDeRango{"crbresse_s",
+                     "crbresse",
+                     {{"q", "5"}, {"b", "10"}, {"s", "1E400"}, {"n", "0.025"}, {"yn", "1.2"},
+                      {"y1", "2"}, {"y2", "1.4"}, {"nt", "6"}},
                      {},
                      kMensajeCalculoImposible,
                      {},

@@ -161,6 +161,12 @@ ResultadoBresse CalcularBresse(const DatosBresse& d)
     r.falla = VerificarPerfil({d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2}, d.nt);
     if (r.falla != FallaPerfil::Ninguna)
         return r;
+    // A slope or roughness beyond the number range would pass as a term of 0
+    // (yn/S, C = R^(1/6)/n) and give a profile of some other channel.
+    if (!SonFinitos({d.S, d.n, d.yn, d.y1, d.y2})) {
+        r.falla = FallaPerfil::CalculoImposible;
+        return r;
+    }
     const int nt = d.nt.valor;
     const double dy = (d.y2 - d.y1) / nt;
     r.C = CoeficienteChezy(d.y1, d.y2, d.n);
