@@ -452,9 +452,17 @@ TEST(TramosFijos, CountsBeyondTheArraysStopAfterTheLastPointThatFits)
     EXPECT_EQ(r.falla, FallaPerfil::Trampa);
     EXPECT_EQ(r.numFilas, 0);
     EXPECT_TRUE(r.puntos.empty());
+    // nt = −1: the grid is cut to its header row, then the first point finds no row.
     d.nt = Tramos(-1);
     r = CalcularTramosFijos(d);
     EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    EXPECT_EQ(r.numFilas, 1);
+    EXPECT_TRUE(r.puntos.empty());
+    // nt = −2 would give the grid no row at all: the count fails before the grid changes.
+    d.nt = Tramos(-2);
+    r = CalcularTramosFijos(d);
+    EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    EXPECT_EQ(r.numFilas, 0);
     EXPECT_TRUE(r.puntos.empty());
 }
 

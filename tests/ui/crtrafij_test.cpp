@@ -160,7 +160,7 @@ TEST_F(PruebaCrtrafij, HugeAndNegativeCountsEndInTheTrapWithTheGridUnchanged)
 {
     Datos(kS2);
     Pulsar(w, "bCalcular");
-    for (const char* nt : {"32766", "40000", "-1"}) {
+    for (const char* nt : {"32766", "40000", "-2"}) {
         Escribir(w, "nt", nt);
         grabadora.mensajes.clear();
         Pulsar(w, "bCalcular");
@@ -170,6 +170,25 @@ TEST_F(PruebaCrtrafij, HugeAndNegativeCountsEndInTheTrapWithTheGridUnchanged)
         EXPECT_EQ(Celda(w, "g", 4, 1), "0.7270") << nt;
         EXPECT_EQ(NombreDelFoco(), "dx");
     }
+}
+
+TEST_F(PruebaCrtrafij, CountOfMinusOneLeavesTheHeaderRowAloneThenTheTrap)
+{
+    Datos(kS2);
+    Pulsar(w, "bCalcular");
+    ASSERT_TRUE(Grafico()->isVisible());
+    Escribir(w, "nt", "-1");
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.ultimoMensaje(), kTrampa);
+    // nt + 2 = 1 row: the header, with no room for the first point.
+    EXPECT_EQ(FilasDe(w, "g"), 1);
+    EXPECT_EQ(Celda(w, "g", 0, 0), "x");
+    EXPECT_EQ(Celda(w, "g", 0, 1), "y");
+    // The graph is touched only after the last reach: the previous profile stays.
+    EXPECT_TRUE(Grafico()->isVisible());
+    EXPECT_EQ(NombreDelFoco(), "dx");
 }
 
 TEST_F(PruebaCrtrafij, DepthLeavingTheSectionStopsWithTheRowsAlreadyWritten)

@@ -63,6 +63,13 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResalto,
                 { "txth", "0.7804" }, { "txtL", "3.90" } },
             { { "lblMensajeC", "tirante subcrítico" }, { "yyr1", "= .41" }, { "yyr2", "=  1.2" },
                 { "llr", "L= 3.9" } } },
+        // A negative discharge: the conjugate of |Q|, both Froude numbers negative, so
+        // the given depth counts as the subcritical one and goes to the larger mark.
+        CasoResalto { "rhrectan", { { "q", "-2" }, { "b", "1" }, { "y", "0.3" } },
+            { { "txty2", "1.5055" }, { "txtf", "-0.3457" }, { "txte", "0.9698" },
+                { "txth", "1.2055" }, { "txtL", "6.03" } },
+            { { "lblMensajeC", "tirante subcrítico" }, { "yyr1", "= 1.5" }, { "yyr2", "=  .3" },
+                { "llr", "L= 6" } } },
         CasoResalto { "rhtrape", { { "q", "1.5" }, { "y", "0.2" }, { "b", "1" }, { "z", "1" } },
             { { "txty2", "1.0163" }, { "txtff3", "0.2843" }, { "txth", "0.8163" },
                 { "txte", "1.1473" }, { "txtjj", "5.0817" }, { "txtL", "8.65" } },

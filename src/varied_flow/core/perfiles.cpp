@@ -265,12 +265,19 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
         return r;
     }
     const int nt = d.nt.valor;
-    // nt + 2 rows must be a 16-bit count, and a negative count has no first row.
-    if (nt + 2 > 32767 || nt < 0) {
+    // nt + 2 rows must be a 16-bit count, and a grid takes no fewer rows than
+    // its header: such a count fails before the grid changes.
+    if (nt + 2 > 32767 || nt + 2 < 1) {
         r.falla = FallaPerfil::Trampa;
         return r;
     }
     r.numFilas = nt + 2;
+    // nt = −1 leaves the grid its header row alone, and the first point then
+    // has no row to go to.
+    if (nt < 0) {
+        r.falla = FallaPerfil::Trampa;
+        return r;
+    }
 
     double x = 0.0, y1 = d.yi;
     r.puntos.push_back({x, y1});
