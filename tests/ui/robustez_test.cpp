@@ -182,6 +182,8 @@ const std::vector<std::pair<QString, QString>> kUniformes{
     {"Vacios", ""},          {"Ceros", "0"},           {"Negativos", "-1"},
     {"FueraDeRango", "1E400"}, {"NegativosFueraDeRango", "-1E400"}, {"CasiCero", "1E-300"},
     {"Letras", "abc"},       {"Enormes", "99999999"},  {"Diminutos", "0.0000001"},
+    {"Subdesborde", "1E-400"}, {"MenosCero", "-0"},     {"SoloSigno", "-"},
+    {"Hexadecimales", "&HFFFF"}, {"MediosEnteros", "0.5"},
 };
 
 const std::vector<std::pair<QString, QString>> kEstropeos{
@@ -340,7 +342,9 @@ protected:
             else
                 texto = TextoSano(caja);
             if (!d.todos && texto.isEmpty()) {
-                caja->setText(kMarca);
+                // A list keeps the entry the whole-window data sets chose last.
+                if (!qobject_cast<QComboBox*>(caja->parentWidget()))
+                    caja->setText(kMarca);
                 continue;
             }
             if (caja->text() == texto)
