@@ -106,6 +106,10 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResalto,
         CasoResalto { "rhcir", { { "q", "0.5" }, { "y1", "0.7" }, { "d", "1" } },
             { { "yy2", "0.2084" }, { "ff", "3.5236" }, { "h", "0.4916" }, { "e", "0.3776" } },
             { { "lblMensajeY", "tirante subcrítico" }, { "yr1", "= .21" }, { "yr2", "=  .7" } } },
+        // A given depth of exactly half the diameter is a circle like any other.
+        CasoResalto { "rhcir", { { "q", "0.5" }, { "y1", "0.5" }, { "d", "1" } },
+            { { "yy2", "0.3137" }, { "ff", "1.5893" }, { "h", "0.1863" }, { "e", "0.0179" } },
+            { { "lblMensajeY", "tirante subcrítico" }, { "yr1", "= .31" }, { "yr2", "=  .5" } } },
         // A negative discharge: the conjugate of |Q|, F negative, so subcritical.
         CasoResalto { "rhcir", { { "q", "-0.5" }, { "y1", "0.2" }, { "d", "1" } },
             { { "yy2", "0.7226" }, { "ff", "-0.3189" }, { "h", "0.5226" }, { "e", "0.4619" } },
