@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "calculator/core/bbcalc.h"
 #include "frame/core/numeros.h"
 
 // ---------------------------------------------------------------- reading
@@ -331,4 +332,64 @@ TEST_F(LocaleEspanol, CountsAreUnchanged)
     EXPECT_TRUE(r.valido);
     EXPECT_EQ(r.valor, 2);
     EXPECT_EQ(LeerEntero16("3,5").valor, 3);
+}
+
+namespace {
+
+// The calculator's display box and platform, enough to read what it shows.
+class PantallaDePrueba final : public CajaPantalla {
+public:
+    std::string tag;
+    std::string mostrado;
+    std::string Tag() const override { return tag; }
+    void FijarTag(const std::string& texto) override { tag = texto; }
+    void DibujarTexto(const std::string& texto) override { mostrado = texto; }
+    void TomarFoco() override { }
+    void EscucharTeclas(std::function<void(int)>) override { }
+};
+
+class PlataformaCalculadora final : public ServiciosCalculadora {
+public:
+    std::string portapapeles;
+    void MostrarError(const std::string&, const std::string&) override { }
+    void LimpiarPortapapeles() override { portapapeles.clear(); }
+    void PonerTextoPortapapeles(const std::string& texto) override { portapapeles = texto; }
+    bool PortapapelesTieneTexto() override { return true; }
+    std::string TextoPortapapeles() override { return portapapeles; }
+    float SortearAleatorio() override { return 0.0f; }
+};
+
+} // namespace
+
+TEST_F(LocaleEspanol, CalculatorDisplayIsUnchanged)
+{
+    EXPECT_EQ(TextoGeneral(2.5), "2.5");
+    EXPECT_EQ(TextoGeneral(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(TextoGeneral(1e20), "1E+20");
+
+    PlataformaCalculadora servicios;
+    PantallaDePrueba pantalla;
+    BBCalc calc(servicios);
+    calc.ShowBox(pantalla);
+    // 1.5 + 1.25 = 2.75, typed key by key.
+    calc.NumberInput(1);
+    calc.DoDecimalPoint();
+    calc.NumberInput(5);
+    EXPECT_EQ(pantalla.mostrado, "1.5");
+    calc.OperationType(BBCalc::kSuma);
+    calc.NumberInput(1);
+    calc.DoDecimalPoint();
+    calc.NumberInput(2);
+    calc.NumberInput(5);
+    calc.DoResult();
+    EXPECT_EQ(pantalla.mostrado, "2.75");
+    calc.ClipboardAction(0);
+    EXPECT_EQ(servicios.portapapeles, "2.75");
+    // A comma on the clipboard ends the number, as anywhere else.
+    servicios.portapapeles = "0,5";
+    calc.ClipboardAction(1);
+    EXPECT_EQ(pantalla.mostrado, "0.");
+    servicios.portapapeles = "0.5";
+    calc.ClipboardAction(1);
+    EXPECT_EQ(pantalla.mostrado, "0.5");
 }
