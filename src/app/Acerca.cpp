@@ -44,8 +44,7 @@ Acerca::Acerca(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Acerca de Quelmora versión 3.0"));
     setWindowIcon(IconoQuelmora());
-    QFont letra = font();
-    letra.setPointSizeF(8.25);
+    QFont letra = FuenteFormulario();
     letra.setBold(true);
     setFont(letra);
     setBackgroundRole(QPalette::Base); // the system window colour

@@ -102,8 +102,7 @@ menuprin::menuprin(QWidget* parent)
 
     auto* cliente = new QWidget(this);
     cliente->setObjectName(QStringLiteral("cliente"));
-    QFont letra = font();
-    letra.setPointSizeF(8.25);
+    QFont letra = FuenteFormulario();
     letra.setBold(true);
     cliente->setFont(letra);
     cliente->setMouseTracking(true);

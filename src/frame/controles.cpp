@@ -21,6 +21,21 @@ QFont FuenteFormulario(double puntos)
     return fuente;
 }
 
+QFont FuenteQueCabe(const QFont& fuente, const QString& texto, int ancho)
+{
+    if (QFontMetrics(fuente).horizontalAdvance(texto) <= ancho)
+        return fuente;
+    // The same face drawn a few percent narrower, never below three quarters,
+    // so that it still reads as the text beside it.
+    QFont estrecha = fuente;
+    for (int estiramiento = 99; estiramiento >= 75; --estiramiento) {
+        estrecha.setStretch(estiramiento);
+        if (QFontMetrics(estrecha).horizontalAdvance(texto) <= ancho)
+            return estrecha;
+    }
+    return estrecha;
+}
+
 QRect EnPixeles(const Twips& t)
 {
     return QRect(Pixeles(t.izquierda), Pixeles(t.arriba), Pixeles(t.ancho), Pixeles(t.alto));
@@ -169,10 +184,22 @@ void Marco::RestaurarAlPasar(BotonRol* boton)
     setMouseTracking(true);
 }
 
+QFont Marco::fuenteTitulo() const
+{
+    // The caption starts 10 pixels in and must stop short of the right border.
+    return FuenteQueCabe(tituloNegrita_ ? FuenteNegrita(this) : font(), titulo_, width() - 12);
+}
+
+void Marco::TituloEnPesoNormal()
+{
+    tituloNegrita_ = false;
+    update();
+}
+
 void Marco::paintEvent(QPaintEvent*)
 {
     QPainter pintor(this);
-    QFont negrita = FuenteNegrita(this);
+    QFont negrita = fuenteTitulo();
     const QFontMetrics medida(negrita);
     // The border runs through the middle of the caption line, as a group frame.
     const int y0 = titulo_.isEmpty() ? 0 : medida.height() / 2;
@@ -204,6 +231,7 @@ QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto,
     etiqueta->setObjectName(nombre);
     etiqueta->setGeometry(EnPixeles(lugar));
     etiqueta->setTextFormat(Qt::PlainText);
+    etiqueta->setFont(FuenteQueCabe(etiqueta->font(), texto, etiqueta->contentsRect().width()));
     SinPropagarRaton(etiqueta);
     return etiqueta;
 }

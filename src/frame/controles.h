@@ -34,6 +34,11 @@ QRect EnPixeles(const Twips& t);
 // face, at the given size (8.25 pt on every form).
 QFont FuenteFormulario(double puntos = 8.25);
 
+// fuente, or fuente drawn just narrow enough for texto to fit in ancho pixels.
+// Our sans faces run a little wider than the one the forms were laid out in, so
+// a caption that filled its place there is squeezed rather than cut or hidden.
+QFont FuenteQueCabe(const QFont& fuente, const QString& texto, int ancho);
+
 // Writes texto into panel 1 of StatusBar1 of the calculation window holding
 // control. The one writer of the panel.
 void TextoEstado(QWidget* control, const QString& texto);
@@ -129,6 +134,10 @@ public:
     Marco(QWidget* padre, const QString& nombre, const QString& titulo, const Twips& lugar);
 
     const QString& titulo() const { return titulo_; }
+    // The face the caption is drawn in: bold unless the form says regular,
+    // narrowed when it would not fit.
+    QFont fuenteTitulo() const;
+    void TituloEnPesoNormal();
     // The buttons this frame gives back their normal pictures (RestablecerBotones).
     void RestaurarAlPasar(BotonRol* boton);
 
@@ -138,6 +147,7 @@ protected:
 
 private:
     QString titulo_;
+    bool tituloNegrita_ = true;
     QList<QPointer<BotonRol>> botones_;
 };
 
