@@ -474,3 +474,25 @@ TEST_F(PruebaMarco, SelectingADefaultSelectsItWithoutSurroundingBlanks)
     SeleccionarTexto(caja);
     EXPECT_EQ(caja->selectedText(), "0.62");
 }
+
+TEST_F(PruebaMarco, ProjectFieldsTakeAnyTextAndNeverAMessage)
+{
+    auto* v = static_cast<VentanaPrueba*>(w);
+    const char* textos[] = {"Km 1,5 - 3", "-7", "Canal Norte", "concreto, e=0.10"};
+    const char* cajas[] = {"lu", "pro", "tra", "re"};
+    for (int i = 0; i < 4; ++i)
+        Escribir(w, cajas[i], textos[i]);
+    for (const char* c : {"q", "n", "s", "b"})
+        Escribir(w, c, "1");
+    Pulsar(w, "bCalcular");
+    EXPECT_TRUE(grabadora.mensajes.empty());
+    EXPECT_EQ(grabadora.pitidos, 0);
+    EXPECT_EQ(v->calculos, 1);
+    EXPECT_EQ(Leer(w, "y"), "2.0000");  // Q + b: the project texts are never read
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Leer(w, cajas[i]), QString(textos[i]));
+    // They take part in no Enter chain: Enter leaves the focus where it is.
+    Hallar<QWidget>(w, "lu")->setFocus();
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "lu");
+}
