@@ -425,3 +425,92 @@ TEST_F(PruebaHerramientas, OtrosCirTabRowRestoresTheTenButtons)
     EXPECT_FALSE(Resaltado(w, "bCalculars"));
     EXPECT_FALSE(Resaltado(w, "bCalculadoras"));
 }
+
+// ---------------------------------------------------------------------------
+// Values below worked out on their own: widths by bisection on Manning's
+// equation, circles by the angle arccos(1 − 2y/d), written to the masks by hand.
+
+TEST_F(PruebaHerramientas, VariosTrapeInadequateDesignReplacesTheErosionWarning)
+{
+    AbrirVentana("frmVariosTrape");
+    // The triangle of side slope 1 already carries more than 1.2 m3/s at 1 m.
+    Llenar({{"txtqb", "1.2"}, {"txtyb", "1"}, {"txtzb", "1"}, {"txtnb", "0.03"},
+            {"txtsb", "0.01"}});
+    Pulsar(w, "bCalcularb");
+    Esperar({{"txtbb", "-0.2030"}, {"txtab", "0.7970"}, {"txtpb", "2.6254"}, {"txttb", "1.7970"},
+             {"txtrb", "0.3036"}, {"txtvb", "1.5056"}, {"txtfb", "0.7218"}, {"txteb", "1.1155"},
+             {"txttfb", "Subcrítico"}});
+    EXPECT_EQ(Etiqueta("lblmvb"), "Diseño inadecuado");
+    EXPECT_EQ(ColorVelocidad("txtvb"), kRojo);
+    EXPECT_EQ(Dibujo("b"), "imatrib");
+}
+
+TEST_F(PruebaHerramientas, VariosTrapeSlopeOfASectionWithoutAreaWritesNothing)
+{
+    AbrirVentana("frmVariosTrape");
+    Pagina(1);
+    Llenar({{"txtqs", "1.5"}, {"txtys", "0.8"}, {"txtbs", "1"}, {"txtzs", "1"},
+            {"txtns", "0.014"}});
+    Pulsar(w, "bCalculars");
+    ASSERT_EQ(Leer(w, "txtss"), "0.000633");
+    // b = −2 under a depth of 0.8 and a side slope of 1: a negative area.
+    Escribir(w, "txtbs", "-2");
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalculars");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kMensajeCalculoImposible);
+    Esperar({{"txtss", "0.000633"}, {"txtas", "1.4400"}, {"txtvs", "1.0417"},
+             {"txtfs", "0.4469"}, {"txttfs", "Subcrítico"}});
+}
+
+TEST_F(PruebaHerramientas, VariosTrapeRoughnessPageChecksAndNegativeSlope)
+{
+    AbrirVentana("frmVariosTrape");
+    Pagina(2);
+    Llenar({{"txtqn", "3"}, {"txtyn", "0.6"}, {"txtsn", "0.02"}});
+    Hallar<QWidget>(w, "txtsn")->setFocus();
+    Tecla(Qt::Key_Return);
+    ASSERT_EQ(NombreDelFoco(), "bCalcularn");
+    Tecla(Qt::Key_Return);
+    ASSERT_EQ(grabadora.eventos.size(), 2u);
+    EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
+    EXPECT_EQ(grabadora.eventos[1].texto,
+              "Los valores de b y Z, no pueden ser simultáneamente iguales a cero");
+    EXPECT_EQ(NombreDelFoco(), "bCalcularn");
+    EXPECT_EQ(Leer(w, "txtnn"), "");
+
+    Llenar({{"txtbn", "1.2"}, {"txtzn", "1"}});
+    Pulsar(w, "bCalcularn");
+    ASSERT_EQ(Leer(w, "txtnn"), "0.0264");
+    // The roughness takes √S: a negative slope has none.
+    Escribir(w, "txtsn", "-0.02");
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcularn");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kMensajeCalculoImposible);
+    Esperar({{"txtnn", "0.0264"}, {"txtvn", "2.7778"}, {"txttfn", "Supercrítico"}});
+    EXPECT_EQ(Etiqueta("lblmvn"), "Cuidado velocidad erosiva");
+    EXPECT_EQ(ColorVelocidad("txtvn"), kRojo);
+}
+
+TEST_F(PruebaHerramientas, OtrosCirSlopeIgnoresTheSignOfDischargeAndRoughness)
+{
+    AbrirVentana("frmOtrosCir");
+    struct Caso { const char *q, *n, *v, *f, *tf; };
+    const Caso casos[] = {
+        {"0.3", "0.013", "1.7425", "1.1800", "Supercrítico"},
+        {"0.3", "-0.013", "1.7425", "1.1800", "Supercrítico"},
+        {"-0.3", "0.013", "-1.7425", "-1.1800", "Subcrítico"},
+    };
+    for (const Caso& c : casos) {
+        Llenar({{"txtqs", c.q}, {"txtys", "0.3"}, {"txtds", "0.8"}, {"txtns", c.n}});
+        grabadora.mensajes.clear();
+        Pulsar(w, "bCalculars");
+        EXPECT_TRUE(grabadora.mensajes.empty()) << c.q << " " << c.n;
+        Esperar({{"txtss", "0.005750"}, {"txtas", "0.1722"}, {"txtts", "0.7746"},
+                 {"txtps", "1.0545"}, {"txtrs", "0.1633"}, {"txtes", "0.4548"}});
+        EXPECT_EQ(Leer(w, "txtvs"), c.v) << c.q << " " << c.n;
+        EXPECT_EQ(Leer(w, "txtfs"), c.f) << c.q << " " << c.n;
+        EXPECT_EQ(Leer(w, "txttfs"), QString::fromUtf8(c.tf)) << c.q << " " << c.n;
+    }
+}

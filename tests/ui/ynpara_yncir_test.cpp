@@ -165,4 +165,50 @@ TEST_F(VentanaYncir, MissingDiameterIsRefusedWithoutBeep)
     EXPECT_EQ(grabadora.impresas.size(), 1u);
 }
 
+TEST_F(VentanaYnpara, ClearingEmptiesResultsAndTheWarningLabel)
+{
+    Datos("t", { "", "2", "3", "0.03", "0.01" });
+    Escribir(w, "pro", "Canal");
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(Hallar<QLabel>(w, "mv")->text(), "Cuidado velocidad erosiva");
+    Pulsar(w, "bLimpiar");
+    for (const char* caja :
+        { "q", "t", "n", "s", "y", "a", "k", "f", "tf", "p", "r", "v", "e", "lu", "pro", "tra", "re" })
+        EXPECT_EQ(Leer(w, caja), "") << caja;
+    // An empty caption, not 27 blanks.
+    EXPECT_EQ(Hallar<QLabel>(w, "mv")->text(), "");
+    EXPECT_EQ(NombreDelFoco(), "q");
+    EXPECT_FALSE(Hallar<QWidget>(w, "Picture1")->isHidden());
+}
+
+TEST_F(VentanaYncir, ClearingEmptiesEveryBoxAndFocusesTheDischarge)
+{
+    Datos("d", { "", "0.3", "1", "0.013", "0.001" });
+    Escribir(w, "lu", "Lima");
+    Escribir(w, "re", "concreto");
+    Pulsar(w, "bCalcular");
+    ASSERT_FALSE(Leer(w, "y").isEmpty());
+    Pulsar(w, "bLimpiar");
+    for (const char* caja :
+        { "q", "d", "n", "s", "y", "a", "t", "f", "tf", "p", "r", "v", "e", "lu", "pro", "tra", "re" })
+        EXPECT_EQ(Leer(w, caja), "") << caja;
+    EXPECT_EQ(NombreDelFoco(), "q");
+    EXPECT_TRUE(grabadora.mensajes.empty());
+}
+
+TEST_F(VentanaYncir, DepthMessageLeavesTheFocusOnCalculate)
+{
+    Datos("d", { "", "10", "0.5", "0.013", "0.001" });
+    Hallar<QWidget>(w, "s")->setFocus();
+    Tecla(Qt::Key_Return);
+    ASSERT_EQ(NombreDelFoco(), "bCalcular");
+    grabadora.mensajes.clear();
+    Tecla(Qt::Key_Return);
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto,
+        "El tirante es mayor que el diámetro. Incremente el diámetro o la pendiente");
+    EXPECT_EQ(NombreDelFoco(), "bCalcular");
+    EXPECT_EQ(Leer(w, "y"), "");
+}
+
 } // namespace

@@ -206,4 +206,63 @@ TEST_F(VentanaYntrape, CaptionAndPrinting)
     EXPECT_NE(Hallar<QWidget>(w, "bMemuPrincipal"), nullptr);
 }
 
+// A refused check changes nothing: results, velocity colour, warning label,
+// drawing, and the focus stays on "&Calcular" where Enter put it.
+TEST_F(VentanaYntrape, RefusedChecksKeepEverythingAndTheFocusOnCalculate)
+{
+    Datos("3", "1", "1.5", "0.03", "0.01");
+    Pulsar(w, "bCalcular");
+    const QString y = Leer(w, "y");
+    ASSERT_EQ(Aviso(), "Cuidado velocidad erosiva");
+    const auto calcularConEnter = [&] {
+        Hallar<QWidget>(w, "s")->setFocus();
+        Tecla(Qt::Key_Return);
+        ASSERT_EQ(NombreDelFoco(), "bCalcular");
+        grabadora.eventos.clear();
+        grabadora.mensajes.clear();
+        grabadora.pitidos = 0;
+        Tecla(Qt::Key_Return);
+    };
+    Escribir(w, "n", "");
+    calcularConEnter();
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto,
+        "Complete adecuadamente el ingreso de datos, antes de ejecutar ");
+    EXPECT_EQ(grabadora.pitidos, 0);
+    EXPECT_EQ(NombreDelFoco(), "bCalcular");
+
+    Escribir(w, "n", "0.03");
+    Escribir(w, "b", "0");
+    Escribir(w, "z", "0");
+    ASSERT_EQ(Visible(), "rectan");
+    calcularConEnter();
+    ASSERT_EQ(grabadora.eventos.size(), 2u);
+    EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
+    EXPECT_EQ(grabadora.eventos[1].texto,
+        "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+    EXPECT_EQ(NombreDelFoco(), "bCalcular");
+    EXPECT_EQ(Leer(w, "y"), y);
+    EXPECT_EQ(Aviso(), "Cuidado velocidad erosiva");
+    EXPECT_EQ(ColorVelocidad(), QColor(255, 0, 0));
+    EXPECT_EQ(Visible(), "rectan");
+}
+
+// With b = 1 and Z = −0.5 the sides close in: 0.3 m3/s needs a depth of about
+// 1.0235 m (found by bisection), where the top width 1 − y is already below 0 and
+// A/T under the Froude number's root is negative. Nothing is written.
+TEST_F(VentanaYntrape, NormalDepthAboveClosingSidesIsReportedNotWritten)
+{
+    Datos("1", "1", "1", "0.015", "0.001");
+    Pulsar(w, "bCalcular");
+    const QString y = Leer(w, "y"), f = Leer(w, "f");
+    Datos("0.3", "1", "-0.5", "0.015", "0.001");
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kMensajeCalculoImposible);
+    EXPECT_EQ(Leer(w, "y"), y);
+    EXPECT_EQ(Leer(w, "f"), f);
+    EXPECT_EQ(Leer(w, "tf"), "Subcrítico");
+}
+
 } // namespace
