@@ -514,3 +514,27 @@ TEST_F(PruebaHerramientas, OtrosCirSlopeIgnoresTheSignOfDischargeAndRoughness)
         EXPECT_EQ(Leer(w, "txttfs"), QString::fromUtf8(c.tf)) << c.q << " " << c.n;
     }
 }
+
+TEST_F(PruebaHerramientas, OtrosCirDepthAtOrAboveTheDiameterOnEitherPage)
+{
+    AbrirVentana("frmOtrosCir");
+    struct Caso { int pagina; const char *y, *d; };
+    const Caso casos[] = {{0, "1", "1"}, {0, "1.2", "1"}, {1, "1", "1"}, {1, "1.2", "1"}};
+    for (const Caso& c : casos) {
+        Pagina(c.pagina);
+        const QString x = c.pagina == 0 ? "s" : "n";
+        Escribir(w, "txtq" + x, "0.3");
+        Escribir(w, "txty" + x, c.y);
+        Escribir(w, "txtd" + x, c.d);
+        Escribir(w, c.pagina == 0 ? "txtns" : "txtsn", c.pagina == 0 ? "0.013" : "0.001");
+        grabadora.mensajes.clear();
+        grabadora.pitidos = 0;
+        Pulsar(w, "bCalcular" + x);
+        ASSERT_EQ(grabadora.mensajes.size(), 1u) << c.y;
+        EXPECT_EQ(grabadora.mensajes[0].texto,
+                  "Antes de ejecutar, ingrese para d un valor mayor que para y");
+        EXPECT_EQ(grabadora.pitidos, 0);
+        EXPECT_EQ(NombreDelFoco(), "txtd" + x);
+        EXPECT_EQ(Leer(w, c.pagina == 0 ? "txtss" : "txtnn"), "");
+    }
+}
