@@ -224,6 +224,43 @@ void Marco::mouseMoveEvent(QMouseEvent* e)
     e->accept();
 }
 
+namespace {
+
+// Keeps a label's caption whole: once the label shows in its window, and again
+// when its face or size changes, the face is narrowed just enough for the text.
+// (At creation the label may not sit in its window yet and so not have its face.)
+class AjusteAlAncho : public QObject {
+public:
+    explicit AjusteAlAncho(QLabel* etiqueta) : QObject(etiqueta) {}
+
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        const QEvent::Type tipo = evento->type();
+        if (!ajustando_ && (tipo == QEvent::Show || tipo == QEvent::FontChange ||
+                            tipo == QEvent::Resize)) {
+            ajustando_ = true;
+            auto* etiqueta = static_cast<QLabel*>(objeto);
+            QFont natural = etiqueta->font();
+            natural.setStretch(QFont::Unstretched);
+            const QFont ajustada =
+                FuenteQueCabe(natural, etiqueta->text(), etiqueta->contentsRect().width());
+            if (Estiramiento(ajustada) != Estiramiento(etiqueta->font()))
+                etiqueta->setFont(ajustada);
+            ajustando_ = false;
+        }
+        return false;
+    }
+
+private:
+    static int Estiramiento(const QFont& f)
+    {
+        return f.stretch() == QFont::AnyStretch ? int(QFont::Unstretched) : f.stretch();
+    }
+    bool ajustando_ = false;
+};
+
+} // namespace
+
 QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto,
                  const Twips& lugar)
 {
@@ -231,7 +268,7 @@ QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto,
     etiqueta->setObjectName(nombre);
     etiqueta->setGeometry(EnPixeles(lugar));
     etiqueta->setTextFormat(Qt::PlainText);
-    etiqueta->setFont(FuenteQueCabe(etiqueta->font(), texto, etiqueta->contentsRect().width()));
+    etiqueta->installEventFilter(new AjusteAlAncho(etiqueta));
     SinPropagarRaton(etiqueta);
     return etiqueta;
 }
