@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "hydraulics/finitos.h"
 #include "hydraulics/flujo_variado.h"
@@ -74,6 +75,9 @@ namespace {
 // F(w, E) with E held in single precision, as the window keeps its exponent.
 FallaPerfil EvaluarFlujoVariado(double w, double exponente, double& F)
 {
+    // An exponent beyond the single range has no single value to hold it.
+    if (!(std::fabs(exponente) <= std::numeric_limits<float>::max()))
+        return FallaPerfil::CalculoImposible;
     const auto valor = FuncionFlujoVariado(w, static_cast<float>(exponente));
     F = valor.F;
     switch (valor.estado) {
