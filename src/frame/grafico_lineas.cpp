@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QLineSeries>
+#include <QPen>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -44,7 +45,9 @@ GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips&
     grafico->legend()->hide();
     // The graphs are small (about 400 by 105 pixels): small type and no margins,
     // so that the axis numbers and titles fit instead of being cut to "...".
-    grafico->setMargins(QMargins(0, 0, 0, 0));
+    // A little room on the right, where the last number of the horizontal axis
+    // stands half beyond the plot.
+    grafico->setMargins(QMargins(0, 0, 10, 0));
     grafico->layout()->setContentsMargins(0, 0, 0, 0);
     grafico->setBackgroundRoundness(0);
     QFont letra = font();
@@ -53,6 +56,9 @@ GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips&
     QFont pequena = font();
     pequena.setPointSizeF(6.0);
     serie_ = new QLineSeries;
+    // A dark line reads on every background a window gives its graph (the
+    // natural-channel section is drawn on cyan).
+    serie_->setPen(QPen(QColor(0, 0, 160), 2));
     grafico->addSeries(serie_);
     ejeX_ = new QValueAxis;
     ejeY_ = new QValueAxis;
