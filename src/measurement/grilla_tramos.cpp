@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include <cctype>
 #include <charconv>
 
 #include "frame/controles.h"
@@ -50,7 +51,11 @@ bool EsNumero(const QString& texto)
     std::string limpio = texto.trimmed().toStdString();
     if (!limpio.empty() && limpio.front() == '+')
         limpio.erase(0, 1);
-    if (limpio.empty())
+    // Words such as "inf" or "nan" are text, not numbers: a number starts with a
+    // digit or its decimal point.
+    const std::size_t cifra = !limpio.empty() && limpio.front() == '-' ? 1 : 0;
+    if (cifra >= limpio.size()
+        || !(std::isdigit(static_cast<unsigned char>(limpio[cifra])) || limpio[cifra] == '.'))
         return false;
     double valor = 0;
     const auto fin = limpio.data() + limpio.size();

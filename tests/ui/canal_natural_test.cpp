@@ -349,4 +349,53 @@ TEST_F(CanalNatural, OnlyTheWindowAndTheButtonFramesRestoreTheButtons)
     EXPECT_FALSE(Resaltado(w, "bCalculadora"));
 }
 
+// Worked out apart, the sums rounded to single precision after each addition as the
+// window keeps them: A = 1.5·0.6 + 2.2·1.1 + 0.7·0.85 = 3.915, P = 0.3 + 0.4 + the
+// three slanted lengths = 5.69179, T = 4.4;
+// K = (0.3·0.035^1.5 + 0.4·0.03^1.5 + Σ p·n^1.5)^(2/3), ne = K/P^(2/3) = 0.028868,
+// Q = A^(5/3)·√0.0012/K = 3.65079, v = Q/A, F = v/√(9.81·A/T).
+TEST_F(CanalNatural, CompositeSectionOfThreeRoughnessesWorkedApart)
+{
+    AbrirCompuesta();
+    Llenar({ { "txtS", "0.0012" }, { "txtho", "0.3" }, { "txtvo", "0.035" }, { "txtnf", "0.03" } });
+    Segmentos({ { "1.5", "0.9", "0.028" }, { "2.2", "1.3", "0.022" }, { "0.7", "0.4", "0.04" } });
+    Pulsar(w, "bCalcular");
+    EXPECT_TRUE(grabadora.mensajes.empty());
+    EsperarResultados({ { "txta", "3.915" }, { "txtp", "5.6918" }, { "txtEspejo", "4.4" },
+        { "txtNponderado", "0.0289" }, { "txtQ", "3.6508" }, { "txtV", "0.9325" },
+        { "txtFroude", "0.3156" }, { "txtTipoFlujo", "Subcrítico" } });
+    EXPECT_EQ(Puntos(),
+        (QList<QPointF> {
+            { 0, 0 }, { 0, -0.3 }, { 1.5, -0.9 }, { 3.7, -1.3 }, { 4.4, -0.4 }, { 4.4, 0 } }));
+}
+
+// The same surveyed section with one roughness 0.025: R = single(A/P) = 0.687828,
+// Q = A^(5/3)·√0.0012/(0.025·P^(2/3)) = 4.22713.
+TEST_F(CanalNatural, ConstantRoughnessOnTheSameSectionWorkedApart)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.0012" }, { "txtn", "0.025" }, { "txtho", "0.3" } });
+    Segmentos({ { "1.5", "0.9" }, { "2.2", "1.3" }, { "0.7", "0.4" } });
+    Pulsar(w, "bCalcular");
+    EsperarResultados({ { "txta", "3.915" }, { "txtp", "5.6918" }, { "txtEspejo", "4.4" },
+        { "txtR", "0.6878" }, { "txtQ", "4.2271" }, { "txtV", "1.0797" }, { "txtFroude", "0.3655" },
+        { "txtTipoFlujo", "Subcrítico" } });
+}
+
+// Negative depths make the area negative: the section and its outline are
+// written, then the discharge has no real value.
+TEST_F(CanalNatural, NegativeDepthsFailAtTheDischarge)
+{
+    AbrirConstante();
+    Llenar({ { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "0" } });
+    Segmentos({ { "2", "-1" } });
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensaje);
+    // A = 2·(−0.5) = −1, P = 0 − 1 + √5 = 1.23607, T = 2, R = −0.809017
+    EsperarResultados({ { "txta", "-1.0" }, { "txtp", "1.2361" }, { "txtEspejo", "2.0" },
+        { "txtR", "-0.809" }, { "txtQ", "" } });
+    EXPECT_TRUE(GraficoVisible());
+    EXPECT_EQ(Puntos(), (QList<QPointF> { { 0, 0 }, { 2, 1 }, { 2, 0 } }));
+}
+
 } // namespace

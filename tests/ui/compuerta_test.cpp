@@ -278,4 +278,66 @@ TEST_F(Compuerta, PicturesAndDataFramesLeaveAButtonLit)
     EXPECT_FALSE(Resaltado(w, "bCalcularC"));
 }
 
+// Worked out apart: Cv = 0.96 + 0.079·0.45/2.4 = 0.974813, Cd = Cv·0.61/√(1 + 0.61·0.45/2.4)
+// = 0.563305, Q = Cd·1.2·0.45·√(19.62·2.4) = 2.087296.
+TEST_F(Compuerta, GateWithATypedContractionCoefficient)
+{
+    Llenar({ { "txtb", "1.2" }, { "txty1", "2.4" }, { "txta", "0.45" }, { "txtCc", "0.61" } });
+    Pulsar(w, "bCalcularC");
+    EXPECT_EQ(Leer(w, "txtCv"), "0.9748");
+    EXPECT_EQ(Leer(w, "txtCd"), "0.5633");
+    EXPECT_EQ(Leer(w, "txtQm"), "2.0873");
+    EXPECT_EQ(Leer(w, "txtQl"), "2087.2964");
+    // 0.65 · 0.12 · √(19.62 · 0.75) = 0.299209
+    Pagina(1);
+    Llenar({ { "txtao", "0.12" }, { "txtho", "0.75" } });
+    TeclearCoeficiente("0.65");
+    Pulsar(w, "bCalcularO");
+    EXPECT_EQ(Leer(w, "txtQmo"), "0.299");
+    EXPECT_EQ(Leer(w, "txtQlo"), "299.209");
+    EXPECT_EQ(Leer(w, "txtQm"), "2.0873");
+}
+
+TEST_F(Compuerta, OrificeEnterChainSelectsNothing)
+{
+    Pagina(1);
+    Escribir(w, "txtao", "0.05");
+    Hallar<QLineEdit>(w, "txtao")->setFocus();
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "txtho");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(cboCd()->objectName(), "cboCd");
+    EXPECT_TRUE(cboCd()->hasFocus());
+    EXPECT_EQ(cboCd()->lineEdit()->selectedText(), "");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "bCalcularO");
+    EXPECT_EQ(Leer(w, "txtQmo"), "");
+    EXPECT_EQ(cboCd()->currentText(), "0.60");
+}
+
+struct CasoEstado {
+    const char* caja;
+    int pagina;
+    const char* texto;
+};
+
+class CompuertaEstado : public Compuerta, public ::testing::WithParamInterface<CasoEstado> { };
+
+TEST_P(CompuertaEstado, MouseOverABoxWritesItsHelp)
+{
+    Pagina(GetParam().pagina);
+    MoverRaton(w, GetParam().caja);
+    EXPECT_EQ(TextoDeEstado(w), QString::fromUtf8(GetParam().texto));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabla, CompuertaEstado,
+    ::testing::Values(CasoEstado { "txtb", 0, "Ingresar el valor del ancho de la compuerta" },
+        CasoEstado { "txty1", 0, "Ingresar el valor del tirante aguas arriba de la compuerta" },
+        CasoEstado { "txta", 0, "Ingresar el valor de la abertura de la compuerta" },
+        CasoEstado { "txtCc", 0,
+            "Ingresar el valor del coeficiente de contracción, para fines prácticos es 0.62" },
+        CasoEstado { "txtao", 1, "Ingresar el valor del área del orificio" },
+        CasoEstado { "txtho", 1, "Ingresar la carga sobre el orificio" }),
+    [](const ::testing::TestParamInfo<CasoEstado>& info) { return std::string(info.param.caja); });
+
 } // namespace

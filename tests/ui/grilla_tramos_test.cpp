@@ -336,4 +336,39 @@ TEST_F(GrillaSola, TheEditorWritesItsHelpAndLeavingItEmptiesThePanel)
     EXPECT_EQ(estado, "Para introducir o modificar datos, digitarlos y luego presionar ENTER");
 }
 
+// Only a number is rewritten through the mask when the editor opens on its cell:
+// a word the number reader might take for infinity stays as it was typed.
+TEST_F(GrillaSola, TheEditorRewritesOnlyNumbersThroughTheMask)
+{
+    Fila({ "1", "1", "1" });
+    Tecla(Qt::Key_Up);
+    Teclas("-2.50");
+    Tecla(Qt::Key_Down);
+    Tecla(Qt::Key_Up);
+    Tecla(Qt::Key_Backspace);
+    EXPECT_EQ(editor()->text(), "-2.5");
+    Tecla(Qt::Key_Escape);
+    for (const char* palabra : { "inf", "nan", "1e3x" }) {
+        Teclas(palabra);
+        Tecla(Qt::Key_Down);
+        Tecla(Qt::Key_Up);
+        Tecla(Qt::Key_Space);
+        EXPECT_EQ(editor()->text(), QString::fromUtf8(palabra));
+        Tecla(Qt::Key_Escape);
+    }
+}
+
+TEST_F(GrillaSola, InsertWithTheEntryRowCurrentOnlyMovesToTheFirstColumn)
+{
+    Fila({ "1", "1", "1" });
+    Tecla(Qt::Key_Right);
+    ASSERT_EQ(grilla->columnaActual(), 2);
+    // The item is disabled in the menu; chosen all the same, it adds no row.
+    accion("mnuEditInsertar")->trigger();
+    EXPECT_EQ(grilla->filas(), 3);
+    EXPECT_EQ(grilla->filaActual(), 2);
+    EXPECT_EQ(grilla->columnaActual(), 1);
+    EXPECT_EQ(grilla->texto(1, 1), "1.0");
+}
+
 } // namespace

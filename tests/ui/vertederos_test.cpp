@@ -249,4 +249,94 @@ TEST_F(Vertederos, ClearingEachPageRestoresItsDefaultsOnly)
     EXPECT_EQ(NombreDelFoco(), "txtL");
 }
 
+struct CasoVertedero {
+    const char* nombre;
+    int pagina;
+    const char* opcion; // clicked before typing, or nullptr
+    std::vector<std::pair<const char*, const char*>> datos;
+    const char* calcular;
+    const char* metros;
+    const char* caudal;
+    const char* litros;
+    const char* caudalLitros;
+};
+
+class VertederoCalculado : public Vertederos,
+                           public ::testing::WithParamInterface<CasoVertedero> { };
+
+// Expected values worked out apart from the window, in double precision.
+TEST_P(VertederoCalculado, WritesBothDischarges)
+{
+    const CasoVertedero& c = GetParam();
+    Pagina(c.pagina);
+    if (c.opcion)
+        Pulsar(w, c.opcion);
+    for (const auto& [caja, texto] : c.datos)
+        Escribir(w, caja, texto);
+    Pulsar(w, c.calcular);
+    EXPECT_TRUE(grabadora.mensajes.empty());
+    EXPECT_EQ(Leer(w, c.metros), c.caudal);
+    EXPECT_EQ(Leer(w, c.litros), c.caudalLitros);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabla, VertederoCalculado,
+    ::testing::Values(
+        // 1.45 · (1.5 − 0.1·1·0.25) · 0.25^1.5 = 0.26734375
+        CasoVertedero { "BroadCrestOneContraction", 0, "OptAncha",
+            { { "txtL", "1.5" }, { "txth", "0.25" }, { "txtn", "1" } }, "bCalcularC", "txtQm",
+            "0.2673", "txtQl", "267.3438" },
+        // 0.819 · 0.17^2.5 = 0.00975942: at the 60º minimum head exactly
+        CasoVertedero { "SixtyDegreesAtItsMinimumHead", 1, "opta60", { { "txthtri", "0.17" } },
+            "bCalcularO", "txtQmo", "0.01", "txtQlo", "9.759" },
+        // 2.465 · 0.3^2.5 = 0.12151222
+        CasoVertedero { "HundredTwentyDegrees", 1, "opta120", { { "txthtri", "0.3" } },
+            "bCalcularO", "txtQmo", "0.122", "txtQlo", "121.512" },
+        // 1.859 · 0.8 · 0.15^1.5 = 0.08639883
+        CasoVertedero { "TrapezoidalSmallHead", 2, nullptr,
+            { { "txtLt", "0.8" }, { "txtHt", "0.15" } }, "bCalcularT", "txtQmt", "0.086", "txtQlt",
+            "86.399" }),
+    [](const ::testing::TestParamInfo<CasoVertedero>& info) {
+        return std::string(info.param.nombre);
+    });
+
+TEST_F(Vertederos, ClickingTheSelectedAngleAgainRewritesTheCoefficient)
+{
+    Pagina(1);
+    Llenar({ { "txtCdtri", "1.1" } });
+    Pulsar(w, "opta90");
+    EXPECT_EQ(Leer(w, "txtCdtri"), "1.4");
+    EXPECT_TRUE(Elegida("opta90"));
+}
+
+// A failed calculation leaves the focus where the click left it.
+TEST_F(Vertederos, NumericFailureMovesNoFocus)
+{
+    Pagina(2);
+    Llenar({ { "txtLt", "1" }, { "txtHt", "0.2" } });
+    Pulsar(w, "bCalcularT");
+    Llenar({ { "txtHt", "-1" } });
+    Hallar<QWidget>(w, "bCalcularT")->setFocus();
+    Pulsar(w, "bCalcularT");
+    EXPECT_EQ(grabadora.ultimoMensaje(), kMensajeCalculoImposible);
+    EXPECT_EQ(grabadora.mensajes.back().titulo, "Quelmora");
+    EXPECT_EQ(NombreDelFoco(), "bCalcularT");
+    EXPECT_EQ(Leer(w, "txtQlt"), "166.274");
+}
+
+TEST_F(Vertederos, EnterChainsOfTheTriangularAndTrapezoidalPages)
+{
+    Pagina(1);
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "txtCdtri");
+    EXPECT_EQ(Hallar<QLineEdit>(w, "txtCdtri")->selectedText(), "1.4");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "bCalcularO");
+    Pagina(2);
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "txtHt");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(NombreDelFoco(), "bCalcularT");
+    EXPECT_TRUE(grabadora.mensajes.empty());
+}
+
 } // namespace
