@@ -89,7 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // √S of a negative slope has no value.
                       CasoRechazo{{1, 1, 1, 0.014, -0.001}, EstadoTiranteNormal::Imposible},
                       // A negative discharge has no positive normal depth.
-                      CasoRechazo{{-1, 1, 1, 0.014, 0.001}, EstadoTiranteNormal::Imposible}));
+                      CasoRechazo{{-1, 1, 1, 0.014, 0.001}, EstadoTiranteNormal::Imposible},
+                      // Sides leaning inwards (Z = −1.5) close the 2 m bottom at 4/3 m;
+                      // scanning its depths, Manning's discharge is at most 0.3058
+                      // m³/s, so 0.5 has no normal depth and the steps swing between
+                      // about 0.43 and 1.03 m until the pass limit.
+                      CasoRechazo{{0.5, 2, -1.5, 0.02, 0.001}, EstadoTiranteNormal::NoConverge}));
 
 TEST(PerdidaRevestido, WorkedChannelWithTheDefaultPermeability)
 {

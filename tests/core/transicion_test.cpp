@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "structures/core/transicion.h"
@@ -163,6 +164,27 @@ TEST(Transicion, NoSubcriticalDepthInSectionFIsAJump)
     // lowest (y = 2.01 m), far above the head target of 0.95 m.
     const auto r = CalcularTransicion(VarianteTransicion::Salida,
                                       Datos(5, 3, 0.5, 1.5, 0, 1, 0.1, 0.2), kFilasSalida);
+    EXPECT_TRUE(r.fallo);
+    EXPECT_FALSE(r.tiranteF);
+}
+
+TEST(Transicion, DepthIterationWithoutARootStopsAtThePassLimit)
+{
+    // Outlet: t = 4·0.8/19.62 = 0.163099, Ac = 3.84, H = 0.8 + t/Ac² − 0.2 = 0.611061.
+    // Section F (b = 1, Z = 0.5) has y + t/A² of 0.867 m at its lowest, above H, so
+    // no depth exists; Newton's steps swing between about 0.61 m and 7.25 m for
+    // ever without a negative depth or a zero slope. Only the pass limit ends it.
+    const double t = 4.0 * 0.8 / 19.62;
+    const double h = 0.8 + t / (3.84 * 3.84) - 0.2;
+    double menor = 1e300;
+    for (double y = 0.01; y < 10.0; y += 0.001) {
+        const double a = (1.0 + 0.5 * y) * y;
+        menor = std::min(menor, y + t / (a * a));
+    }
+    ASSERT_GT(menor, h + 0.25);
+    EXPECT_FALSE(TiranteTransicion(1.0, 0.5, t, h, 1.0));
+    const auto r = CalcularTransicion(VarianteTransicion::Salida,
+                                      Datos(2, 4, 1, 1, 0.5, 0.8, 0.2, 0.2), kFilasSalida);
     EXPECT_TRUE(r.fallo);
     EXPECT_FALSE(r.tiranteF);
 }

@@ -138,3 +138,21 @@ INSTANTIATE_TEST_SUITE_P(
                       // still above the crest: the whole march fails.
                       CasoFallo{"FilaPosteriorBajoElFondo", Datos(1, 2, 1, 0.015, 0.001, -0.5, 2, 5)}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(VertederoLateral, SupercriticalStartRaisesTheDepthWithoutAWord)
+{
+    // A 1 m rectangle on a 5 % slope: Q = 0.5·0.25^(2/3)·√0.05/0.01 = 4.436921 at
+    // y0 = 0.5 (Froude about 4). Q²·T/A − 9.81·A² = 36.920 > 0, so Δh is positive
+    // and each section is deeper than the one before; the march goes on.
+    const auto r = MarchaVertedero(Datos(0.5, 1.0, 0.0, 0.01, 0.05, 0.3, 0.5, 2));
+    ASSERT_EQ(r.estado, EstadoVertedero::Calculado);
+    EXPECT_FALSE(r.distanciaAlcanzada);
+    ASSERT_EQ(r.filas.size(), 3u);
+    EXPECT_NEAR(r.filas[0][1], 4.436921, 5e-7);
+    EXPECT_NEAR(r.filas[0][12], 36.920033, 5e-6);
+    EXPECT_NEAR(r.filas[0][13], 0.011132, 5e-7);
+    EXPECT_NEAR(r.filas[1][0], 0.511132, 5e-7);
+    EXPECT_NEAR(r.filas[1][1], 4.529548, 5e-7);
+    EXPECT_NEAR(r.filas[2][0], 0.523300, 5e-7);
+    EXPECT_NEAR(r.filas[2][14], 0.536647, 5e-7);
+}

@@ -4,6 +4,8 @@
 // and the texts through the masks by their rule.
 
 #include <QCheckBox>
+#include <QScrollBar>
+#include <QTableWidget>
 
 #include "conductor.h"
 
@@ -459,4 +461,37 @@ TEST_F(PruebaPerdidas, NegativeSlopeEndsWithTheNumericFailureMessage)
     EXPECT_EQ(grabadora.mensajes[1].texto, kMensajeCalculoImposible);
     EXPECT_EQ(Leer(w, "y"), "0.5732");
     EXPECT_EQ(Leer(w, "txtPrevestido"), "0.0005");
+}
+
+TEST_F(PruebaPerdidas, ChannelWithoutANormalDepthReportsNoConvergence)
+{
+    ElegirPestana(w, "SSTab1", "Canales revestidos");
+    Datos(kCanal);
+    Escribir(w, "txtErevestido", "0.1");
+    Pulsar(w, "bCalcular");
+    // Sides leaning inwards (warned while typing, accepted) close the 2 m bottom
+    // at 4/3 m; such a section carries at most 0.3058 m³/s at this slope and
+    // roughness, so 0.5 m³/s has no normal depth.
+    Escribir(w, "q", "0.5");
+    Escribir(w, "b", "2");
+    Escribir(w, "z", "-1.5");
+    Escribir(w, "n", "0.02");
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcular");
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kMensajeNoConverge);
+    EXPECT_EQ(Leer(w, "y"), "0.5732");
+    EXPECT_EQ(Leer(w, "v"), "1.1090");
+    EXPECT_EQ(Leer(w, "txtPrevestido"), "0.0005");
+    EXPECT_EQ(Leer(w, "txtQfinalrevestido"), "0.9990");
+}
+
+TEST_F(PruebaPerdidas, LossGridShowsAllItsRowsWithoutScrolling)
+{
+    auto* grilla = Hallar<QTableWidget>(w, "grdPerdidas");
+    const int ultima = grilla->rowCount() - 1;
+    EXPECT_EQ(ultima, 6);
+    EXPECT_LE(grilla->rowViewportPosition(ultima) + grilla->rowHeight(ultima),
+              grilla->viewport()->height());
+    EXPECT_FALSE(grilla->verticalScrollBar()->isVisible());
 }

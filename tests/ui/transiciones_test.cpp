@@ -211,6 +211,23 @@ TEST_F(PruebaTransicion, JumpInSectionFLeavesTheEarlierResults)
     CompararGrillas(kFilasSalida);
 }
 
+TEST_F(PruebaTransicion, DepthInSectionFThatNeverSettlesShowsTheMessageAndChangesNothing)
+{
+    AbrirVentana("TranAlSa");
+    Calcular(kSalida);
+    // Section F (1 m, Z = 0.5) has no depth for a head target of 0.611 m: its
+    // y + t/A² is 0.867 m at the lowest. The iteration swings between two depths
+    // until its pass limit.
+    Calcular({"2", "4", "1", "1", "0.5", "0.8", "0.2", "0.2"});
+    ASSERT_EQ(grabadora.mensajes.size(), 1u);
+    EXPECT_EQ(grabadora.mensajes[0].texto, kErrorCalculo);
+    EXPECT_EQ(grabadora.mensajes[0].titulo, "Error de cálculos");
+    EXPECT_EQ(Leer(w, "YF"), "0.7811");
+    EXPECT_EQ(Leer(w, "LT"), "4");
+    EXPECT_EQ(Leer(w, "NT"), "8");
+    CompararGrillas(kFilasSalida);
+}
+
 TEST_F(PruebaTransicion, OutletTakesTwentyMetres)
 {
     AbrirVentana("TranAlSa");
