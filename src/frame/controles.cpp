@@ -242,8 +242,10 @@ public:
             auto* etiqueta = static_cast<QLabel*>(objeto);
             QFont natural = etiqueta->font();
             natural.setStretch(QFont::Unstretched);
-            const QFont ajustada =
-                FuenteQueCabe(natural, etiqueta->text(), etiqueta->contentsRect().width());
+            // A label that wraps its words has its lines for the room it lacks.
+            const QFont ajustada = etiqueta->wordWrap()
+                ? natural
+                : FuenteQueCabe(natural, etiqueta->text(), etiqueta->contentsRect().width());
             if (Estiramiento(ajustada) != Estiramiento(etiqueta->font()))
                 etiqueta->setFont(ajustada);
             ajustando_ = false;

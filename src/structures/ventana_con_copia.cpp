@@ -25,6 +25,8 @@ void VentanaConCopia::BotonesConCopia(const QString& marcoBotones,
     Marco* copia = NuevoMarco(QStringLiteral("Frame5"),
                               QStringLiteral("Copiar al portapapeles los resultados"),
                               {8880, 6360, 2775, 1215});
+    // The one frame caption of these windows in the regular weight.
+    copia->TituloEnPesoNormal();
     BotonRol* botonSuperior = NuevoBoton(
         copia, Rol::Copia6, QStringLiteral("bResulParcialesS"), {120, 240, 1215, 855},
         {QStringLiteral("&Parciales Sup."),

@@ -376,3 +376,36 @@ TEST_F(PruebaTransicion, CopyButtonsCarryTheirTexts)
     MoverRaton(w, "Frame5", {3, 60});
     EXPECT_FALSE(Resaltado(w, "bResulParcialesI"));
 }
+
+// The copy frame's caption, regular and not bold as in no other frame of these
+// windows, reads whole inside its frame.
+class PruebaMarcoCopia : public PruebaVentanas,
+                         public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PruebaMarcoCopia, CaptionInRegularWeightFitsItsFrame)
+{
+    QWidget* w = Abrir(GetParam());
+    auto* marco = Hallar<Marco>(w, "Frame5");
+    EXPECT_EQ(marco->titulo(), "Copiar al portapapeles los resultados");
+    EXPECT_FALSE(marco->fuenteTitulo().bold());
+    // The caption is drawn from 10 pixels in and must end before the right border.
+    const int ancho = QFontMetrics(marco->fuenteTitulo()).horizontalAdvance(marco->titulo());
+    EXPECT_LE(10 + ancho, marco->width() - 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ventanas, PruebaMarcoCopia,
+                         ::testing::Values("TranAlSa", "TranAlEn", "frmVertederoLateral"),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST_F(PruebaTransicion, TitleLabelKeepsItsFullFaceOnItsLines)
+{
+    AbrirVentana("TranAlSa");
+    auto* titulo = Hallar<QLabel>(w, "Label1");
+    EXPECT_EQ(titulo->text(), "Cálculos para una transición de salida alabeada");
+    EXPECT_TRUE(titulo->wordWrap());
+    EXPECT_TRUE(titulo->font().bold());
+    EXPECT_DOUBLE_EQ(titulo->font().pointSizeF(), 9.75);
+    // Wrapped over its lines, it needs no narrower face.
+    EXPECT_TRUE(titulo->font().stretch() == QFont::AnyStretch
+                || titulo->font().stretch() == QFont::Unstretched);
+}
