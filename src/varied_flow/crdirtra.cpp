@@ -67,18 +67,7 @@ void crdirtra::Encabezado()
 void crdirtra::Calcular()
 {
     DatosTramosDirecto d;
-    d.Q = Numero("q");
-    d.b = Numero("b");
-    d.Z = Numero("z");
-    d.So = Numero("s");
-    d.n = Numero("n");
-    d.y1 = Numero("y1");
-    d.y2 = Numero("y2");
-    d.nt = LeerTramos();
-    if (!VerificarDatosCompletos({d.Q, d.So, d.n, d.y1, d.y2, TramosParaVerificar(d.nt)},
-                                 kMensajeDatosPerfil))
-        return;
-    if (!VerificarAnchoTalud(d.b, d.Z))
+    if (!LeerDatosPerfilManning(d))
         return;
     const auto r = CalcularTramosDirecto(d);
     if (r.falla != FallaPerfil::Ninguna) {

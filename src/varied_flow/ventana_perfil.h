@@ -55,6 +55,10 @@ protected:
     // (not 0, refused by the count check afterwards).
     static double TramosParaVerificar(Entero16 nt) { return nt.valido ? nt.valor : 1.0; }
 
+    // Reads q, b, z, s, n, y1, y2 and nt and runs the zero check and the b-and-Z
+    // check; false when a check refused the data.
+    bool LeerDatosPerfilManning(DatosPerfilManning& d);
+
     // NumFilas = nt + 2; g, then grdTablaP, get that many rows.
     void DimensionarTablas(int nt);
     // The graph of the first NumFilas − 1 points.

@@ -27,10 +27,13 @@ struct PuntoPerfil {
 
 // ---- Graphical integration ------------------------------------------------
 
-struct DatosIntegracionGrafica {
+// The data of the two methods that step between depths with Manning's friction
+// slope in a trapezoidal channel (graphical integration and direct step).
+struct DatosPerfilManning {
     double Q = 0, b = 0, Z = 0, So = 0, n = 0, y1 = 0, y2 = 0;
     Entero16 nt;
 };
+using DatosIntegracionGrafica = DatosPerfilManning;
 
 struct FilaIntegracionGrafica {
     double y, A, P, R, T, v, Se, c, d, f, dx, x;
@@ -85,10 +88,7 @@ ResultadoBresse CalcularBresse(const DatosBresse& d);
 
 // ---- Direct step ----------------------------------------------------------
 
-struct DatosTramosDirecto {
-    double Q = 0, b = 0, Z = 0, So = 0, n = 0, y1 = 0, y2 = 0;
-    Entero16 nt;
-};
+using DatosTramosDirecto = DatosPerfilManning;
 
 // Row 1 has no step: dE, SeP, difSo, dx are 0 there and x is 0.
 struct FilaTramosDirecto {
