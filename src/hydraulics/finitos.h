@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 inline bool SonFinitos(std::initializer_list<double> valores)
 {
@@ -11,4 +12,17 @@ inline bool SonFinitos(std::initializer_list<double> valores)
         if (!std::isfinite(valor))
             return false;
     return true;
+}
+
+// A double beyond the float range has no float to become (narrowing it is
+// undefined): it turns into the infinity of its sign, which the finite checks
+// then refuse.
+inline float FloatComprobado(double valor)
+{
+    constexpr double maximo = std::numeric_limits<float>::max();
+    if (valor > maximo)
+        return std::numeric_limits<float>::infinity();
+    if (valor < -maximo)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(valor);
 }

@@ -17,6 +17,7 @@
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
+#include "hydraulics/finitos.h"
 #include "resources/dibujos_estructuras.h"
 #include "structures/core/perdidas.h"
 
@@ -378,7 +379,7 @@ void frmPerdidasCanales::Calcular()
 void frmPerdidasCanales::CalcularRevestido()
 {
     ValoresGuardados& g = Guardados();
-    g.l = static_cast<float>(Numero("txtL"));
+    g.l = FloatComprobado(Numero("txtL"));
     if (g.l == 0) {
         AvisoSimple(kMensajeDatosIncompletos, this);
         DarFoco(Caja("txtL"));
@@ -406,7 +407,7 @@ void frmPerdidasCanales::CalcularRevestido()
 void frmPerdidasCanales::CalcularTierra()
 {
     ValoresGuardados& g = Guardados();
-    g.l = static_cast<float>(Numero("txtL"));
+    g.l = FloatComprobado(Numero("txtL"));
     if (g.l == 0) {
         AvisoSimple(kMensajeDatosIncompletos, this);
         DarFoco(Caja("txtL"));

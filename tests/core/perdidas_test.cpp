@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
+#include "hydraulics/finitos.h"
 #include "structures/core/perdidas.h"
 
 namespace {
@@ -241,4 +243,12 @@ TEST(CorreccionCaudal, LossesThatReachTheDischargeLeaveNothingToCorrect)
 {
     EXPECT_EQ(CorregirCaudal(0.1, 1, 10).estado, EstadoCorreccion::PerdidasSuperanCaudal);
     EXPECT_EQ(CorregirCaudal(0.2, 1, 10).estado, EstadoCorreccion::PerdidasSuperanCaudal);
+}
+
+// A length beyond the float range becomes infinity rather than an undefined narrowing.
+TEST(FloatComprobado, BeyondTheFloatRangeIsInfinite)
+{
+    EXPECT_EQ(FloatComprobado(1e300), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(FloatComprobado(-1e39), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(FloatComprobado(2.5), 2.5f);
 }

@@ -14,7 +14,12 @@ struct FueraDeRango {
     QString mensaje;
     std::vector<const char*> vacias;  // result boxes that stay empty
     const char* grilla = nullptr;     // a result grid that stays without rows
+    const char* pestana = nullptr;    // the page of SSTab1 the data go on
 };
+
+const QString kErrorTransicion = QStringLiteral(
+    "Para estos datos se produce error de cálculos, posiblemente se produce resalto en la "
+    "transición");
 
 const QString kValoresInadecuados
     = QStringLiteral("Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!");
@@ -29,6 +34,8 @@ TEST_P(VentanaFueraDeRango, EndsWithItsMessageAndWritesNoResult)
     const FueraDeRango& f = GetParam();
     QWidget* w = Abrir(f.clase);
     ASSERT_NE(w, nullptr);
+    if (f.pestana)
+        ElegirPestana(w, "SSTab1", f.pestana);
     for (const auto& [caja, texto] : f.datos)
         Escribir(w, caja, texto);
     std::vector<QStringList> tramos;
@@ -101,7 +108,45 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"txtS", "0.001"}, {"txtn", "1E400"}, {"txtho", "1"}},
                      {{"2", "1"}},
                      kValoresInadecuados,
-                     {"txtQ", "txtV", "txtFroude", "txtTipoFlujo"}}),
+                     {"txtQ", "txtV", "txtFroude", "txtTipoFlujo"}},
+        // An infinite area at section C would give it a velocity head of 0.
+        FueraDeRango{"TranAlEn_zc",
+                     "TranAlEn",
+                     {{"q", "1.5"}, {"bc", "1"}, {"BF", "2.6"}, {"zc", "1E400"}, {"ZF", "2"},
+                      {"yc", "0.8"}, {"hz", "0.04"}, {"k", "0.1"}},
+                     {},
+                     kErrorTransicion,
+                     {"YF", "LT", "NT"},
+                     "STV"},
+        FueraDeRango{"TranAlSa_zc",
+                     "TranAlSa",
+                     {{"q", "2"}, {"bc", "2.5"}, {"BF", "1.8"}, {"zc", "1E400"}, {"ZF", "0"},
+                      {"yc", "0.9"}, {"hz", "0.05"}, {"k", "0.2"}},
+                     {},
+                     kErrorTransicion,
+                     {"YF", "LT", "NT"},
+                     "STV"},
+        // Infinite roughness would start the march with a discharge of 0.
+        FueraDeRango{"vertedero_n",
+                     "frmVertederoLateral",
+                     {{"txty", "1"}, {"txtb", "2"}, {"txtZ", "1"}, {"txtn", "1E400"},
+                      {"txtS", "0.001"}, {"txtU", "0.6"}, {"txtL", "1"}, {"txtNt", "2"}},
+                     {},
+                     kMensajeCalculoImposible,
+                     {},
+                     "grdDatosVerte01"},
+        // The depth and section are written first, as before any failure of the
+        // loss; an infinite lining thickness would give a loss of 0.
+        FueraDeRango{"revestido_e",
+                     "frmPerdidasCanales",
+                     {{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.014"}, {"s", "0.001"},
+                      {"txtL", "2"}, {"txtErevestido", "1E400"}},
+                     {},
+                     kMensajeCalculoImposible,
+                     {"txtPrevestido", "txtQperdidorevestido", "txtQfinalrevestido",
+                      "txtPorcentajerevestido"},
+                     nullptr,
+                     "Canales revestidos"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 } // namespace

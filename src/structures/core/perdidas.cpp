@@ -50,6 +50,10 @@ TiranteNormalCanal ResolverTiranteNormal(const DatosCanal& c)
 std::optional<PerdidaRevestido> CalcularPerdidaRevestido(const DatosCanal& c, double y,
                                                          float longitudKm, double e, double k)
 {
+    // A thickness or permeability beyond the number range would give a loss of
+    // 0 (or infinity) that looks like a result.
+    if (!SonFinitos({e, k, y, static_cast<double>(longitudKm)}))
+        return std::nullopt;
     PerdidaRevestido r;
     // 10·K/e turns K in cm/s into m/s (÷ 100) over one kilometre (× 1000).
     r.perdidaKm = (10.0 * k / e) * y * (c.b + y * std::sqrt(1.0 + std::pow(c.z, 2)));

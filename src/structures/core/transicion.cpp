@@ -55,6 +55,10 @@ ResultadoTransicion CalcularTransicion(VarianteTransicion variante, const DatosT
         return r;
     };
 
+    // A value beyond the number range has no section behind it: an infinite
+    // side slope makes the area at C infinite and its velocity head 0.
+    if (!SonFinitos({d.q, d.bc, d.bf, d.zc, d.zf, d.yc, d.hz, d.k}))
+        return fallar();
     const double t = std::pow(d.q, 2) * (salida ? 1.0 - d.k : 1.0 + d.k) / 19.62;
     const double areaC = (d.bc + d.zc * d.yc) * d.yc;
     if (areaC == 0.0)

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/core/numero_plano.h"
+#include "hydraulics/finitos.h"
 #include "hydraulics/manning.h"
 #include "hydraulics/secciones.h"
 
@@ -61,7 +62,10 @@ ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& d)
 
     // The start row: the only Manning discharge of the march. Without roughness
     // or with a slope below 0 the channel has none.
-    if (d.n == 0.0 || d.s < 0.0 || d.y0 <= 0.0) {
+    // A value beyond the number range (infinite roughness gives a discharge of
+    // 0) has no channel behind it.
+    if (!SonFinitos({d.y0, d.b, d.z, d.n, d.s, d.a, d.dl}) || d.n == 0.0 || d.s < 0.0
+        || d.y0 <= 0.0) {
         r.estado = EstadoVertedero::FalloNumerico;
         return r;
     }
