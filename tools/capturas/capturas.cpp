@@ -1,0 +1,390 @@
+// Pictures of every window the main menu opens, as a user sees them in a real
+// window system: the main window with each of its menus dropped down, then each
+// window opened from its menu entry, one sound data set typed into it, every
+// page calculated, and the calculator reached from the first calculation
+// window. Each picture holds the window with its frame and title bar, so that
+// a caption cut short, a clipped box or two controls on top of each other show.
+//
+// Usage: capturas [folder]   (the folder defaults to /tmp/capturas)
+// Run it through tools/capturas.sh, which starts the virtual display and a
+// window manager for the frames.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QDir>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPointer>
+#include <QScreen>
+#include <QSet>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextStream>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include "frame/plataforma.h"
+#include "frame/ventanas.h"
+
+namespace {
+
+QTextStream salida(stderr);
+
+// Messages go to the terminal instead of a modal box, so that nothing waits on
+// a click; printing finds no printer and the program is never ended from here.
+class PlataformaCapturas final : public Plataforma {
+public:
+    void mensaje(QWidget*, const QString& texto, const QString& titulo, IconoMensaje) override
+    {
+        salida << "  message [" << titulo << "]: " << texto << Qt::endl;
+    }
+    void beep() override { salida << "  beep" << Qt::endl; }
+    void limpiarPortapapeles() override { portapapeles.clear(); }
+    void ponerTextoPortapapeles(const QString& texto) override { portapapeles = texto; }
+    bool portapapelesTieneTexto() override { return !portapapeles.isNull(); }
+    QString textoPortapapeles() override { return portapapeles; }
+    ResultadoImpresion imprimirVentana(QWidget*) override
+    {
+        return ResultadoImpresion::SinImpresora;
+    }
+    bool iniciarPrograma(const QString&, const QStringList&) override { return false; }
+    void terminarPrograma() override { }
+
+private:
+    QString portapapeles;
+};
+
+// One ordinary data set per window: the boxes to type into (a box not on the
+// page in view is left alone) and, for the natural channels, the segments.
+struct Datos {
+    std::vector<std::pair<QString, QString>> cajas;
+    std::vector<QStringList> tramos = {};
+};
+
+const std::map<QString, Datos>& DatosDeVentanas()
+{
+    static const std::map<QString, Datos> datos{
+        {"yntrape", {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"ynpara", {{{"q", "1"}, {"t", "2"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"yncir", {{{"q", "0.5"}, {"d", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"ynmaxef", {{{"q", "1"}, {"z", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"ynmininf", {{{"q", "1"}, {"z", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"qtrape", {{{"y", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"qpara", {{{"y", "0.5"}, {"t", "2"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"qcir", {{{"y", "0.5"}, {"d", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"yctrape", {{{"q", "1"}, {"b", "1"}, {"z", "1"}}}},
+        {"ycpara", {{{"q", "1"}, {"t", "2"}}}},
+        {"yccir", {{{"q", "0.5"}, {"d", "1"}}}},
+        {"rhrectan", {{{"q", "2"}, {"b", "1"}, {"y", "0.3"}}}},
+        {"rhtrape", {{{"q", "2"}, {"y", "0.3"}, {"b", "1"}, {"z", "1"}}}},
+        {"rhpara", {{{"q", "1"}, {"y", "0.2"}, {"t", "2"}}}},
+        {"rhcir", {{{"q", "0.5"}, {"y1", "0.2"}, {"d", "1"}}}},
+        {"crinte",
+         {{{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "0.0008"}, {"n", "0.02"}, {"y1", "2.5"},
+           {"y2", "2"}, {"nt", "4"}}}},
+        {"crdirtra",
+         {{{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "0.0008"}, {"n", "0.02"}, {"y1", "2.5"},
+           {"y2", "2"}, {"nt", "4"}}}},
+        {"crtrafij",
+         {{{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "0.0008"}, {"n", "0.02"}, {"yi", "2.5"},
+           {"nt", "5"}, {"dx", "-100"}}}},
+        {"crbak",
+         {{{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "0.0008"}, {"yn", "1.45"}, {"yc", "0.89"},
+           {"y1", "2.5"}, {"y2", "1.8"}, {"nt", "5"}}}},
+        {"crbresse",
+         {{{"q", "5"}, {"b", "10"}, {"s", "0.0005"}, {"n", "0.025"}, {"yn", "1.2"}, {"y1", "2"},
+           {"y2", "1.4"}, {"nt", "6"}}}},
+        {"TranAlSa",
+         {{{"q", "2"}, {"bc", "2.5"}, {"BF", "1.8"}, {"zc", "1.5"}, {"ZF", "0"}, {"yc", "0.9"},
+           {"hz", "0.05"}}}},
+        {"TranAlEn",
+         {{{"q", "1.5"}, {"bc", "1"}, {"BF", "2.6"}, {"zc", "0"}, {"ZF", "2"}, {"yc", "0.8"},
+           {"hz", "0.04"}}}},
+        {"frmVertederoLateral",
+         {{{"txty", "1"}, {"txtb", "2"}, {"txtZ", "1"}, {"txtn", "0.015"}, {"txtS", "0.001"},
+           {"txtU", "0.6"}, {"txtL", "1"}, {"txtNt", "2"}}}},
+        {"frmQNaturalNConstante",
+         {{{"txtS", "0.001"}, {"txtn", "0.02"}, {"txtho", "0"}},
+          {{"1", "1"}, {"2", "1"}, {"1", "0"}}}},
+        {"frmQNaturalRugCompuesta",
+         {{{"txtS", "0.0005"}, {"txtho", "0.5"}, {"txtvo", "0.04"}, {"txtnf", "0.05"}},
+          {{"2", "1.0", "0.030"}, {"3", "1.5", "0.025"}, {"2", "0.8", "0.035"}}}},
+        {"frmCompuerta",
+         {{{"txtb", "2"}, {"txty1", "1.5"}, {"txta", "0.3"}, {"txtao", "0.05"}, {"txtho", "2"}}}},
+        {"frmVertederos",
+         {{{"txtL", "2"}, {"txth", "0.3"}, {"txtn", "2"}, {"txtLt", "1"}, {"txtHt", "0.2"},
+           {"txthtri", "0.3"}}}},
+        {"frmVariosTrape",
+         {{{"txtqb", "1.5"}, {"txtyb", "0.8"}, {"txtzb", "1"}, {"txtnb", "0.014"},
+           {"txtsb", "0.001"}, {"txtqs", "1.5"}, {"txtys", "0.8"}, {"txtbs", "1"}, {"txtzs", "1"},
+           {"txtns", "0.014"}, {"txtqn", "1.5"}, {"txtyn", "0.8"}, {"txtbn", "1"}, {"txtzn", "1"},
+           {"txtsn", "0.001"}}}},
+        {"frmRelayd", {{{"txtq", "0.5"}, {"txtyd", "0.5"}, {"txtn", "0.013"}, {"txts", "0.001"}}}},
+        {"frmOtrosCir",
+         {{{"txtqs", "0.3"}, {"txtys", "0.5"}, {"txtds", "1"}, {"txtns", "0.013"},
+           {"txtqn", "0.3"}, {"txtyn", "0.5"}, {"txtdn", "1"}, {"txtsn", "0.000626"}}}},
+        {"frmPerdidasCanales",
+         {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.014"}, {"s", "0.001"}, {"txtL", "2"},
+           {"txtErevestido", "0.1"}}}},
+    };
+    return datos;
+}
+
+QString carpeta;
+int fallos = 0;
+
+// Lets the window system and the painting catch up.
+void Esperar(int ms = 300)
+{
+    QApplication::processEvents();
+    QTest::qWait(ms);
+}
+
+bool Mostrada(QWidget* ventana)
+{
+    if (!QTest::qWaitForWindowExposed(ventana, 5000)) {
+        salida << "  window " << ventana->objectName() << " never showed" << Qt::endl;
+        ++fallos;
+        return false;
+    }
+    // The window manager adds the frame after the window maps.
+    Esperar(400);
+    return true;
+}
+
+// The window with its frame, as the screen shows it; extra widens the picture
+// to hold a dropped-down menu.
+void Capturar(QWidget* ventana, const QString& nombre, const QRect& extra = {})
+{
+    Esperar();
+    QRect zona = ventana->frameGeometry();
+    if (!extra.isNull())
+        zona = zona.united(extra);
+    QScreen* pantalla = ventana->screen();
+    zona = zona.intersected(pantalla->geometry());
+    const QPixmap imagen
+        = pantalla->grabWindow(0, zona.x(), zona.y(), zona.width(), zona.height());
+    const QString archivo = QDir(carpeta).filePath(nombre + QStringLiteral(".png"));
+    if (imagen.isNull() || !imagen.save(archivo)) {
+        salida << "  could not save " << archivo << Qt::endl;
+        ++fallos;
+        return;
+    }
+    salida << "  " << archivo << "  (" << zona.width() << " x " << zona.height() << ")"
+           << Qt::endl;
+}
+
+// Puts the window's frame at the screen's corner, whole in view, and in front.
+void Colocar(QWidget* ventana)
+{
+    ventana->move(0, 0);
+    ventana->raise();
+    ventana->activateWindow();
+    if (!QTest::qWaitForWindowActive(ventana, 2000))
+        salida << "  window " << ventana->objectName() << " did not take the focus" << Qt::endl;
+    Esperar(200);
+}
+
+void Escribir(QLineEdit* caja, const QString& texto)
+{
+    caja->setFocus();
+    caja->selectAll();
+    QTest::keyClicks(caja, texto);
+}
+
+// Types each segment into the segment grid key by key, Enter after each value:
+// the first key opens the cell editor, the rest go into it.
+void EscribirTramos(QWidget* grilla, const std::vector<QStringList>& tramos)
+{
+    grilla->setFocus();
+    Esperar(100);
+    for (const QStringList& tramo : tramos)
+        for (const QString& valor : tramo) {
+            for (QChar c : valor)
+                if (QWidget* foco = QApplication::focusWidget())
+                    QTest::keyClicks(foco, QString(c));
+            if (QWidget* foco = QApplication::focusWidget())
+                QTest::keyClick(foco, Qt::Key_Return);
+        }
+}
+
+template <class T>
+QList<T*> Visibles(QWidget* ventana, const QString& prefijo = {})
+{
+    QList<T*> hallados;
+    for (T* c : ventana->findChildren<T*>())
+        if (c->isVisible() && c->isEnabled() && c->objectName().startsWith(prefijo))
+            hallados << c;
+    return hallados;
+}
+
+void ElegirPestana(QTabWidget* pestanas, int i)
+{
+    QTest::mouseClick(pestanas->tabBar(), Qt::LeftButton, {},
+                      pestanas->tabBar()->tabRect(i).center());
+    Esperar(200);
+}
+
+// Types the window's data into the boxes of the page in view and calculates.
+void LlenarYCalcular(QWidget* ventana, const Datos& datos, bool& tramosEscritos)
+{
+    for (const auto& [nombre, valor] : datos.cajas) {
+        auto* caja = ventana->findChild<QLineEdit*>(nombre);
+        if (caja && caja->isVisible() && caja->isEnabled() && !caja->isReadOnly())
+            Escribir(caja, valor);
+    }
+    auto* grilla = ventana->findChild<QWidget*>(QStringLiteral("grdt"));
+    if (grilla && grilla->isVisible() && !datos.tramos.empty() && !tramosEscritos) {
+        EscribirTramos(grilla, datos.tramos);
+        tramosEscritos = true;
+    }
+    for (QAbstractButton* boton : Visibles<QAbstractButton>(ventana, QStringLiteral("bCalcular")))
+        QTest::mouseClick(boton, Qt::LeftButton);
+}
+
+// The calculator as the first calculation window's button opens it, with a
+// small sum on its display.
+void CapturarCalculadora(QWidget* ventana, const QString& prefijo)
+{
+    auto* boton = ventana->findChild<QAbstractButton*>(QStringLiteral("bCalculadora"));
+    if (!boton)
+        return;
+    QTest::mouseClick(boton, Qt::LeftButton);
+    QWidget* calculadora = VentanaAbierta(QStringLiteral("frmCalculadora"));
+    if (!calculadora || !Mostrada(calculadora))
+        return;
+    Colocar(calculadora);
+    for (const char* tecla : { "cmdNum_1", "cmdNum_2", "cmdDecimal", "cmdNum_5" })
+        if (auto* b = calculadora->findChild<QAbstractButton*>(QString::fromLatin1(tecla)))
+            QTest::mouseClick(b, Qt::LeftButton);
+    Capturar(calculadora, prefijo + QStringLiteral("_frmCalculadora"));
+    calculadora->close();
+    Esperar(100);
+}
+
+// Every page of the window (and every page of a tab control inside a page).
+void RecorrerVentana(QWidget* ventana, const QString& prefijo)
+{
+    const QString clase = ventana->objectName();
+    const auto datos = DatosDeVentanas().find(clase);
+    bool tramosEscritos = false;
+    auto* pestanas = ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    const int paginas = pestanas ? pestanas->count() : 1;
+    for (int i = 0; i < paginas; ++i) {
+        QString nombre = prefijo;
+        if (pestanas) {
+            ElegirPestana(pestanas, i);
+            nombre += QStringLiteral("_p%1").arg(i);
+        }
+        if (datos != DatosDeVentanas().end())
+            LlenarYCalcular(ventana, datos->second, tramosEscritos);
+        // A move of the pointer off the window, so no button stays lit.
+        QCursor::setPos(ventana->screen()->geometry().bottomRight());
+        Capturar(ventana, nombre);
+        for (QTabWidget* interior : Visibles<QTabWidget>(ventana)) {
+            if (interior == pestanas)
+                continue;
+            for (int j = 1; j < interior->count(); ++j) {
+                ElegirPestana(interior, j);
+                Capturar(ventana, nombre + QStringLiteral("_t%1").arg(j));
+            }
+            ElegirPestana(interior, 0);
+        }
+    }
+}
+
+QSet<QWidget*> VentanasVisibles()
+{
+    QSet<QWidget*> visibles;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !qobject_cast<QMenu*>(w))
+            visibles.insert(w);
+    return visibles;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quelmora"));
+    carpeta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/capturas");
+    if (!QDir().mkpath(carpeta)) {
+        salida << "cannot make the folder " << carpeta << Qt::endl;
+        return 2;
+    }
+    PlataformaCapturas plataformaCapturas;
+    instalarPlataforma(&plataformaCapturas);
+    RegistrarTodasLasVentanas();
+    QCursor::setPos(QApplication::primaryScreen()->geometry().bottomRight());
+
+    auto* principal = qobject_cast<QMainWindow*>(MostrarVentana(QStringLiteral("menuprin")));
+    if (!principal || !Mostrada(principal))
+        return 1;
+    Colocar(principal);
+    salida << "menuprin" << Qt::endl;
+    Capturar(principal, QStringLiteral("00_menuprin"));
+
+    // Each menu dropped down over the main window.
+    const QList<QAction*> menus = principal->menuBar()->actions();
+    for (int m = 0; m < menus.size(); ++m) {
+        QMenu* menu = menus[m]->menu();
+        if (!menu)
+            continue;
+        principal->menuBar()->setActiveAction(menus[m]);
+        Esperar(400);
+        Capturar(principal, QStringLiteral("00_menuprin_menu%1").arg(m + 1), menu->geometry());
+        menu->close();
+        principal->menuBar()->setActiveAction(nullptr);
+        Esperar(200);
+    }
+
+    // Every entry that opens a window, in menu order.
+    int numero = 0;
+    bool calculadoraVista = false;
+    for (QAction* titulo : menus) {
+        if (!titulo->menu())
+            continue;
+        for (QAction* entrada : titulo->menu()->actions()) {
+            if (entrada->isSeparator() || entrada->objectName() == QLatin1String("salir"))
+                continue;
+            const QSet<QWidget*> antes = VentanasVisibles();
+            salida << entrada->objectName() << Qt::endl;
+            entrada->trigger();
+            Esperar(200);
+            QWidget* ventana = nullptr;
+            for (QWidget* w : VentanasVisibles())
+                if (!antes.contains(w))
+                    ventana = w;
+            if (!ventana) {
+                salida << "  opens no window" << Qt::endl;
+                continue;
+            }
+            if (!Mostrada(ventana))
+                continue;
+            Colocar(ventana);
+            const QString prefijo
+                = QStringLiteral("%1_%2").arg(++numero, 2, 10, QChar('0')).arg(ventana->objectName());
+            RecorrerVentana(ventana, prefijo);
+            if (!calculadoraVista
+                && ventana->findChild<QAbstractButton*>(QStringLiteral("bCalculadora"))) {
+                CapturarCalculadora(ventana, prefijo);
+                calculadoraVista = true;
+            }
+            QPointer<QWidget> abierta(ventana);
+            ventana->close();
+            for (int i = 0; i < 100 && abierta; ++i)
+                QTest::qWait(10);
+        }
+    }
+    instalarPlataforma(nullptr);
+    salida << numero << " windows, " << fallos << " failures" << Qt::endl;
+    return fallos == 0 ? 0 : 1;
+}
