@@ -261,6 +261,8 @@ protected:
     }
 };
 
+void PrintTo(const Recorrido& r, std::ostream* os) { *os << r.nombre; }
+
 class CadaVentana : public PruebaRecorrido, public ::testing::WithParamInterface<Recorrido> { };
 
 TEST_P(CadaVentana, FromTheMenuThroughCalcularPrintCalculatorAndBack) { Recorrer(GetParam()); }
