@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calculator/core/bbcalc.h"
+#include "frame/core/numero_plano.h"
 #include "frame/core/numeros.h"
 
 // ---------------------------------------------------------------- reading
@@ -98,6 +99,25 @@ TEST(LeerNumero, ReadsTheNearestDoubleExactly)
     EXPECT_EQ(LeerNumero("2.675"), 2.675);
     EXPECT_EQ(LeerNumero("123456.789012345678"), 123456.789012345678);
     EXPECT_EQ(LeerNumero("0.000000000000000000000000001234"), 1.234e-27);
+}
+
+TEST(LeerNumero, LongHexadecimalAndOctalRoundOnce)
+{
+    // 0xFFFFFFFF90123456 = 2^64 - 1877855146. Doubles below 2^64 lie 2048 apart
+    // and 1877855146 = 916921 x 2048 + 938, with 938 under half a step, so the
+    // nearest double is 2^64 - 916921 x 2048. Summing digit by digit ends a step
+    // lower.
+    const double cercano = 0x1p64 - 916921.0 * 2048.0;
+    EXPECT_EQ(LeerNumero("&HFFFFFFFF90123456"), cercano);
+    EXPECT_EQ(LeerNumero("-&hffffffff90123456"), -cercano);
+    // The same 64 bits in groups of three from the right.
+    EXPECT_EQ(LeerNumero("&O1777777777762004432126"), cercano);
+    // 2^53 + 1 lies halfway and goes to the even 2^53.
+    EXPECT_EQ(LeerNumero("&H20000000000001"), 0x1p53);
+    EXPECT_EQ(LeerNumero("&H1" + std::string(255, '0')), 0x1p1020);
+    EXPECT_EQ(LeerNumero("&H1" + std::string(256, '0')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(LeerNumero("&O0000017"), 15.0);
+    EXPECT_EQ(LeerNumero("&H"), 0.0);
 }
 
 TEST(LeerNumero, LongRunsOfDigitsDoNotOverflow)
@@ -202,6 +222,13 @@ TEST(EscribirMascara, WrittenValuesReadBack)
 {
     for (double v : { 0.5, 123.4567, -7.25, 0.0001, 98765.4321 })
         EXPECT_DOUBLE_EQ(LeerNumero(EscribirMascara(v, "###0.0000")), v) << v;
+}
+
+TEST(EscribirNumeroPlano, NonFiniteWritesNothing)
+{
+    EXPECT_EQ(EscribirNumeroPlano(std::numeric_limits<double>::infinity()), "");
+    EXPECT_EQ(EscribirNumeroPlano(-std::numeric_limits<double>::infinity()), "");
+    EXPECT_EQ(EscribirNumeroPlano(std::numeric_limits<double>::quiet_NaN()), "");
 }
 
 // ---------------------------------------------------------------- counts
@@ -324,6 +351,13 @@ TEST_F(LocaleEspanol, WritingIsUnchanged)
     EXPECT_EQ(EscribirMascara(2.675, "0.00"), "2.68");
     EXPECT_EQ(EscribirMascara(-0.5, "0.###0"), "-0.50");
     EXPECT_EQ(EscribirMascara(1e20, "0.0"), "100000000000000000000.0");
+}
+
+TEST_F(LocaleEspanol, PlainTextIsUnchanged)
+{
+    EXPECT_EQ(EscribirNumeroPlano(0.2), " .2");
+    EXPECT_EQ(EscribirNumeroPlano(-1.25), "-1.25");
+    EXPECT_EQ(EscribirNumeroPlano(1e-5), " 1E-05");
 }
 
 TEST_F(LocaleEspanol, CountsAreUnchanged)

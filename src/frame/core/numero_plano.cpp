@@ -1,15 +1,19 @@
 #include "frame/core/numero_plano.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 std::string EscribirNumeroPlano(double valor)
 {
+    if (!std::isfinite(valor))
+        return {}; // as through a mask: callers check their results before writing
     if (valor == 0.0)
         return " 0"; // also -0: the text of zero has no sign
+    // to_chars, unlike printf, never takes the comma of a Spanish system.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", std::fabs(valor));
-    std::string cuerpo = buf;
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(valor),
+        std::chars_format::general, 15);
+    std::string cuerpo(buf, r.ptr);
     const auto e = cuerpo.find('e');
     if (e != std::string::npos)
         cuerpo[e] = 'E';

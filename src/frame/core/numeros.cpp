@@ -38,16 +38,42 @@ int ValorDigito(char c, int base)
 }
 
 // "&H1F" and "&O17": a whole number in base 16 or 8, read up to the first
-// character that is not a digit of the base.
+// character that is not a digit of the base. The digits are regrouped in base 16
+// and read in one go, so that an integer beyond 2^53 is rounded once to the
+// nearest double (summing digit by digit rounds at every step and can end one
+// unit off in the last place).
 double LeerEnteroConBase(std::string_view digitos, int base)
 {
-    double valor = 0;
-    for (char c : digitos) {
-        const int d = ValorDigito(c, base);
-        if (d < 0)
-            break;
-        valor = valor * base + d;
+    std::string hexadecimal;
+    if (base == 16) {
+        for (char c : digitos) {
+            if (ValorDigito(c, 16) < 0)
+                break;
+            hexadecimal += c;
+        }
+    } else {
+        std::string bits;
+        for (char c : digitos) {
+            const int d = ValorDigito(c, 8);
+            if (d < 0)
+                break;
+            for (int b = 2; b >= 0; --b)
+                bits += char('0' + ((d >> b) & 1));
+        }
+        bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+        for (std::size_t k = 0; k < bits.size(); k += 4) {
+            const int d = (bits[k] - '0') * 8 + (bits[k + 1] - '0') * 4 + (bits[k + 2] - '0') * 2
+                + (bits[k + 3] - '0');
+            hexadecimal += "0123456789ABCDEF"[d];
+        }
     }
+    if (hexadecimal.empty())
+        return 0.0;
+    double valor = 0;
+    const auto r = std::from_chars(hexadecimal.data(), hexadecimal.data() + hexadecimal.size(),
+        valor, std::chars_format::hex);
+    if (r.ec == std::errc::result_out_of_range)
+        return std::numeric_limits<double>::infinity();
     return valor;
 }
 

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Fuzzes the number reader and the mask writer for a bounded time (seconds,
+# default 60) on a copy of the seed corpus. Exits non-zero on any finding; the
+# input that shows it is left in build-fuzz/hallazgos/.
+# Needs clang and its libFuzzer runtime, installed here when missing; the
+# ordinary gcc build does not use them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+SEGUNDOS="${1:-60}"
+
+PAQUETES=(clang-14 libclang-rt-14-dev)
+faltan=()
+for p in "${PAQUETES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
+done
+if [ ${#faltan[@]} -gt 0 ]; then
+  echo "Installing: ${faltan[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${faltan[@]}"
+fi
+
+SALIDA=build-fuzz
+mkdir -p "$SALIDA"
+clang++-14 -std=c++20 -g -O1 -Wall -Wextra \
+  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+  -Isrc src/frame/core/numeros.cpp src/frame/core/numero_plano.cpp tests/fuzz/numeros_fuzz.cpp \
+  -o "$SALIDA/numeros_fuzz"
+
+# The fuzzer adds what it finds to its corpus: it works on a copy, so the
+# committed seeds stay as they are.
+rm -rf "$SALIDA/corpus" "$SALIDA/hallazgos"
+mkdir -p "$SALIDA/corpus" "$SALIDA/hallazgos"
+cp tests/fuzz/corpus/* "$SALIDA/corpus/"
+
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export ASAN_OPTIONS=abort_on_error=1
+"$SALIDA/numeros_fuzz" -max_total_time="$SEGUNDOS" -timeout=10 -rss_limit_mb=2048 \
+  -dict=tests/fuzz/numeros.dict -print_final_stats=1 -artifact_prefix="$SALIDA/hallazgos/" "$SALIDA/corpus"
