@@ -74,16 +74,7 @@ void rhtrape::Calcular()
     Escribir("txth", r.altura, "##0.0000");
     Escribir("txtff3", r.froude, "##0.0000");
     Escribir("txtjj", r.relacion, "##0.0000");
-    if (r.conLongitud) {
-        Escribir("txtL", r.longitud, "##0.00");
-    } else {
-        // Beyond a side slope of about 2.2 the coefficient table gives nothing
-        // usable: no length rather than a negative one.
-        EscribirTexto("txtL", QString());
-        AvisoSimple(
-            QStringLiteral("No se dispone del coeficiente de longitud del resalto para este talud"),
-            this);
-    }
+    Escribir("txtL", r.longitud, "##0.00");
 }
 
 void rhtrape::Limpiar()

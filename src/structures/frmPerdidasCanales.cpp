@@ -25,8 +25,6 @@ namespace {
 
 const QString kMensajeDatosEyK = QStringLiteral(
     "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ");
-const QString kMensajePerdidasSuperanCaudal = QStringLiteral(
-    "Las pérdidas estimadas igualan o superan el caudal en la longitud dada; revise los datos");
 const QString kPermeabilidadHormigon = QStringLiteral("0.00000505");
 const char* const kMascaraParcial = "0.###0";
 const char* const kMascaraPerdida = "0.#####0";
@@ -458,11 +456,9 @@ void frmPerdidasCanales::CalcularTierra()
                          QStringLiteral("Descartó todas"), this);
     }
 
+    // Losses that use up the discharge within the length leave no end discharge
+    // to correct: like any value that cannot be computed, the failure text.
     const ResultadoCorreccion r = CorregirCaudal(p, g.q, g.l);
-    if (r.estado == EstadoCorreccion::PerdidasSuperanCaudal) {
-        AvisoSimple(kMensajePerdidasSuperanCaudal, this);
-        return;
-    }
     if (r.estado != EstadoCorreccion::Calculado) {
         AvisarCalculoImposible(this);
         return;

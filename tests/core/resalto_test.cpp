@@ -246,12 +246,20 @@ TEST(ResaltoTrapecial, LengthFromTheSlopeCoefficient)
     EXPECT_EQ(r.diagrama.longitud, "L= 8.7");
 }
 
-TEST(ResaltoTrapecial, NoLengthWhereTheCoefficientIsNotPositive)
+// K(2.5) and K(3) of the six-point polynomial are negative: a jump with no
+// length is refused whole rather than written without it.
+TEST(ResaltoTrapecial, RefusedWhereTheCoefficientIsNotPositive)
 {
-    const ResultadoResalto r = CalcularResaltoTrapecial(1.5, 1, 3, 0.2);
-    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
-    EXPECT_FALSE(r.conLongitud);
-    EXPECT_EQ(r.diagrama.longitud, "");
+    EXPECT_EQ(CalcularResaltoTrapecial(1.5, 1, 3, 0.2).fallo, FalloCalculo::CalculoImposible);
+    EXPECT_EQ(CalcularResaltoTrapecial(1.5, 1, 2.5, 0.2).fallo, FalloCalculo::CalculoImposible);
+}
+
+// A side slope so negative that the section closes above the water: Newton
+// finds no positive depth ratio, and the window has no message of its own.
+TEST(ResaltoTrapecial, NoPositiveRatioIsAnImpossibleCalculation)
+{
+    EXPECT_EQ(CalcularResaltoTrapecial(5, 800, -5000, 0.0125).fallo,
+        FalloCalculo::CalculoImposible);
 }
 
 class ResaltoParabolico : public ::testing::TestWithParam<CasoResalto> { };

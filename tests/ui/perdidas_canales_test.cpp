@@ -352,8 +352,7 @@ TEST_F(PruebaPerdidas, LossesReachingTheDischargeLeaveTheResults)
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Las pérdidas estimadas igualan o superan el caudal en la longitud dada; revise "
-              "los datos");
+              "Los datos ingresados no permiten realizar el cálculo, revise los datos");
     EXPECT_EQ(Leer(w, "txtQperdido"), "0.0184");
     EXPECT_EQ(Leer(w, "txtQfinal"), "0.9816");
 }

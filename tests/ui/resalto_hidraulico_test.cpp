@@ -155,6 +155,13 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResaltoMensaje,
             "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
         CasoMensaje { "rhtrape", { { "q", "2" }, { "y", "0.3" }, { "b", "1" }, { "z", "0" } },
             kIncompletos, "txty2" },
+        // A side slope beyond the length table's reach, and one so negative that
+        // no positive conjugate is found: the failure text, nothing written.
+        CasoMensaje { "rhtrape", { { "q", "1.5" }, { "y", "0.2" }, { "b", "1" }, { "z", "2.5" } },
+            "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
+        CasoMensaje {
+            "rhtrape", { { "q", "5" }, { "y", "0.0125" }, { "b", "800" }, { "z", "-5000" } },
+            "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
         CasoMensaje { "rhpara", { { "q", "1" }, { "t", "2" } },
             "Complete adecuadamente el ingreso de datos, antes de ejecutar", "yy2" },
         // F1 between about 0.43 and 1: the first step from J = 0.1 goes negative.
@@ -176,24 +183,25 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResaltoMensaje,
 
 class VentanaRhtrape : public PruebaVentanas { };
 
-TEST_F(VentanaRhtrape, SteepSlopeShowsNoLengthAndSaysWhy)
+TEST_F(VentanaRhtrape, SteepSlopeWithoutLengthCoefficientKeepsThePreviousJump)
 {
     QWidget* w = Abrir("rhtrape");
-    // A length from an earlier calculation must not stay beside the new results.
     for (Par d : { Par { "q", "1.5" }, Par { "y", "0.2" }, Par { "b", "1" }, Par { "z", "1" } })
         Escribir(w, d.nombre, d.texto);
     Pulsar(w, "bCalcular");
+    const QString conjugado = Leer(w, "txty2");
+    const QString longitud = Leer(w, "txtL");
+    ASSERT_FALSE(longitud.isEmpty());
+    // K(3) of the length polynomial is negative: no length, so no jump is written.
     Escribir(w, "z", "3");
     grabadora.mensajes.clear();
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.mensajes[0].texto,
-        "No se dispone del coeficiente de longitud del resalto para este talud");
-    EXPECT_EQ(Leer(w, "txty2"), "0.7256");
-    EXPECT_EQ(Leer(w, "txtL"), "");
-    EXPECT_EQ(LeerEtiqueta(w, "lr2"), "");
-    EXPECT_FALSE(Hallar<QLabel>(w, "lr2")->autoFillBackground());
-    EXPECT_EQ(LeerEtiqueta(w, "yr2"), "=  .73");
+        "Los datos ingresados no permiten realizar el cálculo, revise los datos");
+    EXPECT_EQ(Leer(w, "txty2"), conjugado);
+    EXPECT_EQ(Leer(w, "txtL"), longitud);
+    EXPECT_EQ(LeerEtiqueta(w, "lr2"), "L= 8.7");
 }
 
 TEST_F(VentanaRhtrape, EnterOrderAndWarnings)

@@ -142,9 +142,15 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
             solucion = ResolverCuartica(cuartica, inicio);
         if (solucion.estado == EstadoNewton::LimitePasos)
             return Fallo(FalloCalculo::NoConverge);
+        // No positive depth ratio: this window has no message of its own for it.
         if (!RelacionValida(solucion))
-            return Fallo(FalloCalculo::ValoresInadecuados);
+            return Fallo(FalloCalculo::CalculoImposible);
     }
+    // Beyond a side slope of about 2.2 the coefficient polynomial turns negative:
+    // no length is known there, and a jump without its length is not written.
+    const double coeficiente = InterpolarCoeficienteLongitud(z);
+    if (!(coeficiente > 0.0))
+        return Fallo(FalloCalculo::CalculoImposible);
 
     ResultadoResalto res;
     res.relacion = solucion.x;
@@ -155,15 +161,11 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
     res.froude = NumeroFroude(velocidad2, conjugado.area, conjugado.espejo);
     res.perdida = PerdidaEnergiaResalto(energia1, EnergiaEspecifica(y2, velocidad2));
     res.altura = AlturaResalto(y, y2);
-    // Beyond a side slope of about 2.2 the coefficient polynomial turns negative:
-    // no length is known there.
-    const double coeficiente = InterpolarCoeficienteLongitud(z);
-    res.conLongitud = coeficiente > 0.0;
-    res.longitud = res.conLongitud ? LongitudResalto(coeficiente, res.altura) : 0.0;
+    res.conLongitud = true;
+    res.longitud = LongitudResalto(coeficiente, res.altura);
     const TirantesDiagrama tirantes
         = ClasificarTiranteResalto(froude1, RedondearCentesimas(y), RedondearCentesimas(y2));
-    res.diagrama = res.conLongitud ? TextosDiagrama(tirantes, RedondearDecimas(res.longitud))
-                                   : TextosDiagrama(tirantes);
+    res.diagrama = TextosDiagrama(tirantes, RedondearDecimas(res.longitud));
     return Revisado(res);
 }
 

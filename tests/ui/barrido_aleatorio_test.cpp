@@ -1,0 +1,511 @@
+// Every calculation window filled thousands of times at random: ordinary values
+// around its sound data, edge values (empty, zero, negative, letters, a comma,
+// minus zero, values at and beyond the ends of the double range) and mixtures of
+// both, on a random page, option and list entry, each filling followed by
+// "&Calcular". After every press the program still runs, every result box holds
+// its previous text or a finite number, every message is one of the window's own
+// or one of the two failure texts of the calculations, and the calculation took
+// no more than a second.
+//
+// The seed of each window is fixed (printed with every failure) so that a run is
+// repeatable; QUELMORA_BARRIDO sets the number of fillings per window (150 by
+// default) and QUELMORA_BARRIDO_SEMILLA changes the seeds.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <random>
+
+#include "barrido.h"
+#include "frame/core/numeros.h"
+
+namespace {
+
+// --- the texts each window may show in a message box ------------------------------
+
+// The completeness and width checks of the frame, in their several wordings.
+const QString kCompleteConBlanco =
+    QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
+const QString kCompleteSinBlanco =
+    QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar");
+const QString kCompleteLosDatos =
+    QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar");
+const QString kAntesDeEjecutar =
+    QStringLiteral("Antes de ejecutar, complete adecuadamente el ingreso de datos");
+const QString kAnchoTalud =
+    QStringLiteral("Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+const QString kNumeroTramos = QStringLiteral(
+    "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ");
+
+// The typing warnings shared by many windows.
+const QString kQ = QStringLiteral("Ingresar para Q, un valor mayor que cero");
+const QString kY = QStringLiteral("Ingresar para y, un valor mayor que cero");
+const QString kB = QStringLiteral("Ingresar para b, un valor mayor que cero");
+const QString kBCero = QStringLiteral("Ingresar para b, un valor igual o mayor que cero");
+const QString kZCero = QStringLiteral("Ingresar para Z, un valor igual o mayor que cero");
+const QString kN = QStringLiteral("Ingresar para n, un valor mayor que cero");
+const QString kS = QStringLiteral("Ingresar para S, un valor mayor que cero");
+const QString kEspejo = QStringLiteral("Ingresar para el espejo de agua, un valor mayor que cero");
+const QString kDiametro = QStringLiteral("Ingresar para el diámetro, un valor mayor que cero");
+
+const std::map<QString, QStringList>& MensajesPropios()
+{
+    static const std::map<QString, QStringList> mensajes{
+        {"yntrape", {kCompleteConBlanco, kAnchoTalud, kQ, kBCero, kZCero, kN, kS}},
+        {"ynpara", {kCompleteConBlanco, kQ, kEspejo, kN, kS}},
+        {"yncir",
+         {kCompleteConBlanco, kQ, kDiametro, kN, kS,
+          "El tirante es mayor que el diámetro. Incremente el diámetro o la pendiente"}},
+        {"ynmaxef",
+         {kCompleteConBlanco, kQ, "Ingresar para Z, un valor mayor o igual que cero", kN, kS}},
+        {"ynmininf",
+         {kCompleteConBlanco, kQ, "Ingresar para Z, un valor mayor o igual que cero", kN, kS}},
+        {"qtrape",
+         {kCompleteConBlanco, kAnchoTalud, kY, kBCero, kZCero,
+          "Ingresar para n, un valor mayor que cero ", "Ingresar para S, un valor positivo "}},
+        {"qpara", {kCompleteLosDatos, kY, kEspejo, kN, kS}},
+        {"qcir",
+         {kCompleteLosDatos, kY, kDiametro, kN, kS,
+          "El tirante no puede ser mayor que el diámetro. Ingresar valores adecuados"}},
+        {"frmVariosTrape",
+         {kCompleteConBlanco, "Los valores de b y Z, no pueden ser simultáneamente iguales a cero",
+          kQ, kY, kB, "Ingresar para z, un valor mayor que cero", kN,
+          "Ingresar para s, un valor mayor que cero"}},
+        {"frmRelayd",
+         {kAntesDeEjecutar, kQ, kN, kS, "Ingresar para la relación y/d, un valor mayor que cero",
+          "Ingresar para la relación y/d, un valor menor que 1"}},
+        {"frmOtrosCir",
+         {kCompleteConBlanco, kAntesDeEjecutar, kQ, kY, "Ingresar para d, un valor mayor que cero",
+          kN, "Ingresar para s, un valor mayor que cero",
+          "Antes de ejecutar, ingrese para d un valor mayor que para y", "Diseño inadecuado"}},
+        {"yctrape", {kCompleteConBlanco, kAnchoTalud, kQ, kBCero, kZCero}},
+        {"ycpara", {kCompleteConBlanco, kQ, kEspejo}},
+        {"yccir",
+         {kCompleteConBlanco, kQ, kDiametro,
+          "El tirante es mayor que el diámetro. Incremente el diámetro"}},
+        {"rhrectan", {kCompleteConBlanco, kQ, kB, kY}},
+        {"rhtrape", {kCompleteConBlanco, kQ, kY, kB, kZCero}},
+        {"rhpara",
+         {kCompleteSinBlanco, kQ, kY, kEspejo,
+          "Valores de entrada inadecuados. Ingrese nuevos datos"}},
+        {"rhcir",
+         {kCompleteConBlanco, kQ, kY, kDiametro,
+          "El tirante no es adecuado, incremente el tirante mayor o el diámetro",
+          "El tirante conjugado es mayor que el diámetro, incremente el diámetro o aumente el "
+          "tirante menor y ejecute de nuevo"}},
+        {"crinte",
+         {kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
+          "Ingresar para el tirante inicial y1, un valor mayor que cero ",
+          "Ingresar para el tirante final y2, un valor mayor que cero ", kNumeroTramos}},
+        {"crbak",
+         {kCompleteLosDatos, kAnchoTalud, kQ, kBCero, kZCero, kS,
+          "Ingresar para el tirante normal yn, un valor mayor que cero",
+          "Ingresar para el tirante crítico yc, un valor mayor que cero",
+          "Ingresar para el tirante inicial y1, un valor mayor que cero",
+          "Ingresar para el tirante final y2, un valor mayor que cero", kNumeroTramos,
+          "Yreal = Yn, esto no debe ocurrir.Yreal debe ser 2% mayor o menor que Yn.es decir: "
+          "Yreal=.98Yn ó Yreal=1.02Yn"}},
+        {"crbresse",
+         {kCompleteLosDatos, kQ, kBCero, kS, kN,
+          "Ingresar para el tirante normal yn, un valor mayor que cero",
+          "Ingresar para el tirante inicial y1, un valor mayor que cero",
+          "Ingresar para el tirante final y2, un valor mayor que cero", kNumeroTramos}},
+        {"crdirtra",
+         {kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
+          "Ingresar para el tirante inicial y1, un valor mayor que cero ",
+          "Ingresar para el tirante final y2, un valor mayor que cero ", kNumeroTramos}},
+        {"crtrafij",
+         {kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
+          "Ingresar para el tirante inicial yi, un valor mayor que cero ", kNumeroTramos,
+          "No olvidar que para aguas arriba, ingresar para la distancia de cada tramo dx, un "
+          "valor con signo -, y para aguas abajo con signo + "}},
+        {"frmQNaturalNConstante",
+         {"Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!"}},
+        {"frmQNaturalRugCompuesta",
+         {"Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!"}},
+        {"frmCompuerta",
+         {"Ingresar un valor adecuado para el ancho de la compuerta",
+          "Ingresar un valor adecuado para y1",
+          "Ingresar un valor adecuado para la abertura de la compuerta",
+          "Ingresar un valor adecuado para el área del orificio",
+          "Ingresar un valor adecuado para la carga en el orificio"}},
+        {"frmVertederos",
+         {"Ingresar un valor adecuado para la longitud de la cresta del vertedero",
+          "Ingresar un valor adecuado para la carga sobre el vertedero",
+          "Ingresar un valor adecuado para el valor del coeficiente de descarga",
+          "Ingresar un valor adecuado para el coeficiente de descarga",
+          "Ingresar un valor mayor para la carga sobre el vertedero",
+          "Ingresar un valor adecuado para la longitud de cresta del vertedero"}},
+        {"TranAlSa",
+         {"Para estos datos se produce error de cálculos, posiblemente se produce resalto en la "
+          "transición"}},
+        {"TranAlEn",
+         {"Para estos datos se produce error de cálculos, posiblemente se produce resalto en la "
+          "transición",
+          "Ingresar un valor adecuado para el caudal",
+          "Ingresar un valor adecuado para el ancho de solera en C",
+          "Ingresar un valor adecuado para el ancho de solera en F",
+          "Ingresar un valor adecuado para el talud en C",
+          "Ingresar un valor adecuado para el talud en F",
+          "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos",
+          "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos",
+          "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke"}},
+        {"frmVertederoLateral", {"El número de tramos debe ser como máximo 50"}},
+        {"frmPerdidasCanales",
+         {kCompleteConBlanco, kAnchoTalud,
+          "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ",
+          "Ingresar para q, un valor igual o mayor que cero", kBCero, kZCero, kN, kS,
+          "Seleccionar el material del canal para la ecuación de Etcheverry",
+          "Seleccionar el material del canal para la ecuación de Punjab",
+          "Seleccionar el material del canal para la ecuación de Moritz",
+          "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov",
+          "Seleccionar el material del canal para la ecuación de Davis-Wilson",
+          "No descartar todas las fómulas"}},
+    };
+    return mensajes;
+}
+
+// --- the random data ---------------------------------------------------------------
+
+// Values at the edges of what the reading rule and the calculations take.
+const QStringList kBordes{
+    "",     "0",       "-1",      "abc",    "1,5",     "-0",     "1E300", "1E-300", "1E400",
+    "-1E400", "1E-400", "-",      " ",      "&HFFFF",  "99999999", "0.0000001", "-0.5",
+    "151",  "152",     "32767",   "40000",  "-32769",  "0.4",    "1e-5",  "2.5x",
+};
+
+int FillingsPorVentana()
+{
+    const char* texto = std::getenv("QUELMORA_BARRIDO");
+    const int n = texto ? std::atoi(texto) : 0;
+    return n > 0 ? n : 150;
+}
+
+// A seed of its own for each window, stable from run to run (FNV-1a of the name).
+std::uint32_t SemillaDe(const QString& clase)
+{
+    std::uint32_t h = 2166136261u;
+    for (char c : clase.toStdString()) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 16777619u;
+    }
+    if (const char* extra = std::getenv("QUELMORA_BARRIDO_SEMILLA"))
+        h ^= static_cast<std::uint32_t>(std::strtoul(extra, nullptr, 0));
+    return h;
+}
+
+class Azar {
+public:
+    explicit Azar(std::uint32_t semilla)
+        : g_(semilla)
+    {
+    }
+    double Uniforme() { return std::uniform_real_distribution<double>(0.0, 1.0)(g_); }
+    int Entero(int desde, int hasta) { return std::uniform_int_distribution<int>(desde, hasta)(g_); }
+    bool Con(double probabilidad) { return Uniforme() < probabilidad; }
+    template <class C>
+    const auto& Uno(const C& lista)
+    {
+        return lista[Entero(0, static_cast<int>(lista.size()) - 1)];
+    }
+
+    // An ordinary value near base: the same order of magnitude, written with a
+    // random number of decimals.
+    QString Cercano(double base)
+    {
+        if (base == 0.0)
+            base = Uno(std::vector<double>{0.01, 0.5, 1.0, 2.0, 10.0});
+        const double valor = base * std::exp(std::normal_distribution<double>(0.0, 0.6)(g_));
+        return QString::number(valor, 'g', Entero(1, 8));
+    }
+
+    // A value for a box whose sound value is sano; otros are the sound values of
+    // the other boxes (a box equal to another makes depths coincide).
+    QString Valor(const QString& sano, const QStringList& otros)
+    {
+        const double base = LeerNumero(sano.toStdString());
+        const double r = Uniforme();
+        if (r < 0.45)
+            return Cercano(base);
+        if (r < 0.72)
+            return Uno(kBordes);
+        switch (Entero(0, 6)) {
+        case 0:
+            return "-" + Cercano(base);
+        case 1: {
+            const int exponente = Uno(std::vector<int>{-300, -100, -20, -8, -3, 3, 8, 20, 100, 300});
+            return Cercano(base) + "E" + QString::number(exponente);
+        }
+        case 2:
+            return Cercano(base) + Uno(QStringList{"abc", " m", ",5", ".5.5", "e"});
+        case 3:
+            return otros.isEmpty() ? sano : Uno(otros);
+        case 4:
+            return " " + sano + " ";
+        case 5:
+            return sano;
+        default:
+            return QString::number(base * (1.0 + std::ldexp(Uniforme() - 0.5, -40)), 'g', 17);
+        }
+    }
+
+private:
+    std::mt19937 g_;
+};
+
+// --- reading the results back ------------------------------------------------------
+
+// A text a result box or cell may hold: a finite number written with "." (a mask
+// never writes an exponent), or a word with no digit in it such as a flow type.
+bool TextoDeResultado(const QString& texto)
+{
+    if (texto.isEmpty() || NoEsNumero(texto))
+        return false;
+    static const QRegularExpression numero(QStringLiteral(R"(^\s*-?\d+(\.\d+)?\s*$)"));
+    static const QRegularExpression digito(QStringLiteral(R"(\d)"));
+    if (numero.match(texto).hasMatch())
+        return std::isfinite(LeerNumero(texto.toStdString()));
+    return !digito.match(texto).hasMatch();
+}
+
+constexpr std::chrono::seconds kPlazoColgado{20};
+constexpr std::chrono::milliseconds kPlazoCalculo{1000};
+constexpr int kFallosMaximos = 12;
+
+class BarridoAleatorio : public PruebaVentanas, public ::testing::WithParamInterface<std::string> {
+protected:
+    Vigilante vigilante;
+    QWidget* w = nullptr;
+    QString clase;
+    std::uint32_t semilla = 0;
+    int fallos = 0;
+    QString contexto;    // the filling under way, for the failure messages
+    QStringList tecleado; // what this filling typed
+    size_t mensajesVistos = 0;
+    // Every box as last checked.
+    std::map<QLineEdit*, QString> previos;
+
+    void Fallo(const QString& que)
+    {
+        ++fallos;
+        ADD_FAILURE() << clase.toStdString() << " (seed " << semilla << ") " << contexto.toStdString()
+                      << ": " << que.toStdString() << "\n  typed: " << tecleado.join(", ").toStdString();
+    }
+
+    template <class F>
+    void Accion(const QString& que, F&& f)
+    {
+        vigilante.Armar(clase.toStdString() + " (seed " + std::to_string(semilla) + ") "
+                            + contexto.toStdString() + ": " + que.toStdString() + "; typed: "
+                            + tecleado.join(", ").toStdString(),
+                        kPlazoColgado);
+        f();
+        vigilante.Desarmar();
+    }
+
+    std::map<QLineEdit*, QString> Textos() const
+    {
+        std::map<QLineEdit*, QString> textos;
+        for (auto* caja : w->findChildren<QLineEdit*>())
+            textos[caja] = caja->text();
+        return textos;
+    }
+
+    // A press of a button or a choice in a list that calculates: timed, then
+    // everything the window shows is checked. A box the press changed must hold
+    // a number; only an input box may be emptied, and only with a message.
+    template <class F>
+    void Calcular(const QString& que, F&& f)
+    {
+        const auto antes = Textos();
+        for (const auto& [caja, texto] : antes)
+            if (caja->isReadOnly() && previos.count(caja) && previos[caja] != texto
+                && !TextoDeResultado(texto))
+                Fallo(que + ": before it, box " + NombreDeCaja(caja) + " went from \""
+                      + previos[caja] + "\" to \"" + texto + "\"");
+        const size_t mensajes = grabadora.mensajes.size();
+        const auto inicio = std::chrono::steady_clock::now();
+        Accion(que, f);
+        const auto tardo = std::chrono::steady_clock::now() - inicio;
+        if (tardo > kPlazoCalculo)
+            Fallo(que + QStringLiteral(" took %1 ms")
+                            .arg(std::chrono::duration_cast<std::chrono::milliseconds>(tardo).count()));
+        const bool avisado = grabadora.mensajes.size() > mensajes;
+        for (const auto& [caja, previo] : antes) {
+            const QString texto = caja->text();
+            if (texto == previo || TextoDeResultado(texto))
+                continue;
+            if (texto.isEmpty() && !caja->isReadOnly() && avisado)
+                continue;
+            // The text of an editable list is the entry chosen in it.
+            if (qobject_cast<QComboBox*>(caja->parentWidget()))
+                continue;
+            Fallo(que + ": box " + NombreDeCaja(caja) + " went from \"" + previo + "\" to \""
+                  + texto + "\"");
+        }
+        Revisar(que);
+        previos = Textos();
+    }
+
+    void Revisar(const QString& que)
+    {
+        const QStringList& propios = MensajesPropios().at(clase);
+        for (; mensajesVistos < grabadora.mensajes.size(); ++mensajesVistos) {
+            const QString& m = grabadora.mensajes[mensajesVistos].texto;
+            if (!propios.contains(m) && m != kMensajeNoConverge && m != kMensajeCalculoImposible)
+                Fallo(que + ": message not of this window: \"" + m + "\"");
+        }
+        for (auto* grilla : w->findChildren<TablaResultados*>())
+            for (int f = 1; f < grilla->Filas(); ++f)
+                for (int c = 0; c < grilla->Columnas(); ++c) {
+                    const QString t = grilla->Texto(f, c);
+                    if (!t.isEmpty() && !TextoDeResultado(t))
+                        Fallo(que + QStringLiteral(": cell %1,%2 of ").arg(f).arg(c)
+                              + grilla->objectName() + " holds \"" + t + "\"");
+                }
+        for (const QString& t : TextosNoNumericos(w))
+            Fallo(que + ": " + t);
+    }
+
+    QString Sano(const QString& caja, const std::map<QString, QString>& iniciales) const
+    {
+        const auto sanos = Sanos().find(clase);
+        if (sanos != Sanos().end())
+            for (const auto& [c, v] : sanos->second.cajas)
+                if (c == caja)
+                    return v;
+        const auto inicial = iniciales.find(caja);
+        return inicial == iniciales.end() ? QString() : inicial->second;
+    }
+
+    void Teclear(QLineEdit* caja, const QString& texto)
+    {
+        tecleado << NombreDeCaja(caja) + "=\"" + texto + "\"";
+        Accion("typing into " + NombreDeCaja(caja), [&] {
+            caja->setFocus();
+            caja->selectAll();
+            if (texto.isEmpty())
+                QTest::keyClick(caja, Qt::Key_Delete);
+            else
+                QTest::keyClicks(caja, texto);
+        });
+    }
+
+    // Picks a page, the options and the list entries at random; a list entry
+    // calculates at once in some windows, so each choice is checked like a press.
+    void ElegirAlAzar(Azar& azar)
+    {
+        if (auto* pestanas = w->findChild<QTabWidget*>("SSTab1")) {
+            const int i = azar.Entero(0, pestanas->count() - 1);
+            tecleado << QStringLiteral("page %1").arg(i);
+            Calcular(QStringLiteral("choosing page %1").arg(i), [&] { ElegirPagina(w, i); });
+        }
+        for (QTabWidget* interior : Visibles<QTabWidget>(w)) {
+            if (interior->objectName() == "SSTab1" || !azar.Con(0.5))
+                continue;
+            const int i = azar.Entero(0, interior->count() - 1);
+            tecleado << interior->objectName() + QStringLiteral(" page %1").arg(i);
+            Calcular("choosing " + interior->tabText(i), [&] {
+                QTest::mouseClick(interior->tabBar(), Qt::LeftButton, {},
+                                  interior->tabBar()->tabRect(i).center());
+            });
+        }
+        const auto opciones = Visibles<QRadioButton>(w);
+        if (!opciones.isEmpty() && azar.Con(0.4)) {
+            QRadioButton* opcion = azar.Uno(opciones);
+            tecleado << opcion->objectName();
+            Calcular("choosing " + opcion->objectName(),
+                     [&] { QTest::mouseClick(opcion, Qt::LeftButton); });
+        }
+        for (QCheckBox* marca : Visibles<QCheckBox>(w))
+            if (azar.Con(0.15)) {
+                tecleado << "toggling " + marca->objectName();
+                Calcular("toggling " + marca->objectName(),
+                         [&] { QTest::mouseClick(marca, Qt::LeftButton); });
+            }
+        for (QComboBox* lista : Visibles<QComboBox>(w))
+            if (lista->count() > 0 && azar.Con(0.35)) {
+                const QString entrada = lista->itemText(azar.Entero(0, lista->count() - 1));
+                tecleado << lista->objectName() + " \"" + entrada + "\"";
+                Calcular("choosing " + entrada,
+                         [&] { ElegirEnLista(w, lista->objectName(), entrada); });
+            }
+    }
+
+    void Llenar(Azar& azar, const std::map<QString, QString>& iniciales)
+    {
+        const QList<QLineEdit*> cajas = CajasDeEntrada(w);
+        QStringList sanosDeLaPagina;
+        for (QLineEdit* caja : cajas) {
+            const QString s = Sano(NombreDeCaja(caja), iniciales);
+            if (!s.isEmpty())
+                sanosDeLaPagina << s;
+        }
+        for (QLineEdit* caja : cajas) {
+            // A box left alone keeps a default or a coefficient an option wrote.
+            if (azar.Con(0.12))
+                continue;
+            Teclear(caja, azar.Valor(Sano(NombreDeCaja(caja), iniciales), sanosDeLaPagina));
+        }
+    }
+
+    void LlenarTramos(Azar& azar)
+    {
+        const auto sanos = Sanos().find(clase);
+        if (sanos == Sanos().end() || sanos->second.tramos.empty())
+            return;
+        const auto& modelo = sanos->second.tramos;
+        std::vector<QStringList> tramos(azar.Entero(0, 6));
+        QStringList otros;
+        for (const auto& fila : modelo)
+            otros << fila;
+        for (auto& fila : tramos) {
+            const QStringList& sana = azar.Uno(modelo);
+            for (const QString& valor : sana)
+                fila << azar.Valor(valor, otros);
+            tecleado << "segment " + fila.join("|");
+        }
+        Accion("typing the segments", [&] { EscribirTramos(w, tramos); });
+    }
+};
+
+TEST_P(BarridoAleatorio, NoFillingCrashesHangsOrShowsAWrongNumber)
+{
+    clase = QString::fromStdString(GetParam());
+    semilla = SemillaDe(clase);
+    ASSERT_TRUE(MensajesPropios().count(clase)) << "no message list for " << GetParam();
+    w = Abrir(clase);
+    ASSERT_NE(w, nullptr);
+    std::map<QString, QString> iniciales;
+    for (auto* caja : w->findChildren<QLineEdit*>())
+        iniciales[NombreDeCaja(caja)] = caja->text();
+    previos = Textos();
+    const bool conTramos = w->findChild<QWidget*>("grdt") != nullptr;
+    Azar azar(semilla);
+    const int total = FillingsPorVentana();
+    for (int i = 1; i <= total && fallos < kFallosMaximos; ++i) {
+        contexto = QStringLiteral("filling %1").arg(i);
+        tecleado.clear();
+        if (conTramos) {
+            // The segment grid only grows; clearing is the one way back to none.
+            Accion("clearing", [&] { Pulsar(w, "bLimpiar"); });
+            previos = Textos();
+        }
+        ElegirAlAzar(azar);
+        Llenar(azar, iniciales);
+        if (conTramos)
+            LlenarTramos(azar);
+        const auto botones = Visibles<QAbstractButton>(w, QStringLiteral("bCalcular"));
+        ASSERT_FALSE(botones.isEmpty()) << contexto.toStdString() << ": no calculate button";
+        for (QAbstractButton* boton : botones)
+            Calcular(boton->objectName(), [&] { QTest::mouseClick(boton, Qt::LeftButton); });
+    }
+    if (fallos >= kFallosMaximos)
+        ADD_FAILURE() << clase.toStdString() << ": stopped after " << fallos << " faults; seed "
+                      << semilla;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ventanas, BarridoAleatorio, ::testing::ValuesIn(VentanasDeCalculo()),
+                         [](const auto& info) { return info.param; });
+
+} // namespace
