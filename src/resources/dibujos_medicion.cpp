@@ -377,8 +377,8 @@ QPixmap DibujoVertederoTrapezoidal()
     p.setBrush(Qt::NoBrush);
     l.cota({ 105, 92 }, { 196, 92 });
     l.texto(146, 106, QStringLiteral("L"));
-    l.texto(206, 66, QStringLiteral("1"));
-    l.texto(214, 54, QStringLiteral(": 4"));
+    // The slope read as one mark beside the notch's right side.
+    l.texto(208, 64, QStringLiteral("1 : 4"));
     l.negrita(90, 140, QStringLiteral("Vertedero Cipolletti"));
     return l.terminar();
 }

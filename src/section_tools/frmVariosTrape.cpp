@@ -63,8 +63,13 @@ public:
                           "lblu" + QString(d.letra) + x});
         }
         Marco* datos = NuevoMarco("fraDatos" + x, "Datos:", {480, 600, anchoDatos, 2055});
-        Entradas(datos, Columna{.anchoEtiqueta = 1695, .caja = 1920, .unidad = 3120,
-                                .anchoUnidad = 600},
+        // The width page's frame is the narrowest and has no bottom-width row,
+        // the longest caption: its boxes sit further left, so that "m3/s"
+        // ends before the frame's border.
+        const bool estrecho = x == "b";
+        Entradas(datos,
+                 Columna{.anchoEtiqueta = estrecho ? 1455 : 1695, .caja = estrecho ? 1800 : 1920,
+                         .unidad = estrecho ? 3000 : 3120, .anchoUnidad = estrecho ? 435 : 600},
                  filas);
 
         Marco* resultados = NuevoMarco("fraResul" + x, "Resultados:", {480, 3000, 10215, 2055});

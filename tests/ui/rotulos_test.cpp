@@ -49,6 +49,11 @@ void RevisarRotulos(QWidget* ventana, QStringList& fallas)
                           .arg(etiqueta->text())
                           .arg(tinta.width())
                           .arg(zona.width());
+        // Inside a frame the text stops short of the frame's border line.
+        if (auto* marco = qobject_cast<Marco*>(etiqueta->parentWidget()))
+            if (tinta.right() >= marco->width() - 2)
+                fallas << QString("label \"%1\" runs into the border of %2")
+                              .arg(etiqueta->text(), marco->objectName());
         for (QWidget* vecino :
             etiqueta->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const bool caja
@@ -98,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, RotulosLegibles,
     ::testing::Values("yntrape", "ynpara", "yncir", "ynmaxef", "ynmininf", "qtrape", "qpara",
         "qcir", "yctrape", "ycpara", "yccir", "rhrectan", "rhtrape", "rhpara", "rhcir", "crinte",
         "crbak", "crbresse", "crdirtra", "crtrafij", "frmQNaturalNConstante",
-        "frmQNaturalRugCompuesta", "frmCompuerta", "frmVertederos", "Acerca"),
+        "frmQNaturalRugCompuesta", "frmCompuerta", "frmVertederos", "Acerca", "frmVariosTrape",
+        "frmRelayd", "frmOtrosCir", "TranAlEn", "TranAlSa", "frmVertederoLateral",
+        "frmPerdidasCanales", "frmCalculadora", "menuprin"),
     [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 } // namespace

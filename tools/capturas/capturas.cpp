@@ -63,6 +63,8 @@ private:
 
 // One ordinary data set per window: the boxes to type into (a box not on the
 // page in view is left alone) and, for the natural channels, the segments.
+// Where a window warns of an erosive velocity, the data make it warn, so that
+// the warning's place shows too.
 struct Datos {
     std::vector<std::pair<QString, QString>> cajas;
     std::vector<QStringList> tramos = {};
@@ -71,13 +73,13 @@ struct Datos {
 const std::map<QString, Datos>& DatosDeVentanas()
 {
     static const std::map<QString, Datos> datos{
-        {"yntrape", {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
-        {"ynpara", {{{"q", "1"}, {"t", "2"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"yntrape", {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}}},
+        {"ynpara", {{{"q", "1"}, {"t", "2"}, {"n", "0.025"}, {"s", "0.005"}}}},
         {"yncir", {{{"q", "0.5"}, {"d", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
-        {"ynmaxef", {{{"q", "1"}, {"z", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
-        {"ynmininf", {{{"q", "1"}, {"z", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
-        {"qtrape", {{{"y", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
-        {"qpara", {{{"y", "0.5"}, {"t", "2"}, {"n", "0.015"}, {"s", "0.001"}}}},
+        {"ynmaxef", {{{"q", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}}},
+        {"ynmininf", {{{"q", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}}},
+        {"qtrape", {{{"y", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}}},
+        {"qpara", {{{"y", "0.5"}, {"t", "2"}, {"n", "0.025"}, {"s", "0.005"}}}},
         {"qcir", {{{"y", "0.5"}, {"d", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
         {"yctrape", {{{"q", "1"}, {"b", "1"}, {"z", "1"}}}},
         {"ycpara", {{{"q", "1"}, {"t", "2"}}}},
@@ -107,9 +109,10 @@ const std::map<QString, Datos>& DatosDeVentanas()
         {"TranAlEn",
          {{{"q", "1.5"}, {"bc", "1"}, {"BF", "2.6"}, {"zc", "0"}, {"ZF", "2"}, {"yc", "0.8"},
            {"hz", "0.04"}}}},
+        // The march reaches the crest, so the stop text shows under the grids.
         {"frmVertederoLateral",
-         {{{"txty", "1"}, {"txtb", "2"}, {"txtZ", "1"}, {"txtn", "0.015"}, {"txtS", "0.001"},
-           {"txtU", "0.6"}, {"txtL", "1"}, {"txtNt", "2"}}}},
+         {{{"txty", "0.8"}, {"txtb", "1.5"}, {"txtZ", "0.5"}, {"txtn", "0.014"},
+           {"txtS", "0.0008"}, {"txtU", "0.5"}, {"txtL", "2"}, {"txtNt", "40"}}}},
         {"frmQNaturalNConstante",
          {{{"txtS", "0.001"}, {"txtn", "0.02"}, {"txtho", "0"}},
           {{"1", "1"}, {"2", "1"}, {"1", "0"}}}},
@@ -122,16 +125,16 @@ const std::map<QString, Datos>& DatosDeVentanas()
          {{{"txtL", "2"}, {"txth", "0.3"}, {"txtn", "2"}, {"txtLt", "1"}, {"txtHt", "0.2"},
            {"txthtri", "0.3"}}}},
         {"frmVariosTrape",
-         {{{"txtqb", "1.5"}, {"txtyb", "0.8"}, {"txtzb", "1"}, {"txtnb", "0.014"},
-           {"txtsb", "0.001"}, {"txtqs", "1.5"}, {"txtys", "0.8"}, {"txtbs", "1"}, {"txtzs", "1"},
-           {"txtns", "0.014"}, {"txtqn", "1.5"}, {"txtyn", "0.8"}, {"txtbn", "1"}, {"txtzn", "1"},
-           {"txtsn", "0.001"}}}},
+         {{{"txtqb", "1.5"}, {"txtyb", "0.8"}, {"txtzb", "1"}, {"txtnb", "0.025"},
+           {"txtsb", "0.005"}, {"txtqs", "1.5"}, {"txtys", "0.8"}, {"txtbs", "1"}, {"txtzs", "1"},
+           {"txtns", "0.025"}, {"txtqn", "1.5"}, {"txtyn", "0.8"}, {"txtbn", "1"}, {"txtzn", "1"},
+           {"txtsn", "0.003"}}}},
         {"frmRelayd", {{{"txtq", "0.5"}, {"txtyd", "0.5"}, {"txtn", "0.013"}, {"txts", "0.001"}}}},
         {"frmOtrosCir",
          {{{"txtqs", "0.3"}, {"txtys", "0.5"}, {"txtds", "1"}, {"txtns", "0.013"},
            {"txtqn", "0.3"}, {"txtyn", "0.5"}, {"txtdn", "1"}, {"txtsn", "0.000626"}}}},
         {"frmPerdidasCanales",
-         {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.014"}, {"s", "0.001"}, {"txtL", "2"},
+         {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}, {"txtL", "2"},
            {"txtErevestido", "0.1"}}}},
     };
     return datos;
@@ -232,8 +235,31 @@ void ElegirPestana(QTabWidget* pestanas, int i)
     Esperar(200);
 }
 
-// Types the window's data into the boxes of the page in view and calculates.
-void LlenarYCalcular(QWidget* ventana, const Datos& datos, bool& tramosEscritos)
+// Chooses the first entry of every list still blank on the page in view, and
+// on every page of a tab control inside it, as a user picks a material.
+void ElegirEnListas(QWidget* ventana, QTabWidget* pestanas)
+{
+    auto elegir = [ventana] {
+        for (QComboBox* lista : Visibles<QComboBox>(ventana))
+            if (lista->currentIndex() < 0 && lista->count() > 0) {
+                lista->setCurrentIndex(0);
+                emit lista->activated(0);
+            }
+    };
+    for (QTabWidget* interior : Visibles<QTabWidget>(ventana)) {
+        if (interior == pestanas)
+            continue;
+        for (int j = 0; j < interior->count(); ++j) {
+            ElegirPestana(interior, j);
+            elegir();
+        }
+        ElegirPestana(interior, 0);
+    }
+    elegir();
+}
+
+// Types the window's data into the boxes of the page in view.
+void Llenar(QWidget* ventana, const Datos& datos, bool& tramosEscritos)
 {
     for (const auto& [nombre, valor] : datos.cajas) {
         auto* caja = ventana->findChild<QLineEdit*>(nombre);
@@ -245,8 +271,6 @@ void LlenarYCalcular(QWidget* ventana, const Datos& datos, bool& tramosEscritos)
         EscribirTramos(grilla, datos.tramos);
         tramosEscritos = true;
     }
-    for (QAbstractButton* boton : Visibles<QAbstractButton>(ventana, QStringLiteral("bCalcular")))
-        QTest::mouseClick(boton, Qt::LeftButton);
 }
 
 // The calculator as the first calculation window's button opens it, with a
@@ -283,8 +307,13 @@ void RecorrerVentana(QWidget* ventana, const QString& prefijo)
             ElegirPestana(pestanas, i);
             nombre += QStringLiteral("_p%1").arg(i);
         }
-        if (datos != DatosDeVentanas().end())
-            LlenarYCalcular(ventana, datos->second, tramosEscritos);
+        if (datos != DatosDeVentanas().end()) {
+            Llenar(ventana, datos->second, tramosEscritos);
+            ElegirEnListas(ventana, pestanas);
+            for (QAbstractButton* boton :
+                Visibles<QAbstractButton>(ventana, QStringLiteral("bCalcular")))
+                QTest::mouseClick(boton, Qt::LeftButton);
+        }
         // A move of the pointer off the window, so no button stays lit.
         QCursor::setPos(ventana->screen()->geometry().bottomRight());
         Capturar(ventana, nombre);
