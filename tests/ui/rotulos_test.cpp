@@ -12,17 +12,27 @@
 
 namespace {
 
-// Where the ink of a one-line label lies, in its parent's coordinates.
+// Where the ink of a one-line label lies, in its parent's coordinates: across,
+// the text's full advance; up and down, only its letters, so that a big label
+// whose place just touches a box above it is not taken for running under it.
 QRect TintaDe(const QLabel* etiqueta)
 {
     const QRect zona = etiqueta->contentsRect().translated(etiqueta->pos());
-    const int ancho = QFontMetrics(etiqueta->font()).horizontalAdvance(etiqueta->text());
+    const QFontMetrics medidas(etiqueta->font());
+    const int ancho = medidas.horizontalAdvance(etiqueta->text());
     int izquierda = zona.left();
     if (etiqueta->alignment() & Qt::AlignRight)
         izquierda = zona.right() + 1 - ancho;
     else if (etiqueta->alignment() & Qt::AlignHCenter)
         izquierda = zona.left() + (zona.width() - ancho) / 2;
-    return QRect(izquierda, zona.top(), ancho, zona.height());
+    int linea = zona.top() + (zona.height() - medidas.height()) / 2;
+    if (etiqueta->alignment() & Qt::AlignTop)
+        linea = zona.top();
+    else if (etiqueta->alignment() & Qt::AlignBottom)
+        linea = zona.bottom() + 1 - medidas.height();
+    const QRect letras = medidas.tightBoundingRect(etiqueta->text());
+    const int base = linea + medidas.ascent();
+    return QRect(izquierda, base + letras.top(), ancho, letras.height());
 }
 
 // The grids draw their own header cells.
@@ -107,5 +117,80 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, RotulosLegibles,
         "frmRelayd", "frmOtrosCir", "TranAlEn", "TranAlSa", "frmVertederoLateral",
         "frmPerdidasCanales", "frmCalculadora", "menuprin"),
     [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+// Captions a calculation writes (the erosion warning, the side of the jump and
+// the depths on its drawing, the side weir's stop text) are read whole too.
+struct RotulosEscritos {
+    const char* nombre;
+    const char* clase;
+    std::vector<std::pair<QString, QString>> datos;
+    QStringList escritos; // labels the calculation must have written
+};
+
+void PrintTo(const RotulosEscritos& r, std::ostream* os) { *os << r.nombre; }
+
+class RotulosCalculados : public PruebaVentanas,
+                          public ::testing::WithParamInterface<RotulosEscritos> { };
+
+TEST_P(RotulosCalculados, CaptionsWrittenByACalculationFitTheirPlace)
+{
+    const RotulosEscritos& caso = GetParam();
+    QWidget* ventana = Abrir(caso.clase);
+    ASSERT_NE(ventana, nullptr);
+    for (const auto& [caja, valor] : caso.datos)
+        Escribir(ventana, caja, valor);
+    for (auto* boton : ventana->findChildren<QAbstractButton*>())
+        if (boton->objectName().startsWith("bCalcular") && boton->isVisible()) {
+            QTest::mouseClick(boton, Qt::LeftButton);
+            break;
+        }
+    ASSERT_TRUE(grabadora.mensajes.empty()) << grabadora.mensajes.front().texto.toStdString();
+    for (const QString& nombre : caso.escritos)
+        ASSERT_FALSE(Rotulo(ventana, nombre).trimmed().isEmpty()) << nombre.toStdString();
+    QStringList fallas;
+    RevisarRotulos(ventana, fallas);
+    EXPECT_TRUE(fallas.isEmpty()) << fallas.join("\n").toStdString();
+}
+
+// Erosive data (v above 0.9 m/s with n above 0.024) where a window warns.
+INSTANTIATE_TEST_SUITE_P(Ventanas, RotulosCalculados,
+    ::testing::Values(
+        RotulosEscritos{"yntrape", "yntrape",
+            {{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}, {"mv"}},
+        RotulosEscritos{"ynpara", "ynpara",
+            {{"q", "1"}, {"t", "2"}, {"n", "0.025"}, {"s", "0.005"}}, {"mv"}},
+        RotulosEscritos{"ynmaxef", "ynmaxef",
+            {{"q", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}, {"mv"}},
+        RotulosEscritos{"ynmininf", "ynmininf",
+            {{"q", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}, {"mv"}},
+        RotulosEscritos{"qtrape", "qtrape",
+            {{"y", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}, {"mv"}},
+        RotulosEscritos{"qpara", "qpara",
+            {{"y", "0.5"}, {"t", "2"}, {"n", "0.025"}, {"s", "0.005"}}, {"mv"}},
+        RotulosEscritos{"frmVariosTrape", "frmVariosTrape",
+            {{"txtqb", "1.5"}, {"txtyb", "0.8"}, {"txtzb", "1"}, {"txtnb", "0.025"},
+             {"txtsb", "0.005"}},
+            {"lblmvb"}},
+        RotulosEscritos{"rhrectan_supercritico", "rhrectan",
+            {{"q", "2"}, {"b", "1"}, {"y", "0.3"}}, {"lblMensajeC", "yyr1", "yyr2", "llr"}},
+        // A deep conjugate and a long jump: the widest numbers on the drawing.
+        RotulosEscritos{"rhrectan_salto_largo", "rhrectan",
+            {{"q", "20"}, {"b", "2"}, {"y", "0.5"}}, {"lblMensajeC", "yyr1", "yyr2", "llr"}},
+        RotulosEscritos{"rhrectan_subcritico", "rhrectan",
+            {{"q", "2"}, {"b", "1"}, {"y", "1.5"}}, {"lblMensajeC", "yyr1", "yyr2", "llr"}},
+        RotulosEscritos{"rhtrape", "rhtrape",
+            {{"q", "2"}, {"y", "0.3"}, {"b", "1"}, {"z", "1"}}, {"lblMensajeY", "yr1", "yr2", "lr2"}},
+        RotulosEscritos{"rhpara", "rhpara",
+            {{"q", "1"}, {"y", "0.2"}, {"t", "2"}}, {"lblMensajeY", "yr1", "yr2"}},
+        RotulosEscritos{"rhcir", "rhcir",
+            {{"q", "0.5"}, {"y1", "0.2"}, {"d", "1"}}, {"lblMensajeY", "yr1", "yr2"}},
+        // The march reaches the crest after four slices of 2 m.
+        RotulosEscritos{"frmVertederoLateral", "frmVertederoLateral",
+            {{"txty", "0.8"}, {"txtb", "1.5"}, {"txtZ", "0.5"}, {"txtn", "0.014"},
+             {"txtS", "0.0008"}, {"txtU", "0.5"}, {"txtL", "2"}, {"txtNt", "40"}},
+            {"lblMensaje"}}),
+    [](const ::testing::TestParamInfo<RotulosEscritos>& info) {
+        return std::string(info.param.nombre);
+    });
 
 } // namespace
