@@ -1,5 +1,7 @@
 #include "resources/imagenes.h"
 
+#include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -96,12 +98,23 @@ QString SvgBoton(int rol, const Tonos& t)
 
 QPixmap PintarSvg(const QByteArray& svg, QSize tamano)
 {
-    QPixmap imagen(tamano);
-    imagen.fill(Qt::transparent);
-    QSvgRenderer dibujante(svg);
-    QPainter pintor(&imagen);
-    dibujante.render(&pintor);
-    return imagen;
+    // Each picture is drawn once per run: the text in a drawing comes out a few
+    // pixels different once the font engine has drawn other text, so a window
+    // opened again would not show the drawing it first showed.
+    static QHash<QByteArray, QImage> pintadas;
+    QByteArray clave = svg;
+    clave.append(QByteArray::number(tamano.width()) + 'x' + QByteArray::number(tamano.height()));
+    auto it = pintadas.constFind(clave);
+    if (it == pintadas.constEnd()) {
+        QImage imagen(tamano, QImage::Format_ARGB32_Premultiplied);
+        imagen.fill(Qt::transparent);
+        QSvgRenderer dibujante(svg);
+        QPainter pintor(&imagen);
+        dibujante.render(&pintor);
+        pintor.end();
+        it = pintadas.insert(clave, imagen);
+    }
+    return QPixmap::fromImage(*it);
 }
 
 QPixmap ImagenBoton(int rol, bool resaltada)
