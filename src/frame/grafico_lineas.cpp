@@ -31,7 +31,10 @@ std::pair<double, double> Rango(const QList<double>& valores)
 
 GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips& lugar,
                              const QString& titulo, const QString& tituloX, const QString& tituloY)
-    : QChartView(padre)
+    // The chart is handed over as the view is built: a view built without one
+    // makes a chart of its own, and replacing it later lets it go without ever
+    // freeing it.
+    : QChartView(new QChart, padre)
 {
     setObjectName(nombre);
     setGeometry(EnPixeles(lugar));
@@ -40,7 +43,7 @@ GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips&
     if (height() < kAltoMinimo)
         resize(width(), kAltoMinimo);
     setRenderHint(QPainter::Antialiasing);
-    auto* grafico = new QChart;
+    QChart* grafico = chart();
     grafico->setTitle(titulo);
     grafico->legend()->hide();
     // The graphs are small (about 400 by 105 pixels): small type and no margins,
@@ -75,7 +78,6 @@ GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips&
     grafico->addAxis(ejeY_, Qt::AlignLeft);
     serie_->attachAxis(ejeX_);
     serie_->attachAxis(ejeY_);
-    setChart(grafico);
     hide();
 }
 

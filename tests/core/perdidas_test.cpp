@@ -70,12 +70,16 @@ TEST(TiranteNormalPerdidas, RoughnessOfExactlyTheLimitIsNotErosive)
     EXPECT_FALSE(r.erosiva);
 }
 
+// Each test file keeps its case rows to itself, so a row type of the same
+// name in another file is a different type.
+namespace {
 struct CasoRechazo {
     DatosCanal canal;
     EstadoTiranteNormal estado;
 };
 
 class RechazosTiranteNormal : public ::testing::TestWithParam<CasoRechazo> {};
+} // namespace
 
 TEST_P(RechazosTiranteNormal, RefusesOrFails)
 {

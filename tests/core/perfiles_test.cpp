@@ -101,6 +101,9 @@ TEST(IntegracionGrafica, EqualDepthsGiveNoLength)
 
 // ---- checks shared by the depth-step windows -------------------------------
 
+// Each test file keeps its case rows to itself, so a row type of the same
+// name in another file is a different type.
+namespace {
 struct CasoRechazo {
     DatosIntegracionGrafica datos;
     FallaPerfil falla;
@@ -108,6 +111,7 @@ struct CasoRechazo {
 };
 
 class RechazosIntegracionGrafica : public ::testing::TestWithParam<CasoRechazo> { };
+} // namespace
 
 TEST_P(RechazosIntegracionGrafica, RefuseWithNothingComputed)
 {

@@ -112,12 +112,16 @@ TEST(VertederoLateral, MoreThanFiftySlicesComputesNothing)
     EXPECT_TRUE(r.filas.empty());
 }
 
+// Each test file keeps its case rows to itself, so a row type of the same
+// name in another file is a different type.
+namespace {
 struct CasoFallo {
     const char* nombre;
     DatosVertederoLateral datos;
 };
 
 class VertederoFallos : public ::testing::TestWithParam<CasoFallo> {};
+} // namespace
 
 TEST_P(VertederoFallos, DataWithoutValueFailWithNothingWritten)
 {

@@ -194,6 +194,9 @@ TEST_F(PruebaVertederoLateral, MoreThanFiftySlicesComputeNothing)
     EXPECT_EQ(Mensaje(), "Los cálculos se realizaron hasta los  8 m");
 }
 
+// Each test file keeps its case rows to itself, so a row type of the same
+// name in another file is a different type.
+namespace {
 struct CasoSinValor {
     const char* nombre;
     Datos datos;
@@ -201,6 +204,7 @@ struct CasoSinValor {
 
 class PruebaVertederoSinValor : public PruebaVertederoLateral,
                                 public ::testing::WithParamInterface<CasoSinValor> {};
+} // namespace
 
 TEST_P(PruebaVertederoSinValor, ShowsTheNumericFailureAndKeepsTheEarlierMarch)
 {
