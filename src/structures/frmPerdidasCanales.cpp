@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 
+#include "frame/filas_pestanas.h"
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
@@ -154,6 +155,15 @@ Twips EnPagina(Twips t)
     t.arriba -= 330;
     return t;
 }
+
+// The material tabs stand in two rows of 295 twips above their pages, whose
+// contents are given from the top of those rows.
+constexpr int kAltoFilaMateriales = 295;
+Twips EnHojaMaterial(Twips t)
+{
+    t.arriba -= 2 * kAltoFilaMateriales + 30;
+    return t;
+}
 }  // namespace
 
 void frmPerdidasCanales::PaginaRevestido(QWidget* pagina)
@@ -201,16 +211,16 @@ void frmPerdidasCanales::ListaMateriales(QWidget* pagina, const QString& lista,
                                          const QString& etiquetaCoeficiente, int anchoCoeficiente)
 {
     Etiqueta(pagina, {}, QStringLiteral("Material del lecho del canal:"),
-             EnPagina({240, 720, 3375, 255}));
+             EnHojaMaterial({240, 720, 3375, 255}));
     auto* combo = new QComboBox(pagina);
     combo->setObjectName(lista);
-    combo->setGeometry(EnPixeles(EnPagina({240, 960, 3375, 315})));
+    combo->setGeometry(EnPixeles(EnHojaMaterial({240, 960, 3375, 315})));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    Etiqueta(pagina, {}, etiquetaCoeficiente, EnPagina({240, 1320, 2280, 285}));
+    Etiqueta(pagina, {}, etiquetaCoeficiente, EnHojaMaterial({240, 1320, 2280, 285}));
     auto* coeficiente = new QLineEdit(pagina);
     coeficiente->setObjectName(cajaCoeficiente);
-    coeficiente->setGeometry(EnPixeles(EnPagina({2520, 1320, anchoCoeficiente, 285})));
+    coeficiente->setGeometry(EnPixeles(EnHojaMaterial({2520, 1320, anchoCoeficiente, 285})));
     coeficiente->setAlignment(Qt::AlignRight);
 }
 
@@ -222,13 +232,13 @@ void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
                               EnPagina({240, 360, 4335, 2535}), pagina);
     auto* materiales = new QTabWidget(lecho);
     materiales->setObjectName(QStringLiteral("SSTab2"));
-    materiales->setGeometry(EnPixeles({120, 240, 4095, 2175}));
-    // Five captions on a narrow strip: small tabs, scrolled when they still do
-    // not fit.
-    QFont letraPestanas = materiales->tabBar()->font();
-    letraPestanas.setPointSizeF(letraPestanas.pointSizeF() * 0.9);
-    materiales->tabBar()->setFont(letraPestanas);
-    materiales->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 3px; }"));
+    // Five captions, three tabs to a row: two rows of tabs over the pages.
+    const QRect lugarMateriales = EnPixeles({120, 240, 4095, 2175});
+    const int altoFila = Pixeles(kAltoFilaMateriales);
+    auto* filasMateriales = new FilasPestanas(lecho, materiales, 3, altoFila);
+    filasMateriales->setGeometry(lugarMateriales.left(), lugarMateriales.top(),
+                                 lugarMateriales.width(), 2 * altoFila);
+    materiales->setGeometry(lugarMateriales.adjusted(0, 2 * altoFila, 0, 0));
 
     struct PaginaMaterial {
         const char* titulo;
@@ -259,17 +269,21 @@ void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
         auto perdida = [hoja](const char* nombre, const Twips& lugar) {
             auto* caja = new QLineEdit(hoja);
             caja->setObjectName(QString::fromLatin1(nombre));
-            caja->setGeometry(EnPixeles(EnPagina(lugar)));
+            caja->setGeometry(EnPixeles(EnHojaMaterial(lugar)));
             caja->setAlignment(Qt::AlignRight);
         };
         if (lista == "cmbKostiakov") {
-            Etiqueta(hoja, {}, QStringLiteral("Pérdidas m^3/s-km:"), EnPagina({240, 1680, 1395, 285}));
-            Etiqueta(hoja, {}, QStringLiteral("Pavlovski"), EnPagina({1680, 1560, 1020, 225}));
-            Etiqueta(hoja, {}, QStringLiteral("Kostiakov"), EnPagina({2760, 1560, 1020, 225}));
+            Etiqueta(hoja, {}, QStringLiteral("Pérdidas m^3/s-km:"),
+                     EnHojaMaterial({240, 1680, 1395, 285}));
+            Etiqueta(hoja, {}, QStringLiteral("Pavlovski"),
+                     EnHojaMaterial({1680, 1560, 1020, 225}));
+            Etiqueta(hoja, {}, QStringLiteral("Kostiakov"),
+                     EnHojaMaterial({2760, 1560, 1020, 225}));
             perdida("txtPavlovski", {1680, 1800, 1020, 285});
             perdida("txtKostiakov", {2760, 1800, 1020, 285});
         } else {
-            Etiqueta(hoja, {}, QStringLiteral("Pérdidas m^3/s-km:"), EnPagina({240, 1680, 2280, 285}));
+            Etiqueta(hoja, {}, QStringLiteral("Pérdidas m^3/s-km:"),
+                     EnHojaMaterial({240, 1680, 2280, 285}));
             const QString caja = lista == "cmbEtcheverry" ? "txtEtcheverry"
                 : lista == "cmbPunjab"                    ? "txtPunjab"
                 : lista == "cmbMoritz"                    ? "txtMoritz"
