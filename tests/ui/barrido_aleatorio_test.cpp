@@ -8,7 +8,7 @@
 // no more than a second.
 //
 // The seed of each window is fixed (printed with every failure) so that a run is
-// repeatable; QUELMORA_BARRIDO sets the number of fillings per window (150 by
+// repeatable; QUELMORA_BARRIDO sets the number of fillings per window (300 by
 // default) and QUELMORA_BARRIDO_SEMILLA changes the seeds.
 
 #include <QCheckBox>
@@ -178,10 +178,17 @@ int FillingsPorVentana()
 {
     const char* texto = std::getenv("QUELMORA_BARRIDO");
     const int n = texto ? std::atoi(texto) : 0;
-    return n > 0 ? n : 150;
+    return n > 0 ? n : 300;
 }
 
-// A seed of its own for each window, stable from run to run (FNV-1a of the name).
+const char* SemillaExtra()
+{
+    const char* extra = std::getenv("QUELMORA_BARRIDO_SEMILLA");
+    return extra ? extra : "0";
+}
+
+// A seed of its own for each window, stable from run to run (FNV-1a of the name),
+// changed by QUELMORA_BARRIDO_SEMILLA.
 std::uint32_t SemillaDe(const QString& clase)
 {
     std::uint32_t h = 2166136261u;
@@ -189,9 +196,7 @@ std::uint32_t SemillaDe(const QString& clase)
         h ^= static_cast<unsigned char>(c);
         h *= 16777619u;
     }
-    if (const char* extra = std::getenv("QUELMORA_BARRIDO_SEMILLA"))
-        h ^= static_cast<std::uint32_t>(std::strtoul(extra, nullptr, 0));
-    return h;
+    return h ^ static_cast<std::uint32_t>(std::strtoul(SemillaExtra(), nullptr, 0));
 }
 
 class Azar {
@@ -279,9 +284,11 @@ protected:
     QString clase;
     std::uint32_t semilla = 0;
     int fallos = 0;
+    int llenado = 0;
     QString contexto;    // the filling under way, for the failure messages
     QStringList tecleado; // what this filling typed
     size_t mensajesVistos = 0;
+    std::chrono::steady_clock::duration masLento{};
     // Every box as last checked.
     std::map<QLineEdit*, QString> previos;
 
@@ -289,7 +296,15 @@ protected:
     {
         ++fallos;
         ADD_FAILURE() << clase.toStdString() << " (seed " << semilla << ") " << contexto.toStdString()
-                      << ": " << que.toStdString() << "\n  typed: " << tecleado.join(", ").toStdString();
+                      << ": " << que.toStdString() << "\n  typed: " << tecleado.join(", ").toStdString()
+                      << "\n  again: " << Repetir();
+    }
+
+    // The command that runs this window's sweep up to the filling under way.
+    std::string Repetir() const
+    {
+        return "QUELMORA_BARRIDO=" + std::to_string(llenado) + " QUELMORA_BARRIDO_SEMILLA="
+               + SemillaExtra() + " ctest -R 'BarridoAleatorio.*/" + clase.toStdString() + "$'";
     }
 
     template <class F>
@@ -297,7 +312,7 @@ protected:
     {
         vigilante.Armar(clase.toStdString() + " (seed " + std::to_string(semilla) + ") "
                             + contexto.toStdString() + ": " + que.toStdString() + "; typed: "
-                            + tecleado.join(", ").toStdString(),
+                            + tecleado.join(", ").toStdString() + "; again: " + Repetir(),
                         kPlazoColgado);
         f();
         vigilante.Desarmar();
@@ -327,6 +342,7 @@ protected:
         const auto inicio = std::chrono::steady_clock::now();
         Accion(que, f);
         const auto tardo = std::chrono::steady_clock::now() - inicio;
+        masLento = std::max(masLento, tardo);
         if (tardo > kPlazoCalculo)
             Fallo(que + QStringLiteral(" took %1 ms")
                             .arg(std::chrono::duration_cast<std::chrono::milliseconds>(tardo).count()));
@@ -445,7 +461,10 @@ protected:
             // A box left alone keeps a default or a coefficient an option wrote.
             if (azar.Con(0.12))
                 continue;
-            Teclear(caja, azar.Valor(Sano(NombreDeCaja(caja), iniciales), sanosDeLaPagina));
+            const QString texto = azar.Valor(Sano(NombreDeCaja(caja), iniciales), sanosDeLaPagina);
+            Teclear(caja, texto);
+            // A later box may take the same value: depths that coincide.
+            sanosDeLaPagina << texto;
         }
     }
 
@@ -455,7 +474,8 @@ protected:
         if (sanos == Sanos().end() || sanos->second.tramos.empty())
             return;
         const auto& modelo = sanos->second.tramos;
-        std::vector<QStringList> tramos(azar.Entero(0, 6));
+        // Now and then as many segments as the section's outline can hold, and more.
+        std::vector<QStringList> tramos(azar.Con(0.01) ? azar.Entero(295, 302) : azar.Entero(0, 6));
         QStringList otros;
         for (const auto& fila : modelo)
             otros << fila;
@@ -484,6 +504,7 @@ TEST_P(BarridoAleatorio, NoFillingCrashesHangsOrShowsAWrongNumber)
     Azar azar(semilla);
     const int total = FillingsPorVentana();
     for (int i = 1; i <= total && fallos < kFallosMaximos; ++i) {
+        llenado = i;
         contexto = QStringLiteral("filling %1").arg(i);
         tecleado.clear();
         if (conTramos) {
@@ -500,9 +521,13 @@ TEST_P(BarridoAleatorio, NoFillingCrashesHangsOrShowsAWrongNumber)
         for (QAbstractButton* boton : botones)
             Calcular(boton->objectName(), [&] { QTest::mouseClick(boton, Qt::LeftButton); });
     }
+    if (std::getenv("QUELMORA_BARRIDO"))
+        std::printf("%s: %d fillings, slowest calculation %lld ms\n", GetParam().c_str(), total,
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::milliseconds>(masLento).count()));
     if (fallos >= kFallosMaximos)
-        ADD_FAILURE() << clase.toStdString() << ": stopped after " << fallos << " faults; seed "
-                      << semilla;
+        ADD_FAILURE() << clase.toStdString() << ": stopped after " << fallos << " faults; again: "
+                      << Repetir();
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, BarridoAleatorio, ::testing::ValuesIn(VentanasDeCalculo()),
