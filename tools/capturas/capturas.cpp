@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 #include <map>
 #include <vector>
@@ -293,6 +294,33 @@ void CapturarCalculadora(QWidget* ventana, const QString& prefijo)
     Esperar(100);
 }
 
+// A role button lit under the pointer, and a real message box over the
+// window: "&Calcular" with the boxes emptied by "&Limpiar Pantalla".
+void CapturarDetalles(QWidget* ventana, const QString& prefijo)
+{
+    auto* calcular = ventana->findChild<QAbstractButton*>(QStringLiteral("bCalcular"));
+    auto* limpiar = ventana->findChild<QAbstractButton*>(QStringLiteral("bLimpiar"));
+    if (!calcular || !limpiar)
+        return;
+    QCursor::setPos(calcular->mapToGlobal(calcular->rect().center()));
+    Esperar(300);
+    Capturar(ventana, prefijo + QStringLiteral("_boton_resaltado"));
+    QCursor::setPos(ventana->screen()->geometry().bottomRight());
+    QTest::mouseClick(limpiar, Qt::LeftButton);
+    // The message box is modal: it is pictured and closed from the event loop
+    // it runs.
+    Plataforma& grabadora = plataforma();
+    instalarPlataforma(nullptr);
+    QTimer::singleShot(800, [prefijo] {
+        if (QWidget* caja = QApplication::activeModalWidget()) {
+            Capturar(caja, prefijo + QStringLiteral("_mensaje"));
+            caja->close();
+        }
+    });
+    QTest::mouseClick(calcular, Qt::LeftButton);
+    instalarPlataforma(&grabadora);
+}
+
 // Every page of the window (and every page of a tab control inside a page).
 void RecorrerVentana(QWidget* ventana, const QString& prefijo)
 {
@@ -405,6 +433,7 @@ int main(int argc, char* argv[])
             if (!calculadoraVista
                 && ventana->findChild<QAbstractButton*>(QStringLiteral("bCalculadora"))) {
                 CapturarCalculadora(ventana, prefijo);
+                CapturarDetalles(ventana, prefijo);
                 calculadoraVista = true;
             }
             QPointer<QWidget> abierta(ventana);
