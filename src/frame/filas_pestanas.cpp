@@ -8,9 +8,11 @@
 
 #include "frame/controles.h"
 
-
 FilasPestanas::FilasPestanas(QWidget* padre, QTabWidget* pestanas, int porFila, int altoFila)
-    : QWidget(padre), pestanas_(pestanas), porFila_(porFila), altoFila_(altoFila)
+    : QWidget(padre)
+    , pestanas_(pestanas)
+    , porFila_(porFila)
+    , altoFila_(altoFila)
 {
     setObjectName(pestanas->objectName() + QStringLiteral("_filas"));
     // A move over the tabs restores no button picture, as over the tab control.
@@ -52,8 +54,8 @@ QFont FilasPestanas::FuentePestana(int i) const
     // the size.
     QFont fuente = FuenteQueCabe(font(), texto, ancho);
     const double puntos = font().pointSizeF();
-    for (double p = puntos; QFontMetrics(fuente).horizontalAdvance(texto) > ancho
-         && p > 0.75 * puntos;) {
+    for (double p = puntos;
+         QFontMetrics(fuente).horizontalAdvance(texto) > ancho && p > 0.75 * puntos;) {
         p -= 0.25;
         QFont menor = font();
         menor.setPointSizeF(p);
@@ -82,9 +84,9 @@ void FilasPestanas::paintEvent(QPaintEvent*)
         const int columna = i % porFila_;
         const int enFila = qMin(porFila_, pestanas_->count() - (i / porFila_) * porFila_);
         opcion.position = enFila == 1 ? QStyleOptionTab::OnlyOneTab
-            : columna == 0           ? QStyleOptionTab::Beginning
-            : columna == enFila - 1  ? QStyleOptionTab::End
-                                     : QStyleOptionTab::Middle;
+            : columna == 0            ? QStyleOptionTab::Beginning
+            : columna == enFila - 1   ? QStyleOptionTab::End
+                                      : QStyleOptionTab::Middle;
         opcion.state &= ~QStyle::State_HasFocus;
         if (i == elegida)
             opcion.state |= QStyle::State_Selected;

@@ -71,8 +71,8 @@ TEST_F(TabsEnFilas, EveryCaptionIsReadWholeAndThePagesStartBelowTheRows)
     for (int i = 0; i < materiales->count(); ++i) {
         const QString texto = materiales->tabText(i);
         const QFont fuente = filas->FuentePestana(i);
-        EXPECT_LE(QFontMetrics(fuente).horizontalAdvance(texto),
-                  filas->RectanguloPestana(i).width() - 8)
+        EXPECT_LE(
+            QFontMetrics(fuente).horizontalAdvance(texto), filas->RectanguloPestana(i).width() - 8)
             << texto.toStdString();
         EXPECT_GE(fuente.pointSizeF(), 0.75 * filas->font().pointSizeF()) << texto.toStdString();
     }

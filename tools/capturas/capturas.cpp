@@ -71,6 +71,7 @@ struct Datos {
     std::vector<QStringList> tramos = {};
 };
 
+// clang-format off
 const std::map<QString, Datos>& DatosDeVentanas()
 {
     static const std::map<QString, Datos> datos{
@@ -140,6 +141,7 @@ const std::map<QString, Datos>& DatosDeVentanas()
     };
     return datos;
 }
+// clang-format on
 
 QString carpeta;
 int fallos = 0;
@@ -173,16 +175,14 @@ void Capturar(QWidget* ventana, const QString& nombre, const QRect& extra = {})
         zona = zona.united(extra);
     QScreen* pantalla = ventana->screen();
     zona = zona.intersected(pantalla->geometry());
-    const QPixmap imagen
-        = pantalla->grabWindow(0, zona.x(), zona.y(), zona.width(), zona.height());
+    const QPixmap imagen = pantalla->grabWindow(0, zona.x(), zona.y(), zona.width(), zona.height());
     const QString archivo = QDir(carpeta).filePath(nombre + QStringLiteral(".png"));
     if (imagen.isNull() || !imagen.save(archivo)) {
         salida << "  could not save " << archivo << Qt::endl;
         ++fallos;
         return;
     }
-    salida << "  " << archivo << "  (" << zona.width() << " x " << zona.height() << ")"
-           << Qt::endl;
+    salida << "  " << archivo << "  (" << zona.width() << " x " << zona.height() << ")" << Qt::endl;
 }
 
 // Puts the window's frame at the screen's corner, whole in view, and in front.
@@ -219,8 +219,7 @@ void EscribirTramos(QWidget* grilla, const std::vector<QStringList>& tramos)
         }
 }
 
-template <class T>
-QList<T*> Visibles(QWidget* ventana, const QString& prefijo = {})
+template <class T> QList<T*> Visibles(QWidget* ventana, const QString& prefijo = {})
 {
     QList<T*> hallados;
     for (T* c : ventana->findChildren<T*>())
@@ -231,8 +230,8 @@ QList<T*> Visibles(QWidget* ventana, const QString& prefijo = {})
 
 void ElegirPestana(QTabWidget* pestanas, int i)
 {
-    QTest::mouseClick(pestanas->tabBar(), Qt::LeftButton, {},
-                      pestanas->tabBar()->tabRect(i).center());
+    QTest::mouseClick(
+        pestanas->tabBar(), Qt::LeftButton, {}, pestanas->tabBar()->tabRect(i).center());
     Esperar(200);
 }
 
@@ -427,8 +426,9 @@ int main(int argc, char* argv[])
             if (!Mostrada(ventana))
                 continue;
             Colocar(ventana);
-            const QString prefijo
-                = QStringLiteral("%1_%2").arg(++numero, 2, 10, QChar('0')).arg(ventana->objectName());
+            const QString prefijo = QStringLiteral("%1_%2")
+                                        .arg(++numero, 2, 10, QChar('0'))
+                                        .arg(ventana->objectName());
             RecorrerVentana(ventana, prefijo);
             if (!calculadoraVista
                 && ventana->findChild<QAbstractButton*>(QStringLiteral("bCalculadora"))) {
