@@ -18,7 +18,8 @@ build="${BUILD:-build}"
 [ -d "$build" ] || cmake -S . -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target capturas
 mkdir -p "$carpeta"
-rm -f "$carpeta"/*.png
+# Only the pictures a former run left; nothing else in the folder is touched.
+rm -f "$carpeta"/[0-9][0-9]_*.png
 
 programa="$(realpath "$build/tools/capturas/capturas")"
 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" bash -c '
