@@ -202,13 +202,25 @@ INSTANTIATE_TEST_SUITE_P(Reglas, EscrituraConMascara,
         CasoMascara { 0.1, "#0.0#######", "0.1", "grid cell" },
         CasoMascara { 12.3, "0.0##", "12.3", "flow mask" }));
 
+// The largest double, 1.7976931348623157E+308, to 15 digits rounds up past the
+// range (to 1.79769313486232E+308); written as 1.79769313486231E+308 it reads back.
 TEST(EscribirMascara, HugeValueHasAllItsWholeDigits)
 {
     const std::string t = EscribirMascara(1.7976931348623157e308, "##0.0000");
     EXPECT_EQ(t.size(), 309u + 5u);
-    EXPECT_EQ(t.substr(0, 15), "179769313486232");
+    EXPECT_EQ(t.substr(0, 15), "179769313486231");
+    EXPECT_EQ(LeerNumero(t), 1.79769313486231e308);
     EXPECT_EQ(t.find_first_not_of("0123456789."), std::string::npos);
     EXPECT_EQ(t.substr(t.size() - 5), ".0000");
+}
+
+TEST(EscribirMascara, ValuesNextToTheLargestDoubleReadBackFinite)
+{
+    const double mayor = std::numeric_limits<double>::max();
+    for (double v : { mayor, std::nextafter(mayor, 0.0), -mayor, 1.79769313486231e308 })
+        EXPECT_TRUE(std::isfinite(LeerNumero(EscribirMascara(v, "0.0")))) << v;
+    // Below them the 15 digits are the value's own.
+    EXPECT_EQ(EscribirMascara(1.7976931348623e308, "0").substr(0, 15), "179769313486230");
 }
 
 TEST(EscribirMascara, NonFiniteWritesNothing)

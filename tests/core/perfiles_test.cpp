@@ -483,3 +483,15 @@ TEST(TramosFijos, ADepthLeavingTheSectionStopsWithTheReachesDone)
     EXPECT_NEAR(r.puntos[1].y, -1.3103165, 1e-6);
     EXPECT_EQ(r.numFilas, 12);
 }
+
+TEST(TramosFijos, DistancesBeyondTheNumberRangeStopWithThePointsThatFit)
+{
+    // Reaches of 1E308 m from about the normal depth (1.45 m for these data): the
+    // first ends at x = 1E308, the second would end at 2E308, beyond any double.
+    DatosTramosFijos d{10, 3, 1.5, 0.0008, 0.02, 1.45, 1e308, Tramos(3)};
+    const auto r = CalcularTramosFijos(d);
+    EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    ASSERT_EQ(r.puntos.size(), 2u);
+    EXPECT_EQ(r.puntos[1].x, 1e308);
+    EXPECT_TRUE(std::isfinite(r.puntos[1].y));
+}

@@ -225,6 +225,10 @@ inline std::string ComprobarMascara(double valor, const char* mascara)
     bool esCero = false;
     const std::string decimal = RedondeoEsperado(valor, m.lugares, esCero);
     double esperado = std::strtod(decimal.c_str(), nullptr);
+    // The largest doubles round up past the range; the writer rounds them down
+    // so that what it writes reads back.
+    if (std::isinf(esperado))
+        esperado = 1.79769313486231e308;
     if (valor < 0 && !esCero)
         esperado = -esperado;
     if (t[0] != '-' && valor < 0 && !esCero)

@@ -189,6 +189,10 @@ FormaDecimal Forma15(double valor)
     int exp = 0;
     std::from_chars(t.data() + e + (t[e + 1] == '+' ? 2 : 1), t.data() + t.size(), exp);
     f.punto = exp + 1;
+    // The largest doubles round up to 1.79769313486232E+308, a text beyond the
+    // double range that would read back as infinity: they round down instead.
+    if (exp == 308 && f.digitos == "179769313486232")
+        f.digitos = "179769313486231";
     return f;
 }
 

@@ -315,6 +315,11 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
         }
         y1 = raiz.x;
         x = x + d.dx;
+        // Reaches near the top of the number range add up past it.
+        if (!std::isfinite(x)) {
+            r.falla = FallaPerfil::Trampa;
+            return r;
+        }
         r.puntos.push_back({x, y1});
     }
     return r;
