@@ -243,6 +243,14 @@ TEST(EscribirNumeroPlano, NonFiniteWritesNothing)
     EXPECT_EQ(EscribirNumeroPlano(std::numeric_limits<double>::quiet_NaN()), "");
 }
 
+TEST(EscribirNumeroPlano, LargestDoublesReadBackFinite)
+{
+    const double mayor = std::numeric_limits<double>::max();
+    EXPECT_EQ(EscribirNumeroPlano(mayor), " 1.79769313486231E+308");
+    EXPECT_EQ(EscribirNumeroPlano(-mayor), "-1.79769313486231E+308");
+    EXPECT_EQ(EscribirNumeroPlano(1.7976931348623e308), " 1.7976931348623E+308");
+}
+
 // ---------------------------------------------------------------- counts
 
 struct CasoEntero {

@@ -255,7 +255,9 @@ inline std::string ComprobarPlano(double valor)
         return "zero before the point in plain text" + donde;
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14e", valor);
-    const double esperado = valor == 0 ? 0.0 : std::strtod(buf, nullptr);
+    double esperado = valor == 0 ? 0.0 : std::strtod(buf, nullptr);
+    if (std::isinf(esperado))
+        esperado = std::copysign(1.79769313486231e308, valor);
     const double leido = LeerNumero(t);
     if (leido != esperado)
         return "plain text reads back " + Numero(leido) + ", not " + Numero(esperado) + donde;

@@ -14,6 +14,10 @@ std::string EscribirNumeroPlano(double valor)
     const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(valor),
         std::chars_format::general, 15);
     std::string cuerpo(buf, r.ptr);
+    // The largest doubles round up past the range, a text that would read back
+    // as infinity: they round down instead, as through a mask.
+    if (cuerpo == "1.79769313486232e+308")
+        cuerpo = "1.79769313486231e+308";
     const auto e = cuerpo.find('e');
     if (e != std::string::npos)
         cuerpo[e] = 'E';
