@@ -1,9 +1,11 @@
 #include "frame/controles.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
@@ -21,19 +23,50 @@ QFont FuenteFormulario(double puntos)
     return fuente;
 }
 
+namespace {
+
+QFont ConEstiramiento(const QFont& fuente, int estiramiento)
+{
+    QFont f = fuente;
+    f.setStretch(estiramiento);
+    return f;
+}
+
+// The stretch FuenteQueCabe settles on, 0 for the face as it is.
+int EstiramientoQueCabe(const QFont& fuente, const QString& texto, int ancho)
+{
+    const int natural = QFontMetrics(fuente).horizontalAdvance(texto);
+    if (natural <= ancho)
+        return 0;
+    // Never below three quarters, so that it still reads as the text beside it.
+    // Every stretch tried is a face to look up, and a window has dozens of
+    // captions: a caption grows with its stretch, so the widest stretch that
+    // fits is sought from where the natural width puts it, a step or two away.
+    auto cabe = [&](int e) {
+        return QFontMetrics(ConEstiramiento(fuente, e)).horizontalAdvance(texto) <= ancho;
+    };
+    int e = std::clamp(static_cast<int>(100LL * ancho / natural), 75, 99);
+    if (cabe(e)) {
+        while (e < 99 && cabe(e + 1))
+            ++e;
+    } else {
+        while (e > 75 && !cabe(--e)) {
+        }
+    }
+    return e;
+}
+
+} // namespace
+
 QFont FuenteQueCabe(const QFont& fuente, const QString& texto, int ancho)
 {
-    if (QFontMetrics(fuente).horizontalAdvance(texto) <= ancho)
-        return fuente;
-    // The same face drawn a few percent narrower, never below three quarters,
-    // so that it still reads as the text beside it.
-    QFont estrecha = fuente;
-    for (int estiramiento = 99; estiramiento >= 75; --estiramiento) {
-        estrecha.setStretch(estiramiento);
-        if (QFontMetrics(estrecha).horizontalAdvance(texto) <= ancho)
-            return estrecha;
-    }
-    return estrecha;
+    // Frames ask again at every painting: each answer is kept.
+    static QHash<QString, int> elegidos;
+    const QString clave = fuente.key() + QChar(0) + texto + QChar(0) + QString::number(ancho);
+    auto it = elegidos.constFind(clave);
+    if (it == elegidos.constEnd())
+        it = elegidos.insert(clave, EstiramientoQueCabe(fuente, texto, ancho));
+    return *it == 0 ? fuente : ConEstiramiento(fuente, *it);
 }
 
 QRect EnPixeles(const Twips& t)
@@ -87,22 +120,23 @@ const TextosBoton& TextosRol(Rol rol)
 
 ListaImagenes::ListaImagenes(QObject* padre, const QString& nombre, bool resaltadas,
                              const QString& letras6, const QString& letras7)
-    : QObject(padre)
+    : QObject(padre), resaltadas_(resaltadas), letras6_(letras6), letras7_(letras7)
 {
     setObjectName(nombre);
-    for (int rol = 1; rol <= 5; ++rol)
-        imagenes_ << ImagenBoton(rol, resaltadas);
-    imagenes_ << ImagenDisco(letras6, resaltadas) << ImagenDisco(letras7, resaltadas);
 }
 
 QPixmap ListaImagenes::imagen(int i) const
 {
-    return (i >= 1 && i <= imagenes_.size()) ? imagenes_[i - 1] : QPixmap();
+    if (i >= 1 && i <= 5)
+        return ImagenBoton(i, resaltadas_);
+    if (i == 6 || i == 7)
+        return ImagenDisco(i == 6 ? letras6_ : letras7_, resaltadas_);
+    return QPixmap();
 }
 
 BotonRol::BotonRol(QWidget* padre, const QString& nombre, Rol rol, const TextosBoton& textos,
                    const Twips& lugar, const QString& letrasDisco)
-    : QToolButton(padre), rol_(rol), estado_(textos.estado)
+    : QToolButton(padre), rol_(rol), estado_(textos.estado), letrasDisco_(letrasDisco)
 {
     setObjectName(nombre);
     setText(textos.titulo);
@@ -113,19 +147,17 @@ BotonRol::BotonRol(QWidget* padre, const QString& nombre, Rol rol, const TextosB
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     const int n = static_cast<int>(rol);
-    if (n <= 5) {
-        normal_ = ImagenBoton(n, false);
-        lit_ = ImagenBoton(n, true);
-    } else {
-        normal_ = ImagenDisco(letrasDisco, false);
-        lit_ = ImagenDisco(letrasDisco, true);
-    }
+    normal_ = n <= 5 ? ImagenBoton(n, false) : ImagenDisco(letrasDisco, false);
     setIcon(normal_);
 }
 
 void BotonRol::ResaltarBoton()
 {
     TextoEstado(this, estado_);
+    if (lit_.isNull()) {
+        const int n = static_cast<int>(rol_);
+        lit_ = n <= 5 ? ImagenBoton(n, true) : ImagenDisco(letrasDisco_, true);
+    }
     setIcon(lit_);
     resaltado_ = true;
 }

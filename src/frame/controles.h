@@ -82,10 +82,13 @@ public:
                   const QString& letras7 = QStringLiteral("F"));
     // Picture i (1-based, as the roles count); a null pixmap past the end.
     QPixmap imagen(int i) const;
-    int cantidad() const { return imagenes_.size(); }
+    int cantidad() const { return 7; }
 
 private:
-    QList<QPixmap> imagenes_;
+    // The pictures are drawn when first asked for: most are never shown.
+    bool resaltadas_;
+    QString letras6_;
+    QString letras7_;
 };
 
 // A picture button: 32 x 32 picture above the caption, access key from "&".
@@ -114,8 +117,9 @@ protected:
 private:
     Rol rol_;
     QString estado_;
+    QString letrasDisco_;
     QPixmap normal_;
-    QPixmap lit_;
+    QPixmap lit_; // drawn the first time the button lights
     bool resaltado_ = false;
 };
 

@@ -1,11 +1,11 @@
 #include "resources/portada.h"
+#include "resources/imagenes.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -16,12 +16,7 @@ constexpr double kAltoPortada = 528;
 
 QPixmap DesdeSvg(const char* svg, int lado)
 {
-    QSvgRenderer lector(QByteArray::fromRawData(svg, int(qstrlen(svg))));
-    QPixmap imagen(lado, lado);
-    imagen.fill(Qt::transparent);
-    QPainter p(&imagen);
-    lector.render(&p);
-    return imagen;
+    return PintarSvg(QByteArray::fromRawData(svg, int(qstrlen(svg))), QSize(lado, lado));
 }
 
 // A door left ajar with an arrow leaving through it.

@@ -1,0 +1,544 @@
+// The benchmark of the release build under the offscreen platform.
+//
+// Run with no arguments it drives everything and prints the table:
+//  - start-up: the real program and a bare Qt program are started in turn, each
+//    with the start-up probe loaded ahead of it, and timed from the moment they
+//    are started to their first window shown and painted;
+//  - for every window, a fresh process of this benchmark (--caso) shows the main
+//    window as the program does, opens the window through the showing rule as
+//    its menu entry does, and times each "&Calcular" of it with sound data;
+//  - one more process (--memoria) opens every window at once, calculates in each
+//    and reads the peak resident memory.
+// Every figure is the median of separate runs.
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "datos_medicion.h"
+#include "frame/plataforma.h"
+#include "frame/ventanas.h"
+#include "reloj.h"
+
+extern char** environ;
+
+namespace {
+
+// The targets.
+constexpr double kArranqueRelativo = 2.5; // times the bare program
+constexpr double kAperturaMs = 20.0;
+constexpr double kCalculoMs = 10.0;
+constexpr double kMemoriaMB = 100.0;
+
+constexpr std::int64_t kPlazoNs = 20'000'000'000; // no step of a run may take longer
+
+// ---------------------------------------------------------------------------
+// Inside a measured process
+
+// Counts every event delivered and notes when the last one was done with, so
+// that "done" means the event loop has nothing left: results written, repaints
+// and chart updates that follow them painted.
+class AplicacionMedida final : public QApplication {
+public:
+    using QApplication::QApplication;
+    long eventos = 0;
+    std::int64_t finUltimoEvento = 0;
+
+    bool notify(QObject* receptor, QEvent* evento) override
+    {
+        const bool resultado = QApplication::notify(receptor, evento);
+        ++eventos;
+        finUltimoEvento = RelojNs();
+        return resultado;
+    }
+};
+
+// Message boxes would wait for a click: they are counted instead.
+class PlataformaMuda final : public Plataforma {
+public:
+    int mensajes = 0;
+    QString ultimo;
+    QString portapapeles;
+
+    void mensaje(QWidget*, const QString& texto, const QString&, IconoMensaje) override
+    {
+        ++mensajes;
+        ultimo = texto;
+    }
+    void beep() override {}
+    void limpiarPortapapeles() override { portapapeles.clear(); }
+    void ponerTextoPortapapeles(const QString& texto) override { portapapeles = texto; }
+    bool portapapelesTieneTexto() override { return !portapapeles.isEmpty(); }
+    QString textoPortapapeles() override { return portapapeles; }
+    ResultadoImpresion imprimirVentana(QWidget*) override { return ResultadoImpresion::SinImpresora; }
+    bool iniciarPrograma(const QString&, const QStringList&) override { return false; }
+    void terminarPrograma() override {}
+};
+
+[[noreturn]] void Abortar(const std::string& que)
+{
+    std::fprintf(stderr, "benchmark: %s\n", que.c_str());
+    std::exit(2);
+}
+
+// Runs the event loop until listo() holds and three passes in a row delivered no
+// event; returns the clock at the end of the last event delivered.
+std::int64_t HastaQuieto(AplicacionMedida& app, const std::function<bool()>& listo,
+                         const std::string& que)
+{
+    const std::int64_t limite = RelojNs() + kPlazoNs;
+    int quietas = 0;
+    while (!(quietas >= 3 && listo())) {
+        const long antes = app.eventos;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        quietas = app.eventos == antes ? quietas + 1 : 0;
+        if (RelojNs() > limite)
+            Abortar(que + " did not settle");
+    }
+    return app.finUltimoEvento;
+}
+
+bool Expuesta(QWidget* w)
+{
+    return w && w->windowHandle() && w->windowHandle()->isExposed();
+}
+
+// Shows the window of the class by the showing rule, as its menu entry does, and
+// times it until it is exposed, painted and quiet.
+QWidget* Abrir(AplicacionMedida& app, const QString& clase, double* ms)
+{
+    const std::int64_t inicio = RelojNs();
+    app.finUltimoEvento = inicio;
+    QWidget* w = MostrarVentana(clase);
+    if (!w)
+        Abortar("no window for " + clase.toStdString());
+    const std::int64_t fin = HastaQuieto(app, [w] { return Expuesta(w); }, clase.toStdString());
+    if (ms)
+        *ms = Milisegundos(inicio, fin);
+    return w;
+}
+
+QString SinAcelerador(QString texto)
+{
+    return texto.remove('&');
+}
+
+QString NombreDeCaja(const QLineEdit* caja)
+{
+    // The text box inside an editable list carries no name of its own.
+    if (caja->objectName().isEmpty() && caja->parentWidget())
+        return caja->parentWidget()->objectName();
+    return caja->objectName();
+}
+
+// Chooses an entry of a list on an inner page as a user does: a click on the
+// page's tab, the list opened, a click on the entry. Lists not in view are left.
+void Elegir(QWidget* w, const QString& pagina, const QString& lista, const QString& entrada)
+{
+    auto* combo = w->findChild<QComboBox*>(lista);
+    if (!combo)
+        Abortar("no list " + lista.toStdString());
+    for (auto* pestanas : w->findChildren<QTabWidget*>()) {
+        if (!pestanas->isVisible() || !pestanas->isAncestorOf(combo))
+            continue;
+        for (int i = 0; i < pestanas->count(); ++i)
+            if (SinAcelerador(pestanas->tabText(i)) == pagina)
+                QTest::mouseClick(pestanas->tabBar(), Qt::LeftButton, {},
+                                  pestanas->tabBar()->tabRect(i).center());
+    }
+    if (!combo->isVisible())
+        return;
+    const int i = combo->findText(entrada, Qt::MatchExactly);
+    if (i < 0)
+        Abortar("no entry " + entrada.toStdString() + " in " + lista.toStdString());
+    combo->showPopup();
+    QAbstractItemView* vista = combo->view();
+    const QModelIndex indice = vista->model()->index(i, combo->modelColumn());
+    vista->scrollTo(indice);
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(indice).center());
+}
+
+// Types the case's data into the boxes of the page in view, and its segments
+// into the grid, key by key as a user does.
+void Llenar(QWidget* w, const CasoMedicion& caso)
+{
+    for (auto* caja : w->findChildren<QLineEdit*>()) {
+        if (!caja->isVisible() || !caja->isEnabled() || caja->isReadOnly())
+            continue;
+        for (const auto& [nombre, texto] : caso.cajas) {
+            if (nombre != NombreDeCaja(caja) || caja->text() == texto)
+                continue;
+            caja->setFocus();
+            caja->selectAll();
+            QTest::keyClicks(caja, texto);
+        }
+    }
+    for (const QStringList& eleccion : caso.listas)
+        Elegir(w, eleccion.value(0), eleccion.value(1), eleccion.value(2));
+    if (caso.tramos.empty())
+        return;
+    auto* grilla = w->findChild<QTableWidget*>(QStringLiteral("grdt"));
+    if (!grilla)
+        Abortar(caso.nombre.toStdString() + " has no segment grid");
+    grilla->setFocus();
+    for (const QStringList& fila : caso.tramos)
+        for (const QString& valor : fila) {
+            for (QChar c : valor)
+                QTest::keyClicks(QApplication::focusWidget(), QString(c));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+}
+
+// Everything the window shows in writing, to tell whether a calculation wrote.
+QString Textos(QWidget* w)
+{
+    QString todo;
+    for (auto* caja : w->findChildren<QLineEdit*>())
+        todo += caja->text() + '\n';
+    for (auto* etiqueta : w->findChildren<QLabel*>())
+        todo += etiqueta->text() + '\n';
+    for (auto* vista : w->findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel* m = vista->model();
+        if (qobject_cast<QHeaderView*>(vista) || !m)
+            continue;
+        for (int f = 0; f < m->rowCount(); ++f)
+            for (int c = 0; c < m->columnCount(); ++c)
+                todo += m->index(f, c).data().toString() + '\t';
+    }
+    return todo;
+}
+
+QList<QAbstractButton*> BotonesCalcular(QWidget* w)
+{
+    QList<QAbstractButton*> botones;
+    for (auto* b : w->findChildren<QAbstractButton*>())
+        if (b->isVisible() && b->isEnabled() && b->objectName().startsWith("bCalcular"))
+            botones << b;
+    return botones;
+}
+
+// Fills each page of the window and clicks each of its calculate buttons, timed
+// from the press to the last repaint that follows; one line per click.
+void Calcular(AplicacionMedida& app, PlataformaMuda& muda, QWidget* w, const CasoMedicion& caso,
+              bool informar)
+{
+    auto* pestanas = w->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    const int paginas = pestanas ? pestanas->count() : 1;
+    for (int i = 0; i < paginas; ++i) {
+        QString pagina;
+        if (pestanas) {
+            QTest::mouseClick(pestanas->tabBar(), Qt::LeftButton, {},
+                              pestanas->tabBar()->tabRect(i).center());
+            HastaQuieto(app, [] { return true; }, "page change");
+            pagina = " / " + SinAcelerador(pestanas->tabText(i)).simplified();
+        }
+        Llenar(w, caso);
+        QTest::qWait(30);
+        const QList<QAbstractButton*> botones = BotonesCalcular(w);
+        if (botones.isEmpty())
+            Abortar(caso.nombre.toStdString() + pagina.toStdString() + ": no calculate button");
+        for (QAbstractButton* boton : botones) {
+            const QString antes = Textos(w);
+            const int mensajes = muda.mensajes;
+            const std::int64_t inicio = RelojNs();
+            app.finUltimoEvento = inicio;
+            QTest::mouseClick(boton, Qt::LeftButton);
+            const std::int64_t fin = HastaQuieto(app, [] { return true; }, "calculation");
+            if (!informar)
+                continue;
+            QString etiqueta = caso.nombre + pagina;
+            if (botones.size() > 1)
+                etiqueta += " / " + boton->objectName();
+            const bool escribio = Textos(w) != antes;
+            std::printf("calcular\t%s\t%.4f\t%d\t%d\t%s\n", qPrintable(etiqueta),
+                        Milisegundos(inicio, fin), muda.mensajes - mensajes, escribio ? 1 : 0,
+                        muda.mensajes > mensajes ? qPrintable(muda.ultimo) : "");
+            QTest::qWait(20);
+        }
+    }
+}
+
+// The peak resident memory of this process, in kB.
+long PicoMemoriaKb()
+{
+    FILE* estado = std::fopen("/proc/self/status", "r");
+    if (!estado)
+        return -1;
+    char linea[256];
+    long kb = -1;
+    while (std::fgets(linea, sizeof linea, estado))
+        if (std::strncmp(linea, "VmHWM:", 6) == 0)
+            kb = std::atol(linea + 6);
+    std::fclose(estado);
+    return kb;
+}
+
+// A measured process: one case (--caso NAME) or every window at once (--memoria).
+int Medir(int argc, char* argv[], const QString& caso)
+{
+    AplicacionMedida app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quelmora"));
+    PlataformaMuda muda;
+    instalarPlataforma(&muda);
+    RegistrarTodasLasVentanas();
+
+    if (caso.isEmpty()) {
+        Abrir(app, QStringLiteral("menuprin"), nullptr);
+        int abiertas = 0;
+        for (const CasoMedicion& c : CasosMedicion()) {
+            if (c.nombre != c.clase)
+                continue;
+            QWidget* w = Abrir(app, c.clase, nullptr);
+            if (c.calcula)
+                Calcular(app, muda, w, c, false);
+        }
+        for (const QString& clase : ClasesRegistradas())
+            abiertas += VentanaAbierta(clase) != nullptr;
+        std::printf("ventanas\t%d\nmemoria\t%ld\n", abiertas, PicoMemoriaKb());
+        return 0;
+    }
+
+    const CasoMedicion* c = BuscarCaso(caso);
+    if (!c)
+        Abortar("no case " + caso.toStdString());
+    if (c->clase != "menuprin") {
+        Abrir(app, QStringLiteral("menuprin"), nullptr);
+        QTest::qWait(100);
+    }
+    double ms = 0;
+    QWidget* w = Abrir(app, c->clase, &ms);
+    std::printf("abrir\t%.4f\n", ms);
+    QTest::qWait(50);
+    if (c->calcula)
+        Calcular(app, muda, w, *c, true);
+    std::fflush(stdout);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// Driving the runs
+
+double Mediana(std::vector<double> v)
+{
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    const size_t m = v.size() / 2;
+    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2.0;
+}
+
+// Starts the program with the start-up probe ahead of it; milliseconds from the
+// start to its first window shown and painted.
+double Arrancar(const char* programa)
+{
+    static int vez = 0;
+    const std::string anotacion = "/tmp/quelmora_sonda_" + std::to_string(getpid()) + "_"
+        + std::to_string(++vez);
+    std::vector<std::string> entorno;
+    for (char** e = environ; *e; ++e)
+        if (std::strncmp(*e, "LD_PRELOAD=", 11) != 0 && std::strncmp(*e, "QUELMORA_SONDA=", 15) != 0
+            && std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0)
+            entorno.emplace_back(*e);
+    entorno.push_back(std::string("LD_PRELOAD=") + RUTA_SONDA);
+    entorno.push_back("QUELMORA_SONDA=" + anotacion);
+    entorno.push_back("QT_QPA_PLATFORM=offscreen");
+    std::vector<char*> envp;
+    for (auto& e : entorno)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    char* args[] = {const_cast<char*>(programa), nullptr};
+
+    posix_spawn_file_actions_t acciones;
+    posix_spawn_file_actions_init(&acciones);
+    posix_spawn_file_actions_addopen(&acciones, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&acciones, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const std::int64_t inicio = RelojNs();
+    const int error = posix_spawn(&pid, programa, &acciones, nullptr, args, envp.data());
+    posix_spawn_file_actions_destroy(&acciones);
+    if (error != 0)
+        Abortar(std::string("cannot start ") + programa);
+    int estado = 0;
+    const std::int64_t limite = inicio + kPlazoNs;
+    while (waitpid(pid, &estado, WNOHANG) == 0) {
+        if (RelojNs() > limite) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &estado, 0);
+            Abortar(std::string(programa) + " showed no window");
+        }
+        usleep(200);
+    }
+    FILE* f = std::fopen(anotacion.c_str(), "r");
+    long long ns = 0;
+    const bool leido = f && std::fscanf(f, "%lld", &ns) == 1;
+    if (f)
+        std::fclose(f);
+    std::remove(anotacion.c_str());
+    if (!leido)
+        Abortar(std::string(programa) + " ended before its first window was painted");
+    return Milisegundos(inicio, ns);
+}
+
+// Runs a measured process of this benchmark and returns its lines, split at tabs.
+std::vector<QStringList> Ejecutar(const QString& argumentos)
+{
+    const std::string orden = "exec /proc/" + std::to_string(getpid()) + "/exe "
+        + argumentos.toStdString() + " 2>/dev/null";
+    FILE* salida = popen(orden.c_str(), "r");
+    if (!salida)
+        Abortar("cannot run " + orden);
+    std::vector<QStringList> lineas;
+    char linea[4096];
+    while (std::fgets(linea, sizeof linea, salida))
+        lineas.push_back(QString::fromUtf8(linea).trimmed().split('\t'));
+    if (pclose(salida) != 0)
+        Abortar("failed: " + orden);
+    return lineas;
+}
+
+QString Comillas(const QString& s)
+{
+    return "'" + QString(s).replace("'", "'\\''") + "'";
+}
+
+const char* Veredicto(bool bien, bool& todoBien)
+{
+    todoBien = todoBien && bien;
+    return bien ? "PASS" : "FAIL";
+}
+
+int Conducir(int arranques, int rondas)
+{
+    RegistrarTodasLasVentanas();
+    for (const QString& clase : ClasesRegistradas())
+        if (!BuscarCaso(clase))
+            Abortar("no case for the window " + clase.toStdString());
+    bool todoBien = true;
+
+    std::printf("Quelmora benchmark: release build, QT_QPA_PLATFORM=offscreen, medians of "
+                "separate runs\n\n");
+
+    // Start-up, the two programs in turn so that the load of the machine falls
+    // on both alike; one start of each first to fill the disk cache.
+    Arrancar(RUTA_VENTANA_VACIA);
+    Arrancar(RUTA_QUELMORA);
+    std::vector<double> vacia, programa;
+    for (int i = 0; i < arranques; ++i) {
+        vacia.push_back(Arrancar(RUTA_VENTANA_VACIA));
+        programa.push_back(Arrancar(RUTA_QUELMORA));
+    }
+    const double mVacia = Mediana(vacia);
+    const double mPrograma = Mediana(programa);
+    const double razon = mPrograma / mVacia;
+    std::printf("Start-up, process start to main window shown and painted (%d starts each)\n",
+                arranques);
+    std::printf("  %-44s %8.1f ms\n", "bare Qt program, one empty main window", mVacia);
+    std::printf("  %-44s %8.1f ms  = %.2f x bare   target <= %.1f x (%.0f ms)  %s\n\n",
+                RUTA_QUELMORA, mPrograma, razon, kArranqueRelativo, kArranqueRelativo * mVacia,
+                Veredicto(razon <= kArranqueRelativo, todoBien));
+
+    // Each case in its own processes, round after round.
+    std::map<QString, std::vector<double>> aperturas;
+    std::map<QString, std::vector<double>> calculos;
+    std::map<QString, QString> avisos;
+    std::vector<QString> ordenCalculos;
+    for (int r = 0; r < rondas; ++r) {
+        for (const CasoMedicion& c : CasosMedicion()) {
+            for (const QStringList& l : Ejecutar("--caso " + Comillas(c.nombre))) {
+                if (l.value(0) == "abrir" && c.nombre == c.clase)
+                    aperturas[c.clase].push_back(l.value(1).toDouble());
+                if (l.value(0) != "calcular")
+                    continue;
+                const QString& etiqueta = l.value(1);
+                if (!calculos.count(etiqueta))
+                    ordenCalculos.push_back(etiqueta);
+                calculos[etiqueta].push_back(l.value(2).toDouble());
+                if (l.value(3) != "0")
+                    avisos[etiqueta] = "ends with the message \"" + l.value(5) + "\"";
+                else if (l.value(4) != "1")
+                    avisos[etiqueta] = "wrote nothing";
+            }
+        }
+    }
+
+    std::printf("Opening each window the first time, through the showing rule, until shown and "
+                "painted (%d runs)\n",
+                rondas);
+    for (const CasoMedicion& c : CasosMedicion()) {
+        if (c.nombre != c.clase)
+            continue;
+        const double m = Mediana(aperturas[c.clase]);
+        std::printf("  %-44s %8.1f ms  target <= %.0f ms  %s\n", qPrintable(c.clase), m,
+                    kAperturaMs, Veredicto(m <= kAperturaMs, todoBien));
+    }
+
+    std::printf("\n\"&Calcular\" with sound data, from the press to the results written and "
+                "painted (%d runs)\n",
+                rondas);
+    for (const QString& etiqueta : ordenCalculos) {
+        const double m = Mediana(calculos[etiqueta]);
+        std::printf("  %-44s %8.2f ms  target <= %.0f ms  %s%s\n", qPrintable(etiqueta), m,
+                    kCalculoMs, Veredicto(m <= kCalculoMs, todoBien),
+                    avisos.count(etiqueta) ? qPrintable("  (" + avisos[etiqueta] + ")") : "");
+    }
+
+    std::vector<double> picos;
+    int abiertas = 0;
+    for (int r = 0; r < std::max(1, rondas / 2); ++r)
+        for (const QStringList& l : Ejecutar("--memoria")) {
+            if (l.value(0) == "memoria")
+                picos.push_back(l.value(1).toDouble() * 1024.0 / 1.0e6);
+            if (l.value(0) == "ventanas")
+                abiertas = l.value(1).toInt();
+        }
+    const double pico = Mediana(picos);
+    std::printf("\nPeak memory (VmHWM) with every window open at once and calculated\n");
+    std::printf("  %-44s %8.1f MB  target <= %.0f MB  %s\n",
+                qPrintable(QStringLiteral("%1 windows open").arg(abiertas)), pico, kMemoriaMB,
+                Veredicto(pico <= kMemoriaMB, todoBien));
+
+    std::printf("\n%s\n", todoBien ? "Every target met." : "Some targets missed.");
+    return todoBien ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Every figure is for the offscreen platform, in this process and in those
+    // it starts.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (argc >= 3 && std::strcmp(argv[1], "--caso") == 0)
+        return Medir(argc, argv, QString::fromUtf8(argv[2]));
+    if (argc >= 2 && std::strcmp(argv[1], "--memoria") == 0)
+        return Medir(argc, argv, {});
+    int arranques = 10;
+    int rondas = 5;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--arranques") == 0)
+            arranques = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--rondas") == 0)
+            rondas = std::max(1, std::atoi(argv[i + 1]));
+    }
+    return Conducir(arranques, rondas);
+}
