@@ -27,6 +27,33 @@ std::pair<double, double> Rango(const QList<double>& valores)
     return {desde, hasta};
 }
 
+// A round number of the form 1, 2 or 5 times a power of ten near x: the next
+// one up (arriba) or the nearest.
+double NumeroRedondo(double x, bool arriba)
+{
+    const double potencia = std::pow(10.0, std::floor(std::log10(x)));
+    double q = x / potencia;
+    if (arriba)
+        q = q <= 1.0 ? 1.0 : q <= 2.0 ? 2.0 : q <= 5.0 ? 5.0 : 10.0;
+    else
+        q = q < 1.5 ? 1.0 : q < 3.0 ? 2.0 : q < 7.0 ? 5.0 : 10.0;
+    return q * potencia;
+}
+
+// Widens the axis to round ticks, as the chart's own rounding of an axis does
+// (loose nice numbers), and sets range and tick count at once: each change of
+// an axis lays the whole chart out again, and a profile's graph is drawn at
+// every calculation.
+void PonerEjeRedondo(QValueAxis* eje, double desde, double hasta)
+{
+    const double paso = NumeroRedondo(NumeroRedondo(hasta - desde, true) / (eje->tickCount() - 1),
+                                      false);
+    const double primero = std::floor(desde / paso);
+    const double ultimo = std::ceil(hasta / paso);
+    eje->setTickCount(static_cast<int>(ultimo - primero) + 1);
+    eje->setRange(primero * paso, ultimo * paso);
+}
+
 } // namespace
 
 GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips& lugar,
@@ -92,11 +119,9 @@ void GraficoLineas::Dibujar(const QList<QPointF>& puntos)
     }
     const auto [x0, x1] = Rango(xs);
     const auto [y0, y1] = Rango(ys);
-    ejeX_->setRange(x0, x1);
-    ejeY_->setRange(y0, y1);
     // Round ticks read better than the ends of the data.
-    ejeX_->applyNiceNumbers();
-    ejeY_->applyNiceNumbers();
+    PonerEjeRedondo(ejeX_, x0, x1);
+    PonerEjeRedondo(ejeY_, y0, y1);
 }
 
 QList<QPointF> GraficoLineas::Puntos() const { return serie_->points(); }

@@ -43,13 +43,15 @@ void TablaResultados::PonerTexto(int fila, int columna, const QString& texto)
         cabecera->setTextAlignment(alineaciones_[columna]);
         return;
     }
-    QTableWidgetItem* celda = item(fila - 1, columna);
-    if (!celda) {
-        celda = new QTableWidgetItem;
-        celda->setTextAlignment(alineaciones_[columna]);
-        setItem(fila - 1, columna, celda);
+    if (QTableWidgetItem* celda = item(fila - 1, columna)) {
+        celda->setText(texto);
+        return;
     }
-    celda->setText(texto);
+    // A new cell goes in whole, so that the grid hears of it once: a profile
+    // writes over a thousand cells.
+    auto* celda = new QTableWidgetItem(texto);
+    celda->setTextAlignment(alineaciones_[columna]);
+    setItem(fila - 1, columna, celda);
 }
 
 QString TablaResultados::Texto(int fila, int columna) const
