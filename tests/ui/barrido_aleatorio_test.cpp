@@ -8,7 +8,7 @@
 // no more than a second.
 //
 // The seed of each window is fixed (printed with every failure) so that a run is
-// repeatable; QUELMORA_BARRIDO sets the number of fillings per window (300 by
+// repeatable with the same compiler and library; QUELMORA_BARRIDO sets the number of fillings per window (300 by
 // default) and QUELMORA_BARRIDO_SEMILLA changes the seeds.
 
 #include <QCheckBox>
@@ -229,7 +229,8 @@ public:
     }
 
     // A value for a box whose sound value is sano; otros are the sound values of
-    // the other boxes (a box equal to another makes depths coincide).
+    // the page and what this filling typed so far (a box equal to another makes
+    // depths coincide).
     QString Valor(const QString& sano, const QStringList& otros)
     {
         const double base = LeerNumero(sano.toStdString());
@@ -254,6 +255,7 @@ public:
         case 5:
             return sano;
         default:
+            // A hair away from the sound value, where differences come out tiny.
             return QString::number(base * (1.0 + std::ldexp(Uniforme() - 0.5, -40)), 'g', 17);
         }
     }
