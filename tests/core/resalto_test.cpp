@@ -339,3 +339,35 @@ TEST(ResaltoCircular, FullPipeGivenDepthIsSubcritical)
     EXPECT_EQ(r.diagrama.lado, "tirante subcrítico");
     EXPECT_LT(r.conjugado, 0.5);
 }
+
+// Given sections without area, width or a depth that can be raised to its power
+// have no velocity and no jump: each is refused with nothing computed.
+struct CasoSinSeccion {
+    const char* nombre;
+    std::function<ResultadoResalto()> calcular;
+};
+
+class ResaltoSinSeccion : public ::testing::TestWithParam<CasoSinSeccion> { };
+
+TEST_P(ResaltoSinSeccion, IsAnImpossibleCalculation)
+{
+    EXPECT_EQ(GetParam().calcular().fallo, FalloCalculo::CalculoImposible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, ResaltoSinSeccion,
+    ::testing::Values(
+        // b = 0: A = 0 and q = Q/b have no value.
+        CasoSinSeccion { "rectangulo_sin_ancho", [] { return CalcularResaltoRectangular(2, 0, 0.5); } },
+        CasoSinSeccion { "rectangulo_sin_tirante", [] { return CalcularResaltoRectangular(2, 1, 0); } },
+        // Z = 0: the ratio t = b/(Z·y) of the trapezoid's equation has no value.
+        CasoSinSeccion { "trapecio_sin_talud", [] { return CalcularResaltoTrapecial(2, 2, 0, 0.5); } },
+        // b = −1, Z = 1, y = 1: A = (−1 + 1)·1 = 0.
+        CasoSinSeccion { "trapecio_sin_area", [] { return CalcularResaltoTrapecial(2, -1, 1, 1); } },
+        // T = 0: A = 2·T·y/3 = 0.
+        CasoSinSeccion { "parabola_sin_espejo", [] { return CalcularResaltoParabolico(2, 0.5, 0); } },
+        // y = 1e-70: y⁵ = 1e-350 is below the smallest double.
+        CasoSinSeccion { "circulo_tirante_minimo", [] { return CalcularResaltoCircular(0.5, 1e-70, 1); } },
+        // d = 1e-170: d² = 1e-340 is below the smallest double.
+        CasoSinSeccion { "circulo_diametro_minimo",
+            [] { return CalcularResaltoCircular(0.5, 0.5e-170, 1e-170); } }),
+    [](const ::testing::TestParamInfo<CasoSinSeccion>& i) { return std::string(i.param.nombre); });

@@ -283,3 +283,21 @@ TEST(LeyesTransicionAlabeada, EndsGiveTheEndSections)
     EXPECT_NEAR(medio.talud, 0.585786, 1e-6);
     EXPECT_DOUBLE_EQ(medio.descenso, 0.15);
 }
+
+TEST(TiranteTransicion, AreaWhoseCubeVanishesFails)
+{
+    // b = 1e-120 m at y = 1: A = 1e-120, whose cube (1e-360) is below the
+    // smallest double; neither t/A² nor 2·t·T/A³ has a value.
+    EXPECT_FALSE(TiranteTransicion(1e-120, 0, 0.5, 2, 1));
+}
+
+TEST(Transicion, SectionCTooSmallToSquareFailsBeforeWritingAnything)
+{
+    // b = 1e-170 m, Z = 0, y = 1: A = 1e-170 and A² = 1e-340, below the smallest
+    // double, so the head at C has no value.
+    const auto r = CalcularTransicion(VarianteTransicion::Salida,
+                                      Datos(1, 1e-170, 2, 0, 0, 1, 0.1, 0.2), kFilasSalida);
+    EXPECT_TRUE(r.fallo);
+    EXPECT_FALSE(r.tiranteF);
+    EXPECT_FALSE(r.longitud);
+}

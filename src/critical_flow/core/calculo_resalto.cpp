@@ -57,6 +57,10 @@ ResultadoResalto CalcularResaltoRectangular(double caudal, double b, double tira
 {
     const double y = tirante;
     const double area = b * y;
+    // A depth or a width that leaves no area is refused before v = Q/A and
+    // q = Q/b divide by it.
+    if (!(y > 0.0) || area == 0.0 || b == 0.0)
+        return Fallo(FalloCalculo::CalculoImposible);
     const double velocidad = caudal / area;
     const double froude1 = NumeroFroudeConProfundidad(velocidad, y);
     const double q = caudal / b;
@@ -120,6 +124,9 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
 {
     const double y = tirante;
     const ElementosSeccion dado = PropiedadesSeccionTrapezoidal(b, z, y);
+    // Refused before v = Q/A, v²/(19.62·y) and b/(Z·y) divide by nothing.
+    if (!(y > 0.0) || dado.area == 0.0 || z * y == 0.0)
+        return Fallo(FalloCalculo::CalculoImposible);
     const double velocidad = caudal / dado.area;
     const double r = velocidad * velocidad / (19.62 * y);
     const double t = b / (z * y);
@@ -156,6 +163,9 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
     res.relacion = solucion.x;
     const double y2 = res.relacion * y;
     const ElementosSeccion conjugado = PropiedadesSeccionTrapezoidal(b, z, y2);
+    // A conjugate without area has no velocity; refused before dividing by it.
+    if (conjugado.area == 0.0)
+        return Fallo(FalloCalculo::CalculoImposible);
     const double velocidad2 = caudal / conjugado.area;
     res.conjugado = y2;
     res.froude = NumeroFroude(velocidad2, conjugado.area, conjugado.espejo);
@@ -173,6 +183,8 @@ ResultadoResalto CalcularResaltoParabolico(double caudal, double tirante, double
 {
     const double y = tirante;
     const ElementosParabolicos dado = PropiedadesSeccionParabolica(espejo, y);
+    if (!(y > 0.0) || dado.area == 0.0)
+        return Fallo(FalloCalculo::CalculoImposible);
     const double velocidad = caudal / dado.area;
     const double energia1 = EnergiaEspecifica(y, velocidad);
     const double froude1 = NumeroFroudeConProfundidad(velocidad, dado.profundidad);
@@ -234,8 +246,15 @@ SegmentoCircular Segmento(double d, double tirante)
 {
     SegmentoCircular s;
     s.elementos = PropiedadesSeccionCircular(d, tirante);
-    const double eta = tirante / d;
-    s.a = s.elementos.area / (d * d);
+    // A segment too small beside its pipe to have a relative depth or area has
+    // no centroid either: both are left without a value instead of dividing by 0.
+    const double eta = d * d == 0.0 ? 0.0 : tirante / d;
+    s.a = d * d == 0.0 ? 0.0 : s.elementos.area / (d * d);
+    if (eta == 0.0 || s.a == 0.0) {
+        s.a = std::numeric_limits<double>::quiet_NaN();
+        s.k = std::numeric_limits<double>::quiet_NaN();
+        return s;
+    }
     s.k = (1.0 - 0.5 / eta) + 2.0 * std::sqrt(eta) * std::pow(1.0 - eta, 1.5) / (3.0 * s.a);
     return s;
 }
@@ -247,9 +266,15 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
     const double y1 = tirante;
     // The search starts on the far side of half the diameter from the given depth.
     const double inicio = y1 >= d / 2.0 ? 0.05 * d : 0.51 * d;
+    // A depth outside the pipe, or one so small that y⁵ is 0, is refused before
+    // Q²/(9.81·y⁵) divides by it.
+    if (!(y1 > 0.0) || !(y1 <= d) || std::pow(y1, 5.0) == 0.0)
+        return Fallo(FalloCalculo::CalculoImposible);
     const double c = caudal * caudal / (9.81 * std::pow(y1, 5.0));
     const double relacion4 = std::pow(y1 / d, 4.0);
     const SegmentoCircular dado = Segmento(d, y1);
+    if (!SonFinitos({ dado.a, dado.k }))
+        return Fallo(FalloCalculo::CalculoImposible);
     const double velocidad1 = caudal / dado.elementos.area;
     const double froude1 = NumeroFroude(velocidad1, dado.elementos.area, dado.elementos.espejo);
     const double m1 = dado.a * dado.a * dado.k;
@@ -280,6 +305,8 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
     if (!(y2 > 0.0) || !(y2 <= d))
         return Fallo(FalloCalculo::CalculoImposible);
     const ElementosCirculares conjugado = PropiedadesSeccionCircular(d, y2);
+    if (conjugado.area == 0.0)
+        return Fallo(FalloCalculo::CalculoImposible);
     const double velocidad2 = caudal / conjugado.area;
     ResultadoResalto res;
     res.conjugado = y2;

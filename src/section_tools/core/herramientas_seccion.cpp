@@ -21,12 +21,15 @@ bool Completar(ResultadoHerramienta& r, double q, const ElementosSeccion& e)
     r.perimetro = e.perimetro;
     r.espejo = e.espejo;
     r.radio = e.radio;
+    // A section without area or top width is refused before v = Q/A and
+    // F = v/√(9.81·A/T) divide by them.
+    if (!(e.area > 0 && e.perimetro > 0 && e.espejo > 0))
+        return false;
     r.velocidad = q / e.area;
     r.froude = NumeroFroude(r.velocidad, e.area, e.espejo);
     r.energia = EnergiaEspecifica(r.tirante, r.velocidad);
     r.tipoFlujo = ClasificarTipoFlujo(r.froude);
-    return e.area > 0 && e.perimetro > 0 && e.espejo > 0 &&
-           SonFinitos({r.ancho, r.pendiente, r.rugosidad, r.diametro, r.tirante, r.area,
+    return SonFinitos({r.ancho, r.pendiente, r.rugosidad, r.diametro, r.tirante, r.area,
                        r.perimetro, r.espejo, r.radio, r.velocidad, r.froude, r.energia});
 }
 

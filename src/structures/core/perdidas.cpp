@@ -54,6 +54,9 @@ std::optional<PerdidaRevestido> CalcularPerdidaRevestido(const DatosCanal& c, do
     // 0 (or infinity) that looks like a result.
     if (!SonFinitos({e, k, y, static_cast<double>(longitudKm)}))
         return std::nullopt;
+    // A lining of no thickness has no loss to give: K/e has no value.
+    if (e == 0.0)
+        return std::nullopt;
     PerdidaRevestido r;
     // 10·K/e turns K in cm/s into m/s (÷ 100) over one kilometre (× 1000).
     r.perdidaKm = (10.0 * k / e) * y * (c.b + y * std::sqrt(1.0 + std::pow(c.z, 2)));

@@ -15,7 +15,9 @@ std::optional<double> TiranteTransicion(double b, double z, double t, double h, 
     for (int pasos = 0; pasos < kMaximoPasosNewton; ++pasos) {
         const ElementosSeccion seccion = PropiedadesSeccionTrapezoidal(b, z, y);
         const double a = seccion.area;
-        if (a == 0.0)
+        // The residual and its slope divide by A² and A³; an area so small that
+        // its cube is 0 leaves neither a value.
+        if (std::pow(a, 3) == 0.0)
             return std::nullopt;
         const double f = y + t / std::pow(a, 2) - h;
         const double fPrima = 1.0 - 2.0 * t * seccion.espejo / std::pow(a, 3);
@@ -61,7 +63,8 @@ ResultadoTransicion CalcularTransicion(VarianteTransicion variante, const DatosT
         return fallar();
     const double t = std::pow(d.q, 2) * (salida ? 1.0 - d.k : 1.0 + d.k) / 19.62;
     const double areaC = (d.bc + d.zc * d.yc) * d.yc;
-    if (areaC == 0.0)
+    // t/A² has no value where A² is 0, also for an area too small to square.
+    if (std::pow(areaC, 2) == 0.0)
         return fallar();
     const double objetivoF = salida ? d.yc + t / std::pow(areaC, 2) - d.hz
                                     : d.yc + t / std::pow(areaC, 2) + d.hz;

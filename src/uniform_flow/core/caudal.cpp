@@ -25,11 +25,16 @@ void Descarga(ResultadoCaudal& r, double y, double n, double s)
 // negative area over a negative perimeter gives a positive radius) or that comes
 // from dividing by a zero top width; such a result is refused like a NaN. A
 // roughness beyond the number range would pass as a discharge of 0.
+bool SeccionReal(const ResultadoCaudal& r, double y, bool espejoNulo = false)
+{
+    return y > 0.0 && r.area > 0.0 && r.perimetro > 0.0 && (espejoNulo || r.espejo > 0.0);
+}
+
 ResultadoCaudal Terminar(ResultadoCaudal r, double y, double n, bool espejoNulo = false)
 {
     if (!SonFinitos({ n, r.caudal, r.area, r.perimetro, r.espejo, r.radio, r.foco, r.velocidad,
             r.froude, r.energia })
-        || !(y > 0.0 && r.area > 0.0 && r.perimetro > 0.0 && (espejoNulo || r.espejo > 0.0)))
+        || !SeccionReal(r, y, espejoNulo))
         return Imposible();
     r.tipoFlujo = ClasificarTipoFlujo(r.froude);
     r.erosiva = EsVelocidadErosiva(r.velocidad, n);
@@ -47,6 +52,9 @@ ResultadoCaudal CalcularCaudalTrapecial(double y, double b, double z, double n, 
     r.perimetro = e.perimetro;
     r.espejo = e.espejo;
     r.radio = e.radio;
+    // Refused before v = Q/A and the Froude number divide by a missing area or width.
+    if (!SeccionReal(r, y))
+        return Imposible();
     Descarga(r, y, n, s);
     r.froude = NumeroFroude(r.velocidad, r.area, r.espejo);
     return Terminar(r, y, n);
@@ -62,6 +70,8 @@ ResultadoCaudal CalcularCaudalParabolico(double y, double t, double n, double s)
     r.espejo = t;
     r.radio = e.radio;
     r.foco = e.foco;
+    if (!SeccionReal(r, y))
+        return Imposible();
     Descarga(r, y, n, s);
     r.froude = NumeroFroude(r.velocidad, r.area, t);
     return Terminar(r, y, n);
@@ -75,6 +85,8 @@ ResultadoCaudal CalcularCaudalCircular(double y, double d, double n, double s)
     r.perimetro = e.perimetro;
     r.espejo = e.espejo;
     r.radio = e.radio;
+    if (!SeccionReal(r, y, e.lleno))
+        return Imposible();
     Descarga(r, y, n, s);
     // An infinite hydraulic depth would pass as a Froude number of 0.
     if (!SonFinitos({ e.profundidad }))

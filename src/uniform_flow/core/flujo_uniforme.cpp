@@ -33,6 +33,9 @@ FalloFlujoUniforme FalloDeNewton(EstadoNewton estado)
 // Refuses a result that is not finite or whose section is not a real one.
 ResultadoFlujoUniforme Completar(ResultadoFlujoUniforme r, double q, double n)
 {
+    // A section without area or top width is refused before v and F divide by them.
+    if (!(r.tirante > 0.0 && r.area > 0.0 && r.perimetro > 0.0 && r.espejo > 0.0))
+        return Fallo(FalloFlujoUniforme::CalculoImposible);
     r.velocidad = q / r.area;
     r.froude = NumeroFroude(r.velocidad, r.area, r.espejo);
     r.energia = EnergiaEspecifica(r.tirante, r.velocidad);
@@ -119,6 +122,8 @@ ResultadoFlujoUniforme Disenar(double q, double z, double n, double m, double y,
     r.ancho = m * y;
     r.area = (m + z) * std::pow(y, 2.0);
     r.perimetro = perimetro;
+    if (!(r.perimetro > 0.0))
+        return Fallo(FalloFlujoUniforme::CalculoImposible);
     r.radio = r.area / r.perimetro;
     r.espejo = r.ancho + y * (2.0 * z);
     return Completar(r, q, n);

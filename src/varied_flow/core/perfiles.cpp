@@ -48,10 +48,23 @@ ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGra
         f.P = s.perimetro;
         f.R = s.radio;
         f.T = s.espejo;
+        // A depth with no area (or one whose cube is 0) has no velocity nor
+        // critical term, and slopes that cancel leave dx/dy without a value:
+        // refused before dividing, as any value that is not finite.
+        if (std::pow(f.A, 3.0) == 0.0) {
+            r.falla = FallaPerfil::CalculoImposible;
+            r.filas.clear();
+            return r;
+        }
         f.v = d.Q / f.A;
         f.Se = PendienteFriccion(d.n, f.v, f.R);
         f.c = 1.0 - std::pow(d.Q, 2.0) * f.T / (9.81 * std::pow(f.A, 3.0));
         f.d = d.So - f.Se;
+        if (f.d == 0.0) {
+            r.falla = FallaPerfil::CalculoImposible;
+            r.filas.clear();
+            return r;
+        }
         f.f = f.c / f.d;
         // Trapezoid rule over the step; x adds lengths, whichever way the depth moves.
         f.dx = (y - yPrevio) * (f.f + fPrevio) / 2.0;
@@ -220,6 +233,13 @@ ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
         f.P = s.perimetro;
         f.R = s.radio;
         f.R23 = std::pow(f.R, 2.0 / 3.0);
+        // No area, or friction slopes that cancel the bed slope, leave no
+        // value: refused before dividing, as any value that is not finite.
+        if (f.A == 0.0) {
+            r.falla = FallaPerfil::CalculoImposible;
+            r.filas.clear();
+            return r;
+        }
         f.v = d.Q / f.A;
         f.hv = std::pow(f.v, 2.0) / 19.62;
         f.E = y + f.hv;
@@ -228,6 +248,11 @@ ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
             f.dE = f.E - Eprevio;
             f.SeP = PendienteFriccionTramo(SePrevio, f.Se);
             f.difSo = d.So - f.SeP;
+            if (f.difSo == 0.0) {
+                r.falla = FallaPerfil::CalculoImposible;
+                r.filas.clear();
+                return r;
+            }
             f.dx = f.dE / f.difSo;
             x = x + std::fabs(f.dx);
         }
@@ -292,6 +317,12 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
             return r;
         }
         const auto conocida = PropiedadesSeccionTrapezoidal(d.b, d.Z, y1);
+        // No area, or a radius so small that R^(4/3) is 0, leaves C1 without a
+        // value: the same trap, before dividing.
+        if (conocida.area == 0.0 || std::pow(conocida.radio, 4.0 / 3.0) == 0.0) {
+            r.falla = FallaPerfil::Trampa;
+            return r;
+        }
         const double v1 = d.Q / conocida.area;
         const double C1 = y1 + d.S * d.dx + std::pow(v1, 2.0) / 19.62
             - d.dx * std::pow(d.n * v1, 2.0) / (2.0 * std::pow(conocida.radio, 4.0 / 3.0));
