@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "app/botonsalir.h"
+#include "app/reposo.h"
 #include "frame/controles.h"
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"
@@ -179,5 +180,9 @@ bool menuprin::eventFilter(QObject* objeto, QEvent* evento)
     // normal picture.
     if (evento->type() == QEvent::MouseMove && (objeto == Picture1 || objeto == centralWidget()))
         bSalir->Restablecer();
+    // Once the cover is on the screen, the user reads the menus: time to get the
+    // calculation windows' pictures and face ready.
+    if (evento->type() == QEvent::Paint && objeto == Picture1)
+        PrepararEnReposo();
     return QMainWindow::eventFilter(objeto, evento);
 }
