@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <future>
 
 #include "app/botonsalir.h"
 #include "app/reposo.h"
@@ -97,6 +98,12 @@ const QColor kFondoSalir(112, 152, 188);
 menuprin::menuprin(QWidget* parent)
     : QMainWindow(parent)
 {
+    // The cover is the slowest part of the window to make: it is drawn on a
+    // thread of its own while the rest of the window is built, and put in its
+    // place last.
+    std::future<QImage> portada = std::async(
+        std::launch::async, [] { return ImagenPortada(kAnchoPortada, kAltoPortada); });
+
     setWindowTitle(
         QStringLiteral("QUELMORA la forma más fácil de diseñar canales y estructuras hidráulicas"));
     setWindowIcon(IconoQuelmora());
@@ -115,7 +122,6 @@ menuprin::menuprin(QWidget* parent)
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(PinturaPortada(kAnchoPortada, kAltoPortada));
     Picture1->setGeometry(0, 0, Pixeles(kAnchoCaja), Pixeles(kAltoCaja));
     Picture1->setMouseTracking(true);
     Picture1->installEventFilter(this);
@@ -130,6 +136,7 @@ menuprin::menuprin(QWidget* parent)
     ConstruirMenus();
     resize(Pixeles(kAnchoCliente), Pixeles(kAltoCliente) + menuBar()->sizeHint().height());
     Form_Load();
+    Picture1->setPixmap(QPixmap::fromImage(portada.get()));
 }
 
 void menuprin::Form_Load()

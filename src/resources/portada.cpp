@@ -2,6 +2,7 @@
 #include "resources/imagenes.h"
 
 #include <QFont>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -147,9 +148,9 @@ void DibujarCanal(QPainter& p)
 
 } // namespace
 
-QPixmap PinturaPortada(int ancho, int alto, const QString& version)
+QImage ImagenPortada(int ancho, int alto, const QString& version)
 {
-    QPixmap imagen(ancho, alto);
+    QImage imagen(ancho, alto, QImage::Format_RGB32);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -210,7 +211,13 @@ QPixmap PinturaPortada(int ancho, int alto, const QString& version)
         p.drawText(QRectF(596, 386, 190, 130), Qt::AlignCenter | Qt::TextWordWrap,
             QStringLiteral("versión ") + version);
     }
+    p.end();
     return imagen;
+}
+
+QPixmap PinturaPortada(int ancho, int alto, const QString& version)
+{
+    return QPixmap::fromImage(ImagenPortada(ancho, alto, version));
 }
 
 QPixmap ImagenSalir(int numero)

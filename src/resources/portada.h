@@ -3,6 +3,7 @@
 // program's icon and the two pictures of their exit buttons.
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -11,6 +12,9 @@
 // window's cover is 789 x 528). A non-empty version is written under the name,
 // as on the About window's smaller cover.
 QPixmap PinturaPortada(int ancho, int alto, const QString& version = QString());
+// The same cover on an image, which (unlike a pixmap) may be drawn away from the
+// thread of the windows.
+QImage ImagenPortada(int ancho, int alto, const QString& version = QString());
 
 // The exit button's pictures, 32 x 32 on a transparent ground: 1 normal, 2
 // highlighted (the mouse has passed over the button).
