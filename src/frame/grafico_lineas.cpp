@@ -50,7 +50,16 @@ void PonerEjeRedondo(QValueAxis* eje, double desde, double hasta)
                                       false);
     const double primero = std::floor(desde / paso);
     const double ultimo = std::ceil(hasta / paso);
-    eje->setTickCount(static_cast<int>(ultimo - primero) + 1);
+    const double intervalos = ultimo - primero;
+    // A span beyond the number range (ends near ±1e308), or one too small for
+    // a power of ten to measure it, has no round step, and its count of ticks
+    // no value to make a whole number of: such an axis keeps the ends of the
+    // data and the ticks it has. A round step gives at most about 1.5·(n − 1) + 2.
+    if (!(intervalos >= 1.0 && intervalos <= 4.0 * eje->tickCount())) {
+        eje->setRange(desde, hasta);
+        return;
+    }
+    eje->setTickCount(static_cast<int>(intervalos) + 1);
     eje->setRange(primero * paso, ultimo * paso);
 }
 

@@ -79,4 +79,29 @@ INSTANTIATE_TEST_SUITE_P(Perfiles, GraficoRedondeo,
         Datos{"seccion_natural", {{0, 0}, {0.1, -0.0126}, {2.5, -2}, {4.9, -0.0126}, {5, 0}}}),
     [](const ::testing::TestParamInfo<Datos>& info) { return std::string(info.param.nombre); });
 
+// Spans without a round step: −1e308 to 1e308 is beyond the number range, and
+// 0 to 4.9e-324 (the smallest double) is below the smallest power of ten.
+// Drawn twice, each axis keeps the ends of its values and its opening ticks
+// (5 across, 3 up) instead of a count made from a value that is not a number.
+class GraficoSinPasoRedondo : public ::testing::TestWithParam<Datos> { };
+
+TEST_P(GraficoSinPasoRedondo, KeepsTheEndsOfTheDataAndItsTicks)
+{
+    QWidget ventana;
+    GraficoLineas grafico(&ventana, "Graph1", {0, 0, 6000, 1575}, "Perfil");
+    const auto& puntos = GetParam().puntos;
+    for (int vez = 1; vez <= 2; ++vez) {
+        grafico.Dibujar(QList<QPointF>(puntos.begin(), puntos.end()));
+        EXPECT_EQ(grafico.EjeX()->min(), puntos.front().x()) << "drawing " << vez;
+        EXPECT_EQ(grafico.EjeX()->max(), puntos.back().x()) << "drawing " << vez;
+        EXPECT_EQ(grafico.EjeX()->tickCount(), 5) << "drawing " << vez;
+        EXPECT_EQ(grafico.EjeY()->tickCount(), 3) << "drawing " << vez;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Perfiles, GraficoSinPasoRedondo,
+    ::testing::Values(Datos{"mas_alla_del_rango", {{-1e308, 1}, {1e308, 2}}},
+                      Datos{"menor_que_toda_potencia", {{0, 1}, {4.9e-324, 2}}}),
+    [](const ::testing::TestParamInfo<Datos>& info) { return std::string(info.param.nombre); });
+
 } // namespace
