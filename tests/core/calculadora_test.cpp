@@ -6,6 +6,8 @@
 
 #include "calculator/core/bbcalc.h"
 
+namespace {
+
 // Expected displays are worked out by hand from the keys; the trigonometric ones
 // were evaluated separately with π = 3.14159265358979 and rounded to 15 digits.
 
@@ -588,5 +590,7 @@ INSTANTIATE_TEST_SUITE_P(Valores, FormatoGeneral, ::testing::Values(
     Escrito{-0.0, "0"},
     Escrito{2.0 / 3.0, "0.666666666666667"}));
 // clang-format on
+
+} // namespace
 
 } // namespace

@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 constexpr double kPi = 3.14159265358979323846;
 
 struct Esperado {
@@ -134,5 +136,7 @@ TEST(CaudalDesbordado, AnAreaBeyondTheDoublesIsRefused)
     EXPECT_EQ(CalcularCaudalParabolico(1e200, 1e200, 0.015, 0.001).fallo,
         FalloFlujoUniforme::CalculoImposible);
 }
+
+} // namespace
 
 } // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+namespace {
+
 struct CasoCompuerta {
     const char* nota;
     double b, y1, a, cc;
@@ -90,5 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Tabla, Orificio,
 TEST(Orificio, NegativeHeadIsRefused) { EXPECT_FALSE(CalcularOrificio(0.05, -2, 0.6).calculado); }
 
 TEST(Orificio, OverflowIsRefused) { EXPECT_FALSE(CalcularOrificio(1e300, 1e300, 1e300).calculado); }
+
+} // namespace
 
 } // namespace

@@ -12,6 +12,8 @@
 
 #include "../fuzz/propiedades_numeros.h"
 
+namespace {
+
 TEST(CorpusNumeros, EverySeedKeepsEveryProperty)
 {
     ASSERT_STREQ(std::localeconv()->decimal_point, ".");
@@ -31,3 +33,5 @@ TEST(CorpusNumeros, EverySeedKeepsEveryProperty)
     }
     EXPECT_GE(semillas, 30);
 }
+
+} // namespace

@@ -6,6 +6,8 @@
 #include "critical_flow/core/calculo_critico.h"
 #include "hydraulics/critico.h"
 
+namespace {
+
 // The test's own sections, written from the geometry and not from the program.
 namespace {
 
@@ -215,3 +217,5 @@ INSTANTIATE_TEST_SUITE_P(Datos, TiranteCriticoCircularImposible,
         CasoImposible { -1, 1 }, // negative discharge
         CasoImposible { 1, -1 }, // negative diameter
         CasoImposible { 1e-7, 0.002 })); // 0.35·d − 0.001 < 0
+
+} // namespace

@@ -11,6 +11,8 @@
 
 namespace {
 
+namespace {
+
 double Biseccion(const std::function<double(double)>& caudalMenos, double bajo, double alto)
 {
     while (alto - bajo > 1e-13) {
@@ -196,5 +198,7 @@ TEST(Disenos, NegativeSlopeOrOneNegativeFactorHasNoRealDepth)
         EXPECT_EQ(calcular(-2.0, 1.0, 0.015, 0.001).fallo, FalloFlujoUniforme::CalculoImposible);
     }
 }
+
+} // namespace
 
 } // namespace

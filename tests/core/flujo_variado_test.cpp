@@ -7,6 +7,8 @@
 
 namespace {
 
+namespace {
+
 // Adaptive Simpson, the independent integrator of these tests.
 double Simpson(const std::function<double(double)>& f, double a, double b, double fa, double fm,
                double fb, double total, double tolerancia, int profundidad)
@@ -232,3 +234,5 @@ TEST(FuncionBresse, NoValueAtTheNormalDepthNorAtMinusOneHalf)
     EXPECT_FALSE(std::isfinite(FuncionBresse(1.0)));
     EXPECT_FALSE(std::isfinite(FuncionBresse(-0.5)));
 }
+
+} // namespace

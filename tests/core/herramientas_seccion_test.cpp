@@ -10,6 +10,8 @@
 
 namespace {
 
+namespace {
+
 struct FilaAncho {
     double q, y, z, n, s;
     double b, a, p, t, v, f, e;
@@ -214,5 +216,7 @@ TEST(SeccionCircular, DepthsOutsideTheConduitAreRefused)
     EXPECT_LT(r.velocidad, 0);
     EXPECT_EQ(r.tipoFlujo, "Subcrítico");
 }
+
+} // namespace
 
 } // namespace

@@ -11,6 +11,8 @@
 
 namespace {
 
+namespace {
+
 struct FilaTipoFlujo {
     std::string nombre;
     double froude;
@@ -129,5 +131,7 @@ INSTANTIATE_TEST_SUITE_P(ResiduoManning, Residuo,
     ::testing::Values(FilaResiduo { "general", FormaResiduoManning::General },
         FilaResiduo { "por_radio", FormaResiduoManning::PorRadio }),
     [](const auto& info) { return info.param.nombre; });
+
+} // namespace
 
 } // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+namespace {
+
 // A residual that returns a scripted sequence, one value per evaluation.
 struct Guion {
     std::vector<double> valores;
@@ -103,3 +105,5 @@ TEST(NewtonAnaliticoProbandoAntes, ReturnsTheValueWhoseResidualPassed)
     EXPECT_EQ(r.pasos, 14);
     EXPECT_DOUBLE_EQ(r.x, std::ldexp(1.0, -14));
 }
+
+} // namespace

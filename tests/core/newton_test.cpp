@@ -14,6 +14,8 @@
 
 namespace {
 
+namespace {
+
 // Bisection to 1e-12 on a residual that falls as x grows: a different method
 // from the one under test.
 double Biseccion(const std::function<double(double)>& f, double bajo, double alto)
@@ -223,5 +225,7 @@ TEST(NewtonDiferenciaFinita, NonFiniteStartIsANumericFailure)
     EXPECT_EQ(NewtonDiferenciaFinita(f, std::numeric_limits<double>::quiet_NaN()).estado,
         EstadoNewton::FalloNumerico);
 }
+
+} // namespace
 
 } // namespace

@@ -12,6 +12,8 @@
 #include "frame/core/numero_plano.h"
 #include "frame/core/numeros.h"
 
+namespace {
+
 // ---------------------------------------------------------------- reading
 
 struct CasoLectura {
@@ -447,3 +449,5 @@ TEST_F(LocaleEspanol, CalculatorDisplayIsUnchanged)
     calc.ClipboardAction(1);
     EXPECT_EQ(pantalla.mostrado, "0.5");
 }
+
+} // namespace

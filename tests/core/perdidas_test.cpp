@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 // Normal depth by bisection on Q − √S·A^(5/3)/P^(2/3)/n, apart from the solver.
 double TiranteBiseccion(const DatosCanal& c)
 {
@@ -256,3 +258,5 @@ TEST(FloatComprobado, BeyondTheFloatRangeIsInfinite)
     EXPECT_EQ(FloatComprobado(-1e39), -std::numeric_limits<float>::infinity());
     EXPECT_EQ(FloatComprobado(2.5), 2.5f);
 }
+
+} // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+namespace {
+
 Entero16 Tramos(int n) { return Entero16{true, static_cast<std::int16_t>(n)}; }
 
 // Composite Simpson with many panels: the independent integrator of these tests.
@@ -495,3 +497,5 @@ TEST(TramosFijos, DistancesBeyondTheNumberRangeStopWithThePointsThatFit)
     EXPECT_EQ(r.puntos[1].x, 1e308);
     EXPECT_TRUE(std::isfinite(r.puntos[1].y));
 }
+
+} // namespace

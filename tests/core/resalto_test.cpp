@@ -8,6 +8,8 @@
 #include "frame/core/numero_plano.h"
 #include "hydraulics/resalto.h"
 
+namespace {
+
 // The momentum function M = Q²/(9.81·A) + A·ȳ of each section, written here
 // from the geometry, and the conjugate depth as the other root of
 // M(y2) = M(y), by bisection on the far side of the critical depth (where M is
@@ -371,3 +373,5 @@ INSTANTIATE_TEST_SUITE_P(Casos, ResaltoSinSeccion,
         CasoSinSeccion { "circulo_diametro_minimo",
             [] { return CalcularResaltoCircular(0.5, 0.5e-170, 1e-170); } }),
     [](const ::testing::TestParamInfo<CasoSinSeccion>& i) { return std::string(i.param.nombre); });
+
+} // namespace

@@ -6,6 +6,8 @@
 
 namespace {
 
+namespace {
+
 using Paso = PasoSeccionNatural;
 
 DatosSeccionNatural Constante(double s, double n, double ho, std::vector<TramoNatural> tramos)
@@ -198,5 +200,7 @@ INSTANTIATE_TEST_SUITE_P(Tabla, Contorno,
             { { 0, 0 }, { 2, -1 }, { 3, -0.5 }, { 3, 0 } } },
         CasoContorno {
             "no walls: k + 1", 0, { { 1, 1 }, { 1, 0 } }, { { 0, 0 }, { 1, -1 }, { 2, 0 } } }));
+
+} // namespace
 
 } // namespace

@@ -12,6 +12,8 @@
 
 namespace {
 
+namespace {
+
 constexpr double kPi = std::numbers::pi;
 
 // --- Trapezoid, with the rectangle and the triangle as its special cases ----
@@ -344,5 +346,7 @@ TEST(PropiedadesCircularAnguloCentral, RatioFormOfOneIsNotFinite)
     EXPECT_FALSE(PropiedadesCircularAnguloCentral(1.0).finitos());
     EXPECT_FALSE(PropiedadesCircularAnguloCentral(-0.2).finitos());
 }
+
+} // namespace
 
 } // namespace

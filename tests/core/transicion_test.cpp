@@ -7,6 +7,8 @@
 
 namespace {
 
+namespace {
+
 constexpr int kFilasSalida = 21;
 constexpr int kFilasEntrada = 20;
 
@@ -301,3 +303,5 @@ TEST(Transicion, SectionCTooSmallToSquareFailsBeforeWritingAnything)
     EXPECT_FALSE(r.tiranteF);
     EXPECT_FALSE(r.longitud);
 }
+
+} // namespace

@@ -6,6 +6,8 @@
 
 namespace {
 
+namespace {
+
 DatosVertederoLateral Datos(double y0, double b, double z, double n, double s, double a, double dl,
                             double nt)
 {
@@ -160,3 +162,5 @@ TEST(VertederoLateral, SupercriticalStartRaisesTheDepthWithoutAWord)
     EXPECT_NEAR(r.filas[2][0], 0.523300, 5e-7);
     EXPECT_NEAR(r.filas[2][14], 0.536647, 5e-7);
 }
+
+} // namespace

@@ -4,6 +4,8 @@
 
 namespace {
 
+namespace {
+
 struct CasoRectangular {
     const char* nota;
     double L, h, n, cd, q;
@@ -114,5 +116,7 @@ TEST(VertederoTrapezoidal, NegativeHeadHasNoRealPower)
 {
     EXPECT_EQ(CalcularVertederoTrapezoidal(1, -0.2).estado, EstadoVertedero::Imposible);
 }
+
+} // namespace
 
 } // namespace

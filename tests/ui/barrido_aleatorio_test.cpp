@@ -22,6 +22,8 @@
 
 namespace {
 
+namespace {
+
 // --- the texts each window may show in a message box ------------------------------
 
 // The completeness and width checks of the frame, in their several wordings.
@@ -548,5 +550,7 @@ TEST_P(BarridoAleatorio, NoFillingCrashesHangsOrShowsAWrongNumber)
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, BarridoAleatorio, ::testing::ValuesIn(VentanasDeCalculo()),
                          [](const auto& info) { return info.param; });
+
+} // namespace
 
 } // namespace

@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 const QString kMensaje
     = QStringLiteral("Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!");
 
@@ -397,5 +399,7 @@ TEST_F(CanalNatural, NegativeDepthsFailAtTheDischarge)
     EXPECT_TRUE(GraficoVisible());
     EXPECT_EQ(Puntos(), (QList<QPointF> { { 0, 0 }, { 2, 1 }, { 2, 0 } }));
 }
+
+} // namespace
 
 } // namespace

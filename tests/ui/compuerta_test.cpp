@@ -8,6 +8,8 @@
 
 namespace {
 
+namespace {
+
 const QString kTituloError = QStringLiteral("Error de ingreso de datos");
 
 class Compuerta : public PruebaVentanas {
@@ -339,5 +341,7 @@ INSTANTIATE_TEST_SUITE_P(Tabla, CompuertaEstado,
         CasoEstado { "txtao", 1, "Ingresar el valor del área del orificio" },
         CasoEstado { "txtho", 1, "Ingresar la carga sobre el orificio" }),
     [](const ::testing::TestParamInfo<CasoEstado>& info) { return std::string(info.param.caja); });
+
+} // namespace
 
 } // namespace

@@ -10,6 +10,8 @@
 
 namespace {
 
+namespace {
+
 struct FilaBak {
     std::vector<const char*> parcial;
     const char* x;
@@ -236,3 +238,5 @@ TEST_F(PruebaCrbak, SideSlopeWritesItsStatusTextAlsoWhenLeft)
     EXPECT_EQ(TextoDeEstado(w),
               "Ingresar el valor del talud, para taludes diferentes ingresar su promedio");
 }
+
+} // namespace

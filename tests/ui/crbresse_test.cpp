@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 struct FilaBresse {
     std::vector<const char*> parcial;
     const char* x;
@@ -171,3 +173,5 @@ TEST_F(PruebaCrbresse, CountRulesAndClearing)
     EXPECT_EQ(Celda(w, "grdTablaP", 1, 3), "");
     EXPECT_EQ(NombreDelFoco(), "q");
 }
+
+} // namespace

@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 struct FilaDirecta {
     std::vector<const char*> parcial;
     const char* x;
@@ -177,3 +179,5 @@ TEST_F(PruebaCrdirtra, StatusTextsOfItsOwnBoxes)
     MoverRaton(w, "Frame5", {5, 5});
     EXPECT_FALSE(Resaltado(w, "bResulFinales"));
 }
+
+} // namespace

@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 struct FilaEsperada {
     std::vector<const char*> parcial;
     const char* x;
@@ -309,3 +311,5 @@ TEST_F(PruebaCrinte, NegativeValuesWarnWithEachBoxsMessage)
         EXPECT_EQ(grabadora.ultimoMensaje(), c.mensaje);
     }
 }
+
+} // namespace

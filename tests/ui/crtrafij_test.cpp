@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 struct Punto {
     const char* x;
     const char* y;
@@ -234,3 +236,5 @@ TEST_F(PruebaCrtrafij, EnterChainEndsInCalcularAndClearingEmptiesAll)
     EXPECT_FALSE(Grafico()->isVisible());
     EXPECT_EQ(NombreDelFoco(), "q");
 }
+
+} // namespace

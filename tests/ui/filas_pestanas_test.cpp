@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 class TabsEnFilas : public PruebaVentanas {
 protected:
     QWidget* w = nullptr;
@@ -79,5 +81,7 @@ TEST_F(TabsEnFilas, EveryCaptionIsReadWholeAndThePagesStartBelowTheRows)
     EXPECT_GE(materiales->geometry().top(), filas->geometry().bottom() + 1);
     EXPECT_EQ(materiales->parentWidget(), filas->parentWidget());
 }
+
+} // namespace
 
 } // namespace

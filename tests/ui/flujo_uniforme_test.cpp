@@ -6,6 +6,8 @@
 
 namespace {
 
+namespace {
+
 struct VentanaDelMenu {
     const char* entrada;
     const char* clase;
@@ -62,5 +64,7 @@ TEST_F(PruebaVentanas, EachWindowPrintsItsOwnImage)
         EXPECT_EQ(grabadora.impresas[0], w);
     }
 }
+
+} // namespace
 
 } // namespace

@@ -9,6 +9,8 @@
 
 #include "frame/core/numeros.h"
 
+namespace {
+
 // Expected displays are worked out by hand from the keys clicked.
 
 namespace {
@@ -350,5 +352,7 @@ TEST_F(PruebaVentanas, CalculatorButtonsOfTwoWindowsShowTheSameCalculator)
     EXPECT_EQ(VentanaAbierta("frmCalculadora"), calculadora);
     EXPECT_EQ(Hallar(calculadora, "PicDisplay")->property("text").toString(), "42.");
 }
+
+} // namespace
 
 } // namespace

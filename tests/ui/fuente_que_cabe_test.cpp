@@ -13,6 +13,8 @@
 
 namespace {
 
+namespace {
+
 int AnchoCon(const QFont& base, int estiramiento, const QString& texto)
 {
     QFont f = base;
@@ -125,5 +127,7 @@ TEST_F(ImagenesDeBotones, ARoleButtonLightsUnderTheMouseAndGoesBack)
     MoverRaton(w, "bCalcular");
     EXPECT_TRUE(MismaImagen(Icono(w, "bCalcular"), ImagenBoton(1, true)));
 }
+
+} // namespace
 
 } // namespace

@@ -10,6 +10,8 @@
 
 namespace {
 
+namespace {
+
 struct Datos {
     const char* nombre;
     std::vector<QPointF> puntos;
@@ -103,5 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Perfiles, GraficoSinPasoRedondo,
     ::testing::Values(Datos{"mas_alla_del_rango", {{-1e308, 1}, {1e308, 2}}},
                       Datos{"menor_que_toda_potencia", {{0, 1}, {4.9e-324, 2}}}),
     [](const ::testing::TestParamInfo<Datos>& info) { return std::string(info.param.nombre); });
+
+} // namespace
 
 } // namespace

@@ -16,6 +16,8 @@
 
 namespace {
 
+namespace {
+
 class GrillaSola : public ::testing::Test {
 protected:
     std::unique_ptr<QWidget> marco;
@@ -370,5 +372,7 @@ TEST_F(GrillaSola, InsertWithTheEntryRowCurrentOnlyMovesToTheFirstColumn)
     EXPECT_EQ(grilla->columnaActual(), 1);
     EXPECT_EQ(grilla->texto(1, 1), "1.0");
 }
+
+} // namespace
 
 } // namespace

@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 class PruebaHerramientas : public PruebaVentanas {
 protected:
     QWidget* w = nullptr;
@@ -538,3 +540,5 @@ TEST_F(PruebaHerramientas, OtrosCirDepthAtOrAboveTheDiameterOnEitherPage)
         EXPECT_EQ(Leer(w, c.pagina == 0 ? "txtss" : "txtnn"), "");
     }
 }
+
+} // namespace

@@ -5,6 +5,8 @@
 
 namespace {
 
+namespace {
+
 class PruebaMarco : public PruebaVentanas {
 protected:
     QWidget* w = nullptr;
@@ -496,3 +498,5 @@ TEST_F(PruebaMarco, ProjectFieldsTakeAnyTextAndNeverAMessage)
     Tecla(Qt::Key_Return);
     EXPECT_EQ(NombreDelFoco(), "lu");
 }
+
+} // namespace

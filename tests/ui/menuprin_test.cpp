@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 struct Entrada {
     const char* control;
     const char* titulo; // "-" for a separator line
@@ -331,3 +333,5 @@ TEST_F(PruebaVentanas, ClosedAboutWindowOpensAgainAfresh)
     EXPECT_TRUE(MismaImagen(salir->icon(), ImagenSalir(1)));
     EXPECT_EQ(VentanasDeClase("Acerca"), 1);
 }
+
+} // namespace

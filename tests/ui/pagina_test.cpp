@@ -7,6 +7,8 @@
 
 namespace {
 
+namespace {
+
 // A page with the discharge, depth and slope boxes, two results and the three
 // drawings; its calculation writes Q + y.
 class PaginaPrueba : public PaginaCalculo {
@@ -206,3 +208,5 @@ TEST_F(PruebaPaginas, PrintOnAPagePrintsTheWholeWindow)
     EXPECT_EQ(grabadora.impresas[0], w);
     EXPECT_EQ(tab->currentIndex(), 1);
 }
+
+} // namespace

@@ -11,6 +11,8 @@
 
 namespace {
 
+namespace {
+
 const QString kIncompletos =
     QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
 const QString kSinMaterial = QStringLiteral("No ingresó el material del canal");
@@ -494,3 +496,5 @@ TEST_F(PruebaPerdidas, LossGridShowsAllItsRowsWithoutScrolling)
               grilla->viewport()->height());
     EXPECT_FALSE(grilla->verticalScrollBar()->isVisible());
 }
+
+} // namespace

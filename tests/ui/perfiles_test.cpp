@@ -6,6 +6,8 @@
 
 #include "conductor.h"
 
+namespace {
+
 TEST_F(PruebaVentanas, RemansoMenuOpensTheFiveProfileWindows)
 {
     QWidget* menu = Abrir("menuprin");
@@ -102,3 +104,5 @@ TEST_F(PruebaVentanas, FixedReachesWithTheLargestCountWriteOneHundredFiftyTwoRow
     EXPECT_EQ(Celda(w, "g", 152, 0), "-151.0");
     EXPECT_EQ(Celda(w, "g", 153, 0), "");
 }
+
+} // namespace

@@ -10,6 +10,8 @@
 
 namespace {
 
+namespace {
+
 struct CajaVista {
     bool vista = false;
     QString texto;
@@ -121,3 +123,5 @@ TEST(PlataformaReal, ClipboardKeepsPlainText)
     EXPECT_TRUE(plataforma().portapapelesTieneTexto());
     EXPECT_EQ(plataforma().textoPortapapeles(), "12.");
 }
+
+} // namespace

@@ -11,6 +11,8 @@
 
 namespace {
 
+namespace {
+
 QImage Comparable(const QImage& imagen) { return imagen.convertToFormat(QImage::Format_RGB32); }
 
 TEST(Portada, DrawnOnAnotherThreadItIsTheSamePicture)
@@ -40,5 +42,7 @@ TEST_F(PortadaPrincipal, TheMainWindowShowsTheWholeCover)
     ASSERT_EQ(mostrada.size(), QSize(789, 528));
     EXPECT_TRUE(Comparable(mostrada.toImage()) == Comparable(ImagenPortada(789, 528)));
 }
+
+} // namespace
 
 } // namespace

@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 const QString kIncompletos = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
 const QString kTiranteMayor
     = "El tirante no puede ser mayor que el diámetro. Ingresar valores adecuados";
@@ -251,5 +253,7 @@ TEST_F(VentanaQcir, MenuEntryOpensTheWindow)
     ASSERT_NE(abierta, nullptr);
     EXPECT_TRUE(abierta->isVisible());
 }
+
+} // namespace
 
 } // namespace

@@ -8,6 +8,8 @@
 
 namespace {
 
+namespace {
+
 const QString kNegro = QColor(0, 0, 0).name();
 const QString kRojo = QColor(255, 0, 0).name();
 const QString kIncompletos = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
@@ -247,5 +249,7 @@ TEST_F(VentanaQpara, MenuEntryOpensTheWindow)
     ASSERT_NE(abierta, nullptr);
     EXPECT_TRUE(abierta->isVisible());
 }
+
+} // namespace
 
 } // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+namespace {
+
 const QString kNegro = QColor(0, 0, 0).name();
 const QString kRojo = QColor(255, 0, 0).name();
 
@@ -318,5 +320,7 @@ TEST_F(VentanaQtrape, MenuEntryOpensTheWindow)
     ASSERT_NE(abierta, nullptr);
     EXPECT_TRUE(abierta->isVisible());
 }
+
+} // namespace
 
 } // namespace

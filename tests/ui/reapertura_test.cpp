@@ -22,6 +22,8 @@
 
 namespace {
 
+namespace {
+
 // --- the windows and how a user reaches them --------------------------------
 
 struct Ventana {
@@ -972,3 +974,5 @@ INSTANTIATE_TEST_SUITE_P(Cierres, PruebaPerdidasGuardadas,
                          });
 
 }  // namespace
+
+} // namespace

@@ -13,6 +13,8 @@
 
 namespace {
 
+namespace {
+
 // One result to read: a box, or a cell of a grid when fila is not negative.
 // With tolerancia > 0 the text is read as a number and compared with valor.
 struct Lectura {
@@ -304,5 +306,7 @@ TEST_F(PruebaRecorrido, EveryWindowOneAfterAnotherFromTheSameMainWindow)
     EXPECT_EQ(grabadora.terminaciones, 0);
     EXPECT_TRUE(grabadora.mensajes.empty());
 }
+
+} // namespace
 
 } // namespace

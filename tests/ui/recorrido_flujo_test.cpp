@@ -12,6 +12,8 @@
 
 namespace {
 
+namespace {
+
 struct Dato {
     const char* caja;
     const char* texto;
@@ -242,5 +244,7 @@ TEST_F(RecorridoDesdeElMenu, AllWindowsOneAfterAnotherFromOneMainWindow)
     EXPECT_EQ(visibles, 2) << "only the main window and the calculator are left";
     EXPECT_EQ(grabadora.terminaciones, 0);
 }
+
+} // namespace
 
 } // namespace

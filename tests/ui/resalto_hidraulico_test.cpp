@@ -10,6 +10,8 @@
 
 namespace {
 
+namespace {
+
 struct Par {
     const char* nombre;
     const char* texto;
@@ -299,3 +301,5 @@ TEST_F(VentanaRhcir, EnterOrderAndTitle)
     Escribir(w, "d", "-1");
     EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para el diámetro, un valor mayor que cero");
 }
+
+} // namespace

@@ -13,6 +13,8 @@
 
 namespace {
 
+namespace {
+
 constexpr std::chrono::seconds kPlazoPorAccion{5};
 
 // --- the data sets ------------------------------------------------------------
@@ -274,5 +276,7 @@ TEST_P(Robustez, NoDataCrashesHangsOrWritesANonNumber)
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, Robustez, ::testing::ValuesIn(VentanasDeCalculo()),
                          [](const auto& info) { return info.param; });
+
+} // namespace
 
 } // namespace

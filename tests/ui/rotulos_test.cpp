@@ -12,6 +12,8 @@
 
 namespace {
 
+namespace {
+
 // Where the ink of a one-line label lies, in its parent's coordinates: across,
 // the text's full advance; up and down, only its letters, so that a big label
 // whose place just touches a box above it is not taken for running under it.
@@ -192,5 +194,7 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, RotulosCalculados,
     [](const ::testing::TestParamInfo<RotulosEscritos>& info) {
         return std::string(info.param.nombre);
     });
+
+} // namespace
 
 } // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+namespace {
+
 struct PruebaTabla : PruebaVentanas {
     QWidget ventana;
     TablaResultados* tabla = nullptr;
@@ -76,3 +78,5 @@ TEST_F(PruebaTabla, SelectionTextHasTabsBetweenCellsAndCarriageReturnsBetweenRow
     EXPECT_EQ(grabadora.portapapeles, "a1\ra2\ra3\ra4\ra5");
     EXPECT_TRUE(grabadora.portapapelesConTexto);
 }
+
+} // namespace

@@ -8,6 +8,8 @@
 
 namespace {
 
+namespace {
+
 struct Dato {
     const char* caja;
     const char* texto;
@@ -295,3 +297,5 @@ TEST_F(VentanaYccir, EmptyDiameterIsRefused)
     EXPECT_EQ(grabadora.ultimoMensaje(), kIncompletos);
     EXPECT_EQ(grabadora.pitidos, 0);
 }
+
+} // namespace

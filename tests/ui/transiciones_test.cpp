@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 const QString kErrorCalculo = QStringLiteral(
     "Para estos datos se produce error de cálculos, posiblemente se produce resalto en la "
     "transición");
@@ -409,3 +411,5 @@ TEST_F(PruebaTransicion, TitleLabelKeepsItsFullFaceOnItsLines)
     EXPECT_TRUE(titulo->font().stretch() == QFont::AnyStretch
                 || titulo->font().stretch() == QFont::Unstretched);
 }
+
+} // namespace

@@ -6,6 +6,8 @@
 
 namespace {
 
+namespace {
+
 struct FueraDeRango {
     const char* nombre;
     const char* clase;
@@ -148,5 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                      nullptr,
                      "Canales revestidos"}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+} // namespace
 
 } // namespace

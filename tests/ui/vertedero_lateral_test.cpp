@@ -9,6 +9,8 @@
 
 namespace {
 
+namespace {
+
 struct Datos {
     const char *y, *b, *z, *n, *s, *a, *dl, *nt;
 };
@@ -263,3 +265,5 @@ TEST_F(PruebaVertederoLateral, EnterRunsThroughTheBoxesToCalcular)
     Tecla(Qt::Key_Return);
     EXPECT_EQ(Hallar<QLineEdit>(w, "txtNt")->selectedText(), "");
 }
+
+} // namespace

@@ -10,6 +10,8 @@
 
 namespace {
 
+namespace {
+
 const QString kTituloError = QStringLiteral("Error de ingreso de datos");
 const QString kCargaMenor
     = QStringLiteral("Ingresar un valor mayor para la carga sobre el vertedero");
@@ -338,5 +340,7 @@ TEST_F(Vertederos, EnterChainsOfTheTriangularAndTrapezoidalPages)
     EXPECT_EQ(NombreDelFoco(), "bCalcularT");
     EXPECT_TRUE(grabadora.mensajes.empty());
 }
+
+} // namespace
 
 } // namespace

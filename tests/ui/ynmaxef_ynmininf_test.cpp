@@ -11,6 +11,8 @@
 
 namespace {
 
+namespace {
+
 struct DatosDiseno {
     const char* nombre;
     const char* ventana;
@@ -168,5 +170,7 @@ TEST_F(VentanaDiseno, ClearingEmptiesEveryBoxAndTheLabel)
     EXPECT_EQ(Leer(w, "t"), Leer(w, "b"));
     EXPECT_EQ(Visible(), "trape");
 }
+
+} // namespace
 
 } // namespace

@@ -8,6 +8,8 @@
 
 namespace {
 
+namespace {
+
 struct DatosCurvos {
     const char* nombre;
     const char *q, *ancho, *n, *s; // ancho: T of the parabola or d of the circle
@@ -210,5 +212,7 @@ TEST_F(VentanaYncir, DepthMessageLeavesTheFocusOnCalculate)
     EXPECT_EQ(NombreDelFoco(), "bCalcular");
     EXPECT_EQ(Leer(w, "y"), "");
 }
+
+} // namespace
 
 } // namespace

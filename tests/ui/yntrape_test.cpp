@@ -8,6 +8,8 @@
 
 namespace {
 
+namespace {
+
 struct DatosTrapecio {
     const char* nombre;
     const char *q, *b, *z, *n, *s;
@@ -264,5 +266,7 @@ TEST_F(VentanaYntrape, NormalDepthAboveClosingSidesIsReportedNotWritten)
     EXPECT_EQ(Leer(w, "f"), f);
     EXPECT_EQ(Leer(w, "tf"), "Subcrítico");
 }
+
+} // namespace
 
 } // namespace
