@@ -7,13 +7,20 @@
 #
 #   tools/capturas.sh [folder]      (default /tmp/capturas)
 #
-# Frames and title bars need a window manager: openbox is used when installed
-# (apt-get install openbox); without one the pictures show the client area only.
+# Frames and title bars need a window manager: openbox, installed with Xvfb when
+# missing; without one the pictures show the client area only.
 # BUILD names the build folder (default build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 carpeta="${1:-/tmp/capturas}"
 build="${BUILD:-build}"
+
+faltan=()
+command -v xvfb-run >/dev/null 2>&1 || faltan+=(xvfb xauth)
+command -v openbox >/dev/null 2>&1 || faltan+=(openbox)
+if [ ${#faltan[@]} -gt 0 ] && [ "$(id -u)" = 0 ]; then
+  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${faltan[@]}" >/dev/null
+fi
 
 [ -d "$build" ] || cmake -S . -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target capturas
