@@ -120,7 +120,6 @@ GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips&
 void GraficoLineas::Dibujar(const QList<QPointF>& puntos)
 {
     show();
-    serie_->replace(puntos);
     QList<double> xs, ys;
     for (const QPointF& p : puntos) {
         xs << p.x();
@@ -128,9 +127,12 @@ void GraficoLineas::Dibujar(const QList<QPointF>& puntos)
     }
     const auto [x0, x1] = Rango(xs);
     const auto [y0, y1] = Rango(ys);
-    // Round ticks read better than the ends of the data.
+    // Round ticks read better than the ends of the data. The axes go first, so
+    // that the line is laid out once, in its new axes, rather than once in the
+    // old ones and again at each axis.
     PonerEjeRedondo(ejeX_, x0, x1);
     PonerEjeRedondo(ejeY_, y0, y1);
+    serie_->replace(puntos);
 }
 
 QList<QPointF> GraficoLineas::Puntos() const { return serie_->points(); }

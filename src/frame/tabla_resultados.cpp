@@ -41,6 +41,7 @@ void TablaResultados::PonerTexto(int fila, int columna, const QString& texto)
         }
         cabecera->setText(texto);
         cabecera->setTextAlignment(alineaciones_[columna]);
+        cabeceraEscrita_ = true;
         return;
     }
     if (QTableWidgetItem* celda = item(fila - 1, columna)) {
@@ -116,6 +117,32 @@ QString TablaResultados::TextoSeleccion() const
         lineas << celdas.join(QLatin1Char('\t'));
     }
     return lineas.join(QLatin1Char('\r'));
+}
+
+EscrituraEnBloque::EscrituraEnBloque(TablaResultados* grilla)
+    : grilla_(grilla)
+{
+    if (!grilla_)
+        return;
+    yaBloqueada_ = grilla_->model()->blockSignals(true);
+    if (!yaBloqueada_)
+        grilla_->cabeceraEscrita_ = false;
+}
+
+EscrituraEnBloque::~EscrituraEnBloque()
+{
+    if (!grilla_)
+        return;
+    QAbstractItemModel* modelo = grilla_->model();
+    modelo->blockSignals(yaBloqueada_);
+    if (yaBloqueada_)
+        return;
+    const int filas = grilla_->rowCount(), columnas = grilla_->columnCount();
+    // The header row is painted again only when one of its cells was written.
+    if (grilla_->cabeceraEscrita_ && columnas > 0)
+        emit modelo->headerDataChanged(Qt::Horizontal, 0, columnas - 1);
+    if (filas > 0 && columnas > 0)
+        emit modelo->dataChanged(modelo->index(0, 0), modelo->index(filas - 1, columnas - 1));
 }
 
 void CopiarSeleccion(const TablaResultados* grilla)

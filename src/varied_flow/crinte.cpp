@@ -79,6 +79,7 @@ void crinte::Calcular()
     DimensionarTablas(d.nt.valor);
     TablaResultados* p = grdTablaP();
     QList<QPointF> puntos;
+    EscrituraEnBloque enBloqueP(p), enBloqueG(g());
     for (int i = 1; i <= static_cast<int>(r.filas.size()); ++i) {
         const auto& f = r.filas[i - 1];
         const double valores[] = {f.y, f.A, f.P, f.R, f.T, f.v, f.Se, f.c, f.d, f.f};

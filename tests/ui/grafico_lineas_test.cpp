@@ -106,6 +106,26 @@ INSTANTIATE_TEST_SUITE_P(Perfiles, GraficoSinPasoRedondo,
                       Datos{"menor_que_toda_potencia", {{0, 1}, {4.9e-324, 2}}}),
     [](const ::testing::TestParamInfo<Datos>& info) { return std::string(info.param.nombre); });
 
+// A line drawn over an earlier drawing is painted as the same line drawn first:
+// nothing of the earlier axes or line stays in the picture.
+TEST(GraficoLineasDibujo, ALineDrawnOverAnotherLooksAsWhenDrawnFirst)
+{
+    const QList<QPointF> perfil{{0, 2.5}, {-350.4, 2.31}, {-912.8, 2.12}, {-2271.6, 2.0}};
+    const QList<QPointF> antes{{0, 0.89}, {12.5, 1.02}, {40.1, 1.2}, {97.3, 1.41}, {500, 7}};
+    QWidget ventana;
+    ventana.resize(500, 200);
+    GraficoLineas primero(&ventana, "Graph1", {0, 0, 6000, 1575}, "Perfil");
+    GraficoLineas encima(&ventana, "Graph2", {0, 1600, 6000, 1575}, "Perfil");
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    encima.Dibujar(antes);
+    QTest::qWait(20);
+    primero.Dibujar(perfil);
+    encima.Dibujar(perfil);
+    QTest::qWait(20);
+    EXPECT_EQ(primero.grab().toImage(), encima.grab().toImage());
+}
+
 } // namespace
 
 } // namespace

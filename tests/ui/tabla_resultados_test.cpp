@@ -2,6 +2,8 @@
 // use it.
 
 #include <QHeaderView>
+#include <QScreen>
+#include <QSignalSpy>
 
 #include "conductor.h"
 
@@ -77,6 +79,50 @@ TEST_F(PruebaTabla, SelectionTextHasTabsBetweenCellsAndCarriageReturnsBetweenRow
     CopiarSeleccion(tabla);
     EXPECT_EQ(grabadora.portapapeles, "a1\ra2\ra3\ra4\ra5");
     EXPECT_TRUE(grabadora.portapapelesConTexto);
+}
+
+// What the screen shows of the window, from its own screen image.
+QImage Pantalla(QWidget& ventana)
+{
+    QTest::qWait(50);
+    return ventana.screen()->grabWindow(ventana.winId()).toImage();
+}
+
+TEST_F(PruebaTabla, CellsWrittenInOneBlockReachTheScreenAsAFullRepaintShowsThem)
+{
+    const QImage antes = Pantalla(ventana);
+    {
+        EscrituraEnBloque enBloque(tabla);
+        for (int f = 1; f < 6; ++f)
+            for (int c = 0; c < 3; ++c)
+                tabla->PonerTexto(f, c, QString("n%1%2").arg(f).arg(c));
+        tabla->PonerTexto(0, 1, "hb");
+        // Held back until the block ends, but readable at once.
+        EXPECT_EQ(tabla->Texto(3, 2), "n32");
+    }
+    const QImage escrito = Pantalla(ventana);
+    tabla->viewport()->update();
+    tabla->horizontalHeader()->viewport()->update();
+    const QImage repintado = Pantalla(ventana);
+    EXPECT_NE(escrito, antes);
+    EXPECT_EQ(escrito, repintado);
+    EXPECT_EQ(tabla->horizontalHeaderItem(1)->text(), "hb");
+}
+
+TEST_F(PruebaTabla, ABlockInsideABlockLeavesTheChangesToTheOuterOne)
+{
+    QSignalSpy cambios(tabla->model(), &QAbstractItemModel::dataChanged);
+    {
+        EscrituraEnBloque fuera(tabla);
+        {
+            EscrituraEnBloque dentro(tabla);
+            tabla->PonerTexto(2, 0, "x");
+        }
+        EXPECT_EQ(cambios.count(), 0);
+        tabla->PonerTexto(3, 0, "y");
+    }
+    EXPECT_EQ(cambios.count(), 1);
+    EXPECT_FALSE(tabla->model()->signalsBlocked());
 }
 
 } // namespace
