@@ -114,6 +114,7 @@ void crbak::Calcular()
     // Stays after the calculation until another control writes its text.
     EscribirEstado(QStringLiteral("Espere calculando ..."));
     TablaResultados* p = grdTablaP();
+    EscrituraEnBloque enBloqueP(p), enBloqueG(g());
     QList<QPointF> puntos;
     for (int i = 1; i <= static_cast<int>(r.filas.size()); ++i) {
         const auto& f = r.filas[i - 1];

@@ -77,6 +77,7 @@ void crdirtra::Calcular()
 
     DimensionarTablas(d.nt.valor);
     TablaResultados* p = grdTablaP();
+    EscrituraEnBloque enBloqueP(p), enBloqueG(g());
     QList<QPointF> puntos;
     for (int i = 1; i <= static_cast<int>(r.filas.size()); ++i) {
         const auto& f = r.filas[i - 1];
