@@ -15,11 +15,9 @@ cd "$(dirname "$0")/.."
 carpeta="${1:-/tmp/capturas}"
 build="${BUILD:-build}"
 
-faltan=()
-command -v xvfb-run >/dev/null 2>&1 || faltan+=(xvfb xauth)
-command -v openbox >/dev/null 2>&1 || faltan+=(openbox)
-if [ ${#faltan[@]} -gt 0 ] && [ "$(id -u)" = 0 ]; then
-  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${faltan[@]}" >/dev/null
+if [ "$(id -u)" = 0 ]; then
+  source tools/paquetes.sh
+  instalar_paquetes "${PAQUETES[@]}" openbox
 fi
 
 [ -d "$build" ] || cmake -S . -B "$build" -G Ninja >/dev/null

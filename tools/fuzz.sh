@@ -8,17 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SEGUNDOS="${1:-60}"
 
-PAQUETES=(clang-14 libclang-rt-14-dev)
-faltan=()
-for p in "${PAQUETES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
-done
-if [ ${#faltan[@]} -gt 0 ]; then
-  echo "Installing: ${faltan[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${faltan[@]}"
-fi
+# clang and its libFuzzer runtime besides the normal build's packages.
+source tools/paquetes.sh
+instalar_paquetes "${PAQUETES[@]}" clang-14 libclang-rt-14-dev
 
 SALIDA=build-fuzz
 mkdir -p "$SALIDA"

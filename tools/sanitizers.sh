@@ -8,20 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 raiz=$(pwd)
 
-# The same packages as the normal build; the checking runtimes come with g++.
-PAQUETES=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6-dev
-          libgl-dev libgtest-dev googletest locales xvfb xauth fonts-dejavu-core
-          fonts-liberation libasan8 libubsan1)
-faltan=()
-for p in "${PAQUETES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
-done
-if [ ${#faltan[@]} -gt 0 ]; then
-  echo "Installing: ${faltan[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${faltan[@]}"
-fi
+# The packages of the normal build; the checking runtimes come with g++.
+source tools/paquetes.sh
+instalar_paquetes "${PAQUETES[@]}" libasan8 libubsan1
 
 JOBS=${JOBS:-$(nproc)}
 BUILD_DIR=${BUILD_DIR:-build-asan}
