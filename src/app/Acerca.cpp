@@ -6,6 +6,8 @@
 #include "frame/controles.h"
 #include "resources/portada.h"
 
+namespace quelmora {
+
 namespace {
 
 // The labels of the form: position and size in twips, text, and whether it is
@@ -65,7 +67,7 @@ Acerca::Acerca(QWidget* parent)
         etiqueta->setObjectName(QString::fromUtf8(fila.nombre));
         etiqueta->setGeometry(
             Pixeles(fila.izquierda), Pixeles(fila.arriba), Pixeles(fila.ancho), Pixeles(fila.alto));
-        etiqueta->setWordWrap(fila.alto > 240);  // only the presentation wraps
+        etiqueta->setWordWrap(fila.alto > 240); // only the presentation wraps
         etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         etiqueta->setAttribute(Qt::WA_NoMousePropagation);
         if (fila.resaltada)
@@ -81,3 +83,5 @@ void Acerca::mouseMoveEvent(QMouseEvent* e)
     bSalir->Restablecer();
     QWidget::mouseMoveEvent(e);
 }
+
+} // namespace quelmora

@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+namespace quelmora {
+
 class BotonSalir;
 
 // The About window: the small cover, the texts presenting the program and its
@@ -16,3 +18,5 @@ protected:
 private:
     BotonSalir* bSalir = nullptr;
 };
+
+} // namespace quelmora

@@ -5,6 +5,8 @@
 
 #include "resources/portada.h"
 
+namespace quelmora {
+
 BotonSalir::BotonSalir(QWidget* padre, int izquierda, int arriba, int ancho, int alto)
     : QToolButton(padre)
 {
@@ -34,3 +36,5 @@ void BotonSalir::mouseMoveEvent(QMouseEvent* e)
     }
     QToolButton::mouseMoveEvent(e);
 }
+
+} // namespace quelmora

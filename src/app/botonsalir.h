@@ -1,6 +1,8 @@
 #pragma once
 #include <QToolButton>
 
+namespace quelmora {
+
 // The "&Salir" picture button of the main and About windows: its picture above
 // the caption, picture 1 normally and picture 2 once the mouse has moved over it.
 // The highlighted picture stays until the window gives the normal one back, so
@@ -21,3 +23,5 @@ protected:
 private:
     bool resaltado_ = false;
 };
+
+} // namespace quelmora

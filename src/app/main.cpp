@@ -6,7 +6,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmora"));
-    RegistrarTodasLasVentanas();
-    MostrarVentana(QStringLiteral("menuprin"));
+    quelmora::RegistrarTodasLasVentanas();
+    quelmora::MostrarVentana(QStringLiteral("menuprin"));
     return app.exec();
 }

@@ -13,6 +13,8 @@
 #include "frame/ventanas.h"
 #include "resources/portada.h"
 
+namespace quelmora {
+
 namespace {
 
 // The menu bar as the form has it: a row with a top-level name opens a menu, the
@@ -101,8 +103,8 @@ menuprin::menuprin(QWidget* parent)
     // The cover is the slowest part of the window to make: it is drawn on a
     // thread of its own while the rest of the window is built, and put in its
     // place last.
-    std::future<QImage> portada = std::async(
-        std::launch::async, [] { return ImagenPortada(kAnchoPortada, kAltoPortada); });
+    std::future<QImage> portada
+        = std::async(std::launch::async, [] { return ImagenPortada(kAnchoPortada, kAltoPortada); });
 
     setWindowTitle(
         QStringLiteral("QUELMORA la forma más fácil de diseñar canales y estructuras hidráulicas"));
@@ -193,3 +195,5 @@ bool menuprin::eventFilter(QObject* objeto, QEvent* evento)
         PrepararEnReposo();
     return QMainWindow::eventFilter(objeto, evento);
 }
+
+} // namespace quelmora

@@ -2,6 +2,9 @@
 #include <QMainWindow>
 
 class QLabel;
+
+namespace quelmora {
+
 class BotonSalir;
 
 // The start-up window: cover picture, exit button and the menu tree.
@@ -21,3 +24,5 @@ private:
     QLabel* Picture1 = nullptr;
     BotonSalir* bSalir = nullptr;
 };
+
+} // namespace quelmora

@@ -9,8 +9,13 @@
 #include "critical_flow/ycpara.h"
 #include "critical_flow/yctrape.h"
 #include "frame/ventanas.h"
-#include "varied_flow/crbak.h"
-#include "varied_flow/crbresse.h"
+#include "measurement/frmCompuerta.h"
+#include "measurement/frmQNaturalNConstante.h"
+#include "measurement/frmQNaturalRugCompuesta.h"
+#include "measurement/frmVertederos.h"
+#include "section_tools/frmOtrosCir.h"
+#include "section_tools/frmRelayd.h"
+#include "section_tools/frmVariosTrape.h"
 #include "structures/TranAlEn.h"
 #include "structures/TranAlSa.h"
 #include "structures/frmPerdidasCanales.h"
@@ -18,21 +23,18 @@
 #include "uniform_flow/qcir.h"
 #include "uniform_flow/qpara.h"
 #include "uniform_flow/qtrape.h"
-#include "varied_flow/crdirtra.h"
-#include "varied_flow/crinte.h"
-#include "varied_flow/crtrafij.h"
-#include "measurement/frmCompuerta.h"
-#include "measurement/frmQNaturalNConstante.h"
-#include "measurement/frmQNaturalRugCompuesta.h"
-#include "measurement/frmVertederos.h"
 #include "uniform_flow/yncir.h"
 #include "uniform_flow/ynmaxef.h"
 #include "uniform_flow/ynmininf.h"
 #include "uniform_flow/ynpara.h"
 #include "uniform_flow/yntrape.h"
-#include "section_tools/frmOtrosCir.h"
-#include "section_tools/frmRelayd.h"
-#include "section_tools/frmVariosTrape.h"
+#include "varied_flow/crbak.h"
+#include "varied_flow/crbresse.h"
+#include "varied_flow/crdirtra.h"
+#include "varied_flow/crinte.h"
+#include "varied_flow/crtrafij.h"
+
+namespace quelmora {
 
 // Every window class of the program, by the name the menus use. A menu entry
 // whose class is not listed here opens nothing.
@@ -73,3 +75,5 @@ void RegistrarTodasLasVentanas()
     RegistrarVentana("frmOtrosCir", [] { return new frmOtrosCir; });
     RegistrarVentana("frmPerdidasCanales", [] { return new frmPerdidasCanales; });
 }
+
+} // namespace quelmora

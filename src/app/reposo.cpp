@@ -12,6 +12,8 @@
 #include "resources/dibujos_estructuras.h"
 #include "resources/imagenes.h"
 
+namespace quelmora {
+
 namespace {
 
 // Writes the letters the windows use in the face, so that the face is loaded
@@ -21,8 +23,10 @@ void Letras(const QFont& fuente)
     QImage hoja(600, 24, QImage::Format_RGB32);
     QPainter pintor(&hoja);
     pintor.setFont(fuente);
-    pintor.drawText(QPoint(0, 18), QStringLiteral("0123456789.,-+:;()=/%*&^ ABCDEFGHIJKLMNÑOPQRSTUVWXYZ"));
-    pintor.drawText(QPoint(0, 18), QStringLiteral("abcdefghijklmnñopqrstuvwxyz áéíóúÁÉÍÓÚ¡¿ºª²³·±"));
+    pintor.drawText(
+        QPoint(0, 18), QStringLiteral("0123456789.,-+:;()=/%*&^ ABCDEFGHIJKLMNÑOPQRSTUVWXYZ"));
+    pintor.drawText(
+        QPoint(0, 18), QStringLiteral("abcdefghijklmnñopqrstuvwxyz áéíóúÁÉÍÓÚ¡¿ºª²³·±"));
 }
 
 std::vector<std::function<void()>> Pasos()
@@ -30,10 +34,10 @@ std::vector<std::function<void()>> Pasos()
     std::vector<std::function<void()>> pasos;
     for (int rol = 1; rol <= 5; ++rol)
         pasos.push_back([rol] { ImagenBoton(rol, false); });
-    for (const char* letras : {"P", "F", "Ps", "Pi"})
+    for (const char* letras : { "P", "F", "Ps", "Pi" })
         pasos.push_back([letras] { ImagenDisco(QString::fromLatin1(letras), false); });
-    for (FiguraSeccion figura : {FiguraSeccion::Trapecio, FiguraSeccion::Rectangulo,
-                                 FiguraSeccion::Triangulo, FiguraSeccion::Circulo})
+    for (FiguraSeccion figura : { FiguraSeccion::Trapecio, FiguraSeccion::Rectangulo,
+             FiguraSeccion::Triangulo, FiguraSeccion::Circulo })
         pasos.push_back([figura] { DibujoSeccion(figura); });
     pasos.push_back([] { DibujoTransicion(true); });
     pasos.push_back([] { DibujoTransicion(false); });
@@ -68,3 +72,5 @@ void PrepararEnReposo()
     auto pasos = std::make_shared<std::vector<std::function<void()>>>(Pasos());
     QTimer::singleShot(0, [pasos] { Siguiente(pasos, 0); });
 }
+
+} // namespace quelmora

@@ -16,6 +16,8 @@
 #include "frame/plataforma.h"
 #include "resources/dibujos_calculadora.h"
 
+namespace quelmora {
+
 namespace {
 
 // ---- Control table (twips) -------------------------------------------------
@@ -337,3 +339,5 @@ void frmCalculadora::mnuEditbase_Click()
     // Only here: between openings of the menu "&Paste" and Ctrl+V keep their state.
     mnuEdit_1->setEnabled(BBCalc1->CanPaste());
 }
+
+} // namespace quelmora

@@ -10,6 +10,9 @@
 
 class QAction;
 class QPushButton;
+
+namespace quelmora {
+
 class PantallaCalculadora;
 
 class frmCalculadora : public QMainWindow {
@@ -34,3 +37,5 @@ private:
     QPushButton* cmdMem_1 = nullptr;
     QAction* mnuEdit_1 = nullptr;
 };
+
+} // namespace quelmora

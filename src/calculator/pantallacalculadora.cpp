@@ -6,6 +6,8 @@
 
 #include "frame/controles.h"
 
+namespace quelmora {
+
 namespace {
 
 // The right margin of the number: 60 twips.
@@ -94,3 +96,5 @@ int CodigoTeclaVirtual(const QKeyEvent& evento)
         return 0;
     }
 }
+
+} // namespace quelmora

@@ -10,6 +10,8 @@
 
 class QKeyEvent;
 
+namespace quelmora {
+
 class PantallaCalculadora : public QWidget, public CajaPantalla {
     Q_OBJECT
     // What the box shows.
@@ -43,3 +45,5 @@ private:
 // keypad +, 109 keypad -, 110 keypad point, 111 keypad /, 190 full stop, 187
 // and 189 the main keyboard's = + and -); 0 for a key the map does not know.
 int CodigoTeclaVirtual(const QKeyEvent& evento);
+
+} // namespace quelmora

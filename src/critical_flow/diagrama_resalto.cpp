@@ -1,5 +1,7 @@
 #include "critical_flow/diagrama_resalto.h"
 
+namespace quelmora {
+
 DiagramaResalto::DiagramaResalto(QWidget* padre, SeccionResalto seccion, int izquierda, int arriba,
     const QColor& fondo, const EtiquetaDiagrama& menor, const EtiquetaDiagrama& mayor,
     const EtiquetaDiagrama& longitud)
@@ -64,3 +66,5 @@ void DiagramaResalto::Limpiar(QLabel* lado)
     menor_->clear();
     mayor_->clear();
 }
+
+} // namespace quelmora

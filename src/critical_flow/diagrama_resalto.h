@@ -12,6 +12,8 @@
 #include "frame/controles.h"
 #include "resources/dibujo_resalto.h"
 
+namespace quelmora {
+
 // A label over the picture: its name and place inside the picture, in twips.
 struct EtiquetaDiagrama {
     QString nombre;
@@ -44,3 +46,5 @@ private:
     QColor fondo_;
     QPointer<QLabel> menor_, mayor_, longitud_;
 };
+
+} // namespace quelmora

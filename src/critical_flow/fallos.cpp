@@ -2,6 +2,8 @@
 
 #include "frame/plataforma.h"
 
+namespace quelmora {
+
 bool InformarFallo(QWidget* ventana, FalloCalculo fallo)
 {
     switch (fallo) {
@@ -20,3 +22,5 @@ bool InformarFallo(QWidget* ventana, FalloCalculo fallo)
         return true;
     }
 }
+
+} // namespace quelmora

@@ -5,6 +5,8 @@
 #include "critical_flow/fallos.h"
 #include "frame/plataforma.h"
 
+namespace quelmora {
+
 // clang-format off
 rhcir::rhcir() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección Circular")
 {
@@ -84,3 +86,5 @@ void rhcir::Limpiar()
     diagrama_->Limpiar(lado_);
     VentanaCalculo::Limpiar();
 }
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 #include "critical_flow/diagrama_resalto.h"
 #include "critical_flow/fallos.h"
 
+namespace quelmora {
+
 // This window's wording of the completeness check has no trailing blank.
 static const QString kMensajeDatosIncompletosRhpara
     = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar");
@@ -79,3 +81,5 @@ void rhpara::Limpiar()
     diagrama_->Limpiar(lado_);
     VentanaCalculo::Limpiar();
 }
+
+} // namespace quelmora

@@ -7,6 +7,8 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class DiagramaResalto;
 
 class rhpara : public VentanaCalculo {
@@ -22,3 +24,5 @@ private:
     QPointer<DiagramaResalto> diagrama_;
     QPointer<QLabel> lado_;
 };
+
+} // namespace quelmora

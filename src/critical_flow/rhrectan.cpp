@@ -4,6 +4,8 @@
 #include "critical_flow/diagrama_resalto.h"
 #include "critical_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 rhrectan::rhrectan() : VentanaCalculo("Cálculo del Resalto Hidráulico Sección Rectangular")
 {
@@ -68,3 +70,5 @@ void rhrectan::Limpiar()
     diagrama_->Limpiar(lado_);
     VentanaCalculo::Limpiar();
 }
+
+} // namespace quelmora

@@ -5,6 +5,8 @@
 #include "critical_flow/fallos.h"
 #include "frame/plataforma.h"
 
+namespace quelmora {
+
 // clang-format off
 rhtrape::rhtrape() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección Trapezoidal")
 {
@@ -82,3 +84,5 @@ void rhtrape::Limpiar()
     diagrama_->Limpiar(lado_);
     VentanaCalculo::Limpiar();
 }
+
+} // namespace quelmora

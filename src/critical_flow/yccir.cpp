@@ -5,6 +5,8 @@
 #include "frame/plataforma.h"
 #include "resources/secciones_curvas.h"
 
+namespace quelmora {
+
 // clang-format off
 yccir::yccir() : VentanaCalculo("Cálculo del Tirante Crítico, sección Circular")
 {
@@ -73,3 +75,5 @@ void yccir::Calcular()
     Escribir("f", r.froude, "##0.0000");
     Escribir("e", r.energia, "##0.0000");
 }
+
+} // namespace quelmora

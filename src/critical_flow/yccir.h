@@ -4,6 +4,8 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class yccir : public VentanaCalculo {
     Q_OBJECT
 public:
@@ -12,3 +14,5 @@ public:
 protected:
     void Calcular() override;
 };
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 #include "critical_flow/fallos.h"
 #include "resources/secciones_curvas.h"
 
+namespace quelmora {
+
 // clang-format off
 ycpara::ycpara() : VentanaCalculo("Cálculo del Tirante Crítico, sección Parabólica")
 {
@@ -59,3 +61,5 @@ void ycpara::Calcular()
     Escribir("f", r.froude, "##0.0000");
     Escribir("e", r.energia, "##0.0000");
 }
+
+} // namespace quelmora

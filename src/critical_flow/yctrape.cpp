@@ -3,6 +3,8 @@
 #include "critical_flow/core/calculo_critico.h"
 #include "critical_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 yctrape::yctrape()
     : VentanaCalculo("Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular")
@@ -64,3 +66,5 @@ void yctrape::Calcular()
     Escribir("f", r.froude, "##0.0000");
     Escribir("e", r.energia, "##0.0000");
 }
+
+} // namespace quelmora

@@ -12,12 +12,14 @@
 #include "frame/ventana_calculo.h"
 #include "resources/imagenes.h"
 
+namespace quelmora {
+
 QFont FuenteFormulario(double puntos)
 {
     QFont fuente;
-    fuente.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                        QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    fuente.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+        QStringLiteral("Helvetica") });
     fuente.setStyleHint(QFont::SansSerif);
     fuente.setPointSizeF(puntos);
     return fuente;
@@ -50,8 +52,7 @@ int EstiramientoQueCabe(const QFont& fuente, const QString& texto, int ancho)
         while (e < 99 && cabe(e + 1))
             ++e;
     } else {
-        while (e > 75 && !cabe(--e)) {
-        }
+        while (e > 75 && !cabe(--e)) { }
     }
     return e;
 }
@@ -107,11 +108,12 @@ QFont FuenteNegrita(const QWidget* w)
 const TextosBoton& TextosRol(Rol rol)
 {
     static const TextosBoton kTextos[] = {
-        {"&Calcular", "Efectuar cálculos", "Ejecuta las operaciones"},
-        {"&Limpiar Pantalla", "Limpiar pantalla", "Limpia la pantalla para realizar nuevos cálculos"},
-        {"&Imprimir", "Imprimir pantalla", "Realiza la impresión de la pantalla"},
-        {"&Menú Principal", "Volver menú principal", "Retorna al Menú principal"},
-        {"C&alculadora", "Activa la calculadora", "Activa la calculadora"},
+        { "&Calcular", "Efectuar cálculos", "Ejecuta las operaciones" },
+        { "&Limpiar Pantalla", "Limpiar pantalla",
+            "Limpia la pantalla para realizar nuevos cálculos" },
+        { "&Imprimir", "Imprimir pantalla", "Realiza la impresión de la pantalla" },
+        { "&Menú Principal", "Volver menú principal", "Retorna al Menú principal" },
+        { "C&alculadora", "Activa la calculadora", "Activa la calculadora" },
     };
     static const TextosBoton kVacio;
     const int i = static_cast<int>(rol) - 1;
@@ -119,8 +121,11 @@ const TextosBoton& TextosRol(Rol rol)
 }
 
 ListaImagenes::ListaImagenes(QObject* padre, const QString& nombre, bool resaltadas,
-                             const QString& letras6, const QString& letras7)
-    : QObject(padre), resaltadas_(resaltadas), letras6_(letras6), letras7_(letras7)
+    const QString& letras6, const QString& letras7)
+    : QObject(padre)
+    , resaltadas_(resaltadas)
+    , letras6_(letras6)
+    , letras7_(letras7)
 {
     setObjectName(nombre);
 }
@@ -135,8 +140,11 @@ QPixmap ListaImagenes::imagen(int i) const
 }
 
 BotonRol::BotonRol(QWidget* padre, const QString& nombre, Rol rol, const TextosBoton& textos,
-                   const Twips& lugar, const QString& letrasDisco)
-    : QToolButton(padre), rol_(rol), estado_(textos.estado), letrasDisco_(letrasDisco)
+    const Twips& lugar, const QString& letrasDisco)
+    : QToolButton(padre)
+    , rol_(rol)
+    , estado_(textos.estado)
+    , letrasDisco_(letrasDisco)
 {
     setObjectName(nombre);
     setText(textos.titulo);
@@ -203,7 +211,8 @@ void RestablecerBotones(const QList<QPointer<BotonRol>>& botones)
 // ---------------------------------------------------------------------------
 
 Marco::Marco(QWidget* padre, const QString& nombre, const QString& titulo, const Twips& lugar)
-    : QFrame(padre), titulo_(titulo)
+    : QFrame(padre)
+    , titulo_(titulo)
 {
     setObjectName(nombre);
     setGeometry(EnPixeles(lugar));
@@ -263,13 +272,16 @@ namespace {
 // (At creation the label may not sit in its window yet and so not have its face.)
 class AjusteAlAncho : public QObject {
 public:
-    explicit AjusteAlAncho(QLabel* etiqueta) : QObject(etiqueta) {}
+    explicit AjusteAlAncho(QLabel* etiqueta)
+        : QObject(etiqueta)
+    {
+    }
 
     bool eventFilter(QObject* objeto, QEvent* evento) override
     {
         const QEvent::Type tipo = evento->type();
-        if (!ajustando_ && (tipo == QEvent::Show || tipo == QEvent::FontChange ||
-                            tipo == QEvent::Resize)) {
+        if (!ajustando_
+            && (tipo == QEvent::Show || tipo == QEvent::FontChange || tipo == QEvent::Resize)) {
             ajustando_ = true;
             auto* etiqueta = static_cast<QLabel*>(objeto);
             QFont natural = etiqueta->font();
@@ -295,8 +307,7 @@ private:
 
 } // namespace
 
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto,
-                 const Twips& lugar)
+QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto, const Twips& lugar)
 {
     auto* etiqueta = new QLabel(texto, padre);
     etiqueta->setObjectName(nombre);
@@ -322,9 +333,11 @@ QLabel* EtiquetaAviso(QWidget* padre, const QString& nombre, const Twips& lugar,
 // ---------------------------------------------------------------------------
 
 CampoDato::CampoDato(QWidget* padre, const QString& nombre, const Twips& lugar,
-                     const QString& textoEstado, const QString& avisoNegativo,
-                     const QString& siguiente)
-    : QLineEdit(padre), estado_(textoEstado), aviso_(avisoNegativo), siguiente_(siguiente)
+    const QString& textoEstado, const QString& avisoNegativo, const QString& siguiente)
+    : QLineEdit(padre)
+    , estado_(textoEstado)
+    , aviso_(avisoNegativo)
+    , siguiente_(siguiente)
 {
     setObjectName(nombre);
     setGeometry(EnPixeles(lugar));
@@ -381,8 +394,8 @@ void SeleccionarTexto(QLineEdit* caja)
         caja->setSelection(0, caja->text().trimmed().size());
 }
 
-CajaResultado::CajaResultado(QWidget* padre, const QString& nombre, const Twips& lugar,
-                             Qt::Alignment alineacion)
+CajaResultado::CajaResultado(
+    QWidget* padre, const QString& nombre, const Twips& lugar, Qt::Alignment alineacion)
     : QLineEdit(padre)
 {
     setObjectName(nombre);
@@ -396,10 +409,14 @@ CajaResultado::CajaResultado(QWidget* padre, const QString& nombre, const Twips&
 QString EtiquetaDeProyecto(CampoDeProyecto campo)
 {
     switch (campo) {
-    case CampoDeProyecto::Lugar: return QStringLiteral("Lugar:");
-    case CampoDeProyecto::Proyecto: return QStringLiteral("Proyecto:");
-    case CampoDeProyecto::Tramo: return QStringLiteral("Tramo:");
-    case CampoDeProyecto::Revestimiento: return QStringLiteral("Revestimiento:");
+    case CampoDeProyecto::Lugar:
+        return QStringLiteral("Lugar:");
+    case CampoDeProyecto::Proyecto:
+        return QStringLiteral("Proyecto:");
+    case CampoDeProyecto::Tramo:
+        return QStringLiteral("Tramo:");
+    case CampoDeProyecto::Revestimiento:
+        return QStringLiteral("Revestimiento:");
     }
     return {};
 }
@@ -409,9 +426,12 @@ namespace {
 QString EstadoDeProyecto(CampoDeProyecto campo)
 {
     switch (campo) {
-    case CampoDeProyecto::Lugar: return QStringLiteral("Ingresar el nombre del lugar del Proyecto");
-    case CampoDeProyecto::Proyecto: return QStringLiteral("Ingresar el nombre del Proyecto");
-    case CampoDeProyecto::Tramo: return QStringLiteral("Ingresar el nombre del tramo del canal");
+    case CampoDeProyecto::Lugar:
+        return QStringLiteral("Ingresar el nombre del lugar del Proyecto");
+    case CampoDeProyecto::Proyecto:
+        return QStringLiteral("Ingresar el nombre del Proyecto");
+    case CampoDeProyecto::Tramo:
+        return QStringLiteral("Ingresar el nombre del tramo del canal");
     case CampoDeProyecto::Revestimiento:
         return QStringLiteral("Ingresar el tipo de material del canal");
     }
@@ -420,9 +440,10 @@ QString EstadoDeProyecto(CampoDeProyecto campo)
 
 } // namespace
 
-CampoProyecto::CampoProyecto(QWidget* padre, const QString& nombre, CampoDeProyecto campo,
-                             const Twips& lugar)
-    : QLineEdit(padre), estado_(EstadoDeProyecto(campo))
+CampoProyecto::CampoProyecto(
+    QWidget* padre, const QString& nombre, CampoDeProyecto campo, const Twips& lugar)
+    : QLineEdit(padre)
+    , estado_(EstadoDeProyecto(campo))
 {
     setObjectName(nombre);
     setGeometry(EnPixeles(lugar));
@@ -447,8 +468,8 @@ void CampoProyecto::mouseMoveEvent(QMouseEvent* e)
 
 // ---------------------------------------------------------------------------
 
-QLabel* Dibujo(QWidget* padre, const QString& nombre, const QPixmap& imagen, int izquierda,
-               int arriba)
+QLabel* Dibujo(
+    QWidget* padre, const QString& nombre, const QPixmap& imagen, int izquierda, int arriba)
 {
     auto* dibujo = new QLabel(padre);
     dibujo->setObjectName(nombre);
@@ -460,17 +481,16 @@ QLabel* Dibujo(QWidget* padre, const QString& nombre, const QPixmap& imagen, int
     return dibujo;
 }
 
-FigurasSeccion::FigurasSeccion(QWidget* padre, int izquierda, int arriba,
-                               const QString& trapecio, const QString& rectangulo,
-                               const QString& triangulo)
+FigurasSeccion::FigurasSeccion(QWidget* padre, int izquierda, int arriba, const QString& trapecio,
+    const QString& rectangulo, const QString& triangulo)
     : QObject(padre)
 {
     // Created bottom to top so that the trapezoid lies in front at opening.
     if (!triangulo.isEmpty())
-        triangulo_ = Dibujo(padre, triangulo, DibujoSeccion(FiguraSeccion::Triangulo), izquierda,
-                            arriba);
-    rectangulo_ = Dibujo(padre, rectangulo, DibujoSeccion(FiguraSeccion::Rectangulo), izquierda,
-                         arriba);
+        triangulo_
+            = Dibujo(padre, triangulo, DibujoSeccion(FiguraSeccion::Triangulo), izquierda, arriba);
+    rectangulo_
+        = Dibujo(padre, rectangulo, DibujoSeccion(FiguraSeccion::Rectangulo), izquierda, arriba);
     trapecio_ = Dibujo(padre, trapecio, DibujoSeccion(FiguraSeccion::Trapecio), izquierda, arriba);
 }
 
@@ -492,9 +512,9 @@ void FigurasSeccion::MostrarFiguraSeccion(bool cambioB)
     if (cambioB)
         figura = (b == 0) ? triangulo_.data() : (z == 0) ? rectangulo_.data() : trapecio_.data();
     else
-        figura = (z == 0) ? rectangulo_.data()
-                 : (b == 0 && triangulo_) ? triangulo_.data()
-                                          : trapecio_.data();
+        figura = (z == 0)            ? rectangulo_.data()
+            : (b == 0 && triangulo_) ? triangulo_.data()
+                                     : trapecio_.data();
     MostrarSolo(figura ? figura : trapecio_.data());
 }
 
@@ -503,15 +523,21 @@ void FigurasSeccion::MostrarTrapecio() { MostrarSolo(trapecio_); }
 void FigurasSeccion::Mostrar(FiguraSeccion figura)
 {
     switch (figura) {
-    case FiguraSeccion::Rectangulo: MostrarSolo(rectangulo_); break;
-    case FiguraSeccion::Triangulo: MostrarSolo(triangulo_ ? triangulo_ : trapecio_); break;
-    default: MostrarSolo(trapecio_); break;
+    case FiguraSeccion::Rectangulo:
+        MostrarSolo(rectangulo_);
+        break;
+    case FiguraSeccion::Triangulo:
+        MostrarSolo(triangulo_ ? triangulo_ : trapecio_);
+        break;
+    default:
+        MostrarSolo(trapecio_);
+        break;
     }
 }
 
 void FigurasSeccion::MostrarSolo(QLabel* figura)
 {
-    for (QLabel* f : {trapecio_.data(), rectangulo_.data(), triangulo_.data()})
+    for (QLabel* f : { trapecio_.data(), rectangulo_.data(), triangulo_.data() })
         if (f)
             f->setVisible(f == figura);
 }
@@ -526,3 +552,5 @@ QLabel* FigurasSeccion::visible() const
         return triangulo_;
     return nullptr;
 }
+
+} // namespace quelmora

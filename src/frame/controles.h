@@ -18,6 +18,8 @@
 
 #include "resources/imagenes.h"
 
+namespace quelmora {
+
 // A rectangle in twips: left, top, width, height.
 struct Twips {
     int izquierda = 0;
@@ -58,8 +60,8 @@ enum class Rol {
     Imprimir = 3,
     MenuPrincipal = 4,
     Calculadora = 5,
-    Copia6 = 6,  // "&Parciales", "&Parciales Sup."
-    Copia7 = 7,  // "&Finales", "Parciales Inf."
+    Copia6 = 6, // "&Parciales", "&Parciales Sup."
+    Copia7 = 7, // "&Finales", "Parciales Inf."
 };
 
 // Caption, tooltip and status text of a button.
@@ -78,8 +80,7 @@ class ListaImagenes : public QObject {
     Q_OBJECT
 public:
     ListaImagenes(QObject* padre, const QString& nombre, bool resaltadas,
-                  const QString& letras6 = QStringLiteral("P"),
-                  const QString& letras7 = QStringLiteral("F"));
+        const QString& letras6 = QStringLiteral("P"), const QString& letras7 = QStringLiteral("F"));
     // Picture i (1-based, as the roles count); a null pixmap past the end.
     QPixmap imagen(int i) const;
     int cantidad() const { return 7; }
@@ -98,7 +99,7 @@ class BotonRol : public QToolButton {
     Q_OBJECT
 public:
     BotonRol(QWidget* padre, const QString& nombre, Rol rol, const TextosBoton& textos,
-             const Twips& lugar, const QString& letrasDisco = {});
+        const Twips& lugar, const QString& letrasDisco = {});
 
     Rol rol() const { return rol_; }
     const QString& textoEstado() const { return estado_; }
@@ -156,13 +157,12 @@ private:
 };
 
 // A plain label; moving the mouse over it changes nothing.
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto,
-                 const Twips& lugar);
+QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto, const Twips& lugar);
 
 // The warning label ("Cuidado velocidad erosiva"): red, bold, 13.5 pt unless
 // said otherwise, empty at opening.
-QLabel* EtiquetaAviso(QWidget* padre, const QString& nombre, const Twips& lugar,
-                      double puntos = 13.5);
+QLabel* EtiquetaAviso(
+    QWidget* padre, const QString& nombre, const Twips& lugar, double puntos = 13.5);
 
 // ---------------------------------------------------------------------------
 // Boxes.
@@ -174,9 +174,8 @@ QLabel* EtiquetaAviso(QWidget* padre, const QString& nombre, const Twips& lugar,
 class CampoDato : public QLineEdit {
     Q_OBJECT
 public:
-    CampoDato(QWidget* padre, const QString& nombre, const Twips& lugar,
-              const QString& textoEstado, const QString& avisoNegativo = {},
-              const QString& siguiente = {});
+    CampoDato(QWidget* padre, const QString& nombre, const Twips& lugar, const QString& textoEstado,
+        const QString& avisoNegativo = {}, const QString& siguiente = {});
 
     const QString& textoEstado() const { return estado_; }
     const QString& siguiente() const { return siguiente_; }
@@ -213,7 +212,7 @@ class CajaResultado : public QLineEdit {
     Q_OBJECT
 public:
     CajaResultado(QWidget* padre, const QString& nombre, const Twips& lugar,
-                  Qt::Alignment alineacion = Qt::AlignRight);
+        Qt::Alignment alineacion = Qt::AlignRight);
 };
 
 // The project fields of DatosProyecto: free text, left-aligned, never read.
@@ -222,8 +221,7 @@ enum class CampoDeProyecto { Lugar, Proyecto, Tramo, Revestimiento };
 class CampoProyecto : public QLineEdit {
     Q_OBJECT
 public:
-    CampoProyecto(QWidget* padre, const QString& nombre, CampoDeProyecto campo,
-                  const Twips& lugar);
+    CampoProyecto(QWidget* padre, const QString& nombre, CampoDeProyecto campo, const Twips& lugar);
     const QString& textoEstado() const { return estado_; }
 
 protected:
@@ -241,8 +239,8 @@ QString EtiquetaDeProyecto(CampoDeProyecto campo);
 // Drawings.
 
 // A picture box sized to its picture, at (izquierda, arriba) in twips.
-QLabel* Dibujo(QWidget* padre, const QString& nombre, const QPixmap& imagen, int izquierda,
-               int arriba);
+QLabel* Dibujo(
+    QWidget* padre, const QString& nombre, const QPixmap& imagen, int izquierda, int arriba);
 
 // The trapezoid, rectangle and triangle drawings of a trapezoidal section,
 // stacked at one place, switched by the b and Z boxes (MostrarFiguraSeccion).
@@ -252,7 +250,7 @@ class FigurasSeccion : public QObject {
     Q_OBJECT
 public:
     FigurasSeccion(QWidget* padre, int izquierda, int arriba, const QString& trapecio,
-                   const QString& rectangulo, const QString& triangulo);
+        const QString& rectangulo, const QString& triangulo);
 
     // Hooks the drawing rule to the change of the b and Z boxes (after their
     // warning). Either may be null.
@@ -274,3 +272,5 @@ private:
     QPointer<QLabel> trapecio_, rectangulo_, triangulo_;
     QPointer<CampoDato> b_, z_;
 };
+
+} // namespace quelmora

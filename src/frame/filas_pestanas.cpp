@@ -8,6 +8,8 @@
 
 #include "frame/controles.h"
 
+namespace quelmora {
+
 FilasPestanas::FilasPestanas(QWidget* padre, QTabWidget* pestanas, int porFila, int altoFila)
     : QWidget(padre)
     , pestanas_(pestanas)
@@ -110,3 +112,5 @@ void FilasPestanas::mousePressEvent(QMouseEvent* e)
 }
 
 void FilasPestanas::mouseMoveEvent(QMouseEvent* e) { e->accept(); }
+
+} // namespace quelmora

@@ -9,6 +9,8 @@
 
 class QTabWidget;
 
+namespace quelmora {
+
 class FilasPestanas : public QWidget {
     Q_OBJECT
 public:
@@ -32,3 +34,5 @@ private:
     int porFila_;
     int altoFila_;
 };
+
+} // namespace quelmora

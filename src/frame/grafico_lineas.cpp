@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace quelmora {
+
 namespace {
 
 constexpr int kAltoMinimo = 110;
@@ -16,7 +18,7 @@ constexpr int kAltoMinimo = 110;
 std::pair<double, double> Rango(const QList<double>& valores)
 {
     if (valores.isEmpty())
-        return {0.0, 1.0};
+        return { 0.0, 1.0 };
     const auto [menor, mayor] = std::minmax_element(valores.begin(), valores.end());
     double desde = *menor, hasta = *mayor;
     if (desde == hasta) {
@@ -24,7 +26,7 @@ std::pair<double, double> Rango(const QList<double>& valores)
         desde -= margen;
         hasta += margen;
     }
-    return {desde, hasta};
+    return { desde, hasta };
 }
 
 // A round number of the form 1, 2 or 5 times a power of ten near x: the next
@@ -46,8 +48,8 @@ double NumeroRedondo(double x, bool arriba)
 // every calculation.
 void PonerEjeRedondo(QValueAxis* eje, double desde, double hasta)
 {
-    const double paso = NumeroRedondo(NumeroRedondo(hasta - desde, true) / (eje->tickCount() - 1),
-                                      false);
+    const double paso
+        = NumeroRedondo(NumeroRedondo(hasta - desde, true) / (eje->tickCount() - 1), false);
     const double primero = std::floor(desde / paso);
     const double ultimo = std::ceil(hasta / paso);
     const double intervalos = ultimo - primero;
@@ -66,7 +68,7 @@ void PonerEjeRedondo(QValueAxis* eje, double desde, double hasta)
 } // namespace
 
 GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips& lugar,
-                             const QString& titulo, const QString& tituloX, const QString& tituloY)
+    const QString& titulo, const QString& tituloX, const QString& tituloY)
     // The chart is handed over as the view is built: a view built without one
     // makes a chart of its own, and replacing it later lets it go without ever
     // freeing it.
@@ -103,7 +105,7 @@ GraficoLineas::GraficoLineas(QWidget* padre, const QString& nombre, const Twips&
     ejeY_ = new QValueAxis;
     ejeX_->setTitleText(tituloX);
     ejeY_->setTitleText(tituloY);
-    for (QValueAxis* eje : {ejeX_, ejeY_}) {
+    for (QValueAxis* eje : { ejeX_, ejeY_ }) {
         eje->setLabelsFont(pequena);
         eje->setTitleFont(pequena);
         eje->setLabelFormat(QStringLiteral("%g"));
@@ -138,3 +140,5 @@ void GraficoLineas::Dibujar(const QList<QPointF>& puntos)
 QList<QPointF> GraficoLineas::Puntos() const { return serie_->points(); }
 
 QString GraficoLineas::Titulo() const { return chart()->title(); }
+
+} // namespace quelmora

@@ -12,12 +12,14 @@
 class QLineSeries;
 class QValueAxis;
 
+namespace quelmora {
+
 class GraficoLineas : public QChartView {
     Q_OBJECT
 public:
     GraficoLineas(QWidget* padre, const QString& nombre, const Twips& lugar, const QString& titulo,
-                  const QString& tituloX = QStringLiteral("Eje X"),
-                  const QString& tituloY = QStringLiteral("Eje Y"));
+        const QString& tituloX = QStringLiteral("Eje X"),
+        const QString& tituloY = QStringLiteral("Eje Y"));
 
     // Replaces the data set and shows the graph. Where every x (or every value)
     // is the same, that axis is widened around it so the line stays in view.
@@ -33,3 +35,5 @@ private:
     QValueAxis* ejeX_ = nullptr;
     QValueAxis* ejeY_ = nullptr;
 };
+
+} // namespace quelmora

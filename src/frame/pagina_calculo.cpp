@@ -5,8 +5,10 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
-NombresRol NombresConSufijo(const QString& sufijo, const QString& menu,
-                            const QString& marcoBotones, const QString& marcoCalculadora)
+namespace quelmora {
+
+NombresRol NombresConSufijo(const QString& sufijo, const QString& menu, const QString& marcoBotones,
+    const QString& marcoCalculadora)
 {
     NombresRol n;
     n.calcular += sufijo;
@@ -19,7 +21,8 @@ NombresRol NombresConSufijo(const QString& sufijo, const QString& menu,
     return n;
 }
 
-ControlPestanas::ControlPestanas(QWidget* padre, const Twips& lugar) : QTabWidget(padre)
+ControlPestanas::ControlPestanas(QWidget* padre, const Twips& lugar)
+    : QTabWidget(padre)
 {
     setObjectName(QStringLiteral("SSTab1"));
     setGeometry(EnPixeles(lugar));
@@ -61,7 +64,8 @@ bool ControlPestanas::eventFilter(QObject* objeto, QEvent* e)
     return QTabWidget::eventFilter(objeto, e);
 }
 
-PaginaCalculo::PaginaCalculo(const QString& sufijo) : sufijo_(sufijo)
+PaginaCalculo::PaginaCalculo(const QString& sufijo)
+    : sufijo_(sufijo)
 {
     setMouseTracking(true);
 }
@@ -77,3 +81,5 @@ void PaginaCalculo::mouseMoveEvent(QMouseEvent* e)
     }
     e->accept();
 }
+
+} // namespace quelmora

@@ -15,7 +15,8 @@
 //           Marco* datos = NuevoMarco("fraDatosb", "Datos:", {480, 600, 3495, 2055});
 //           Entradas(datos, Columna{}, {{"txtqb", "Caudal (Q):", "m3/s", ..., "txtyb"}, ...});
 //           ...
-//           BotonesRol({480, 5400}, {8880, 5400}, NombresConSufijo("b", "bMenu", "frabotonb", "Frame2"));
+//           BotonesRol({480, 5400}, {8880, 5400}, NombresConSufijo("b", "bMenu", "frabotonb",
+//           "Frame2"));
 //       }
 //       void Calcular() override;
 //   };
@@ -32,10 +33,12 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 // Role-button names of a page: "bCalcular" + sufijo and so on, the back-to-menu
 // button named menu + sufijo, and the names of the two button frames.
-NombresRol NombresConSufijo(const QString& sufijo, const QString& menu,
-                            const QString& marcoBotones, const QString& marcoCalculadora);
+NombresRol NombresConSufijo(const QString& sufijo, const QString& menu, const QString& marcoBotones,
+    const QString& marcoCalculadora);
 
 class PaginaCalculo;
 
@@ -70,3 +73,5 @@ protected:
 private:
     QString sufijo_;
 };
+
+} // namespace quelmora

@@ -10,20 +10,28 @@
 #include <QProcess>
 #include <QWidget>
 
+namespace quelmora {
+
 namespace {
 
 class PlataformaQt final : public Plataforma {
 public:
-    void mensaje(QWidget* padre, const QString& texto, const QString& titulo,
-                 IconoMensaje icono) override
+    void mensaje(
+        QWidget* padre, const QString& texto, const QString& titulo, IconoMensaje icono) override
     {
         QMessageBox caja(padre);
         caja.setWindowTitle(titulo);
         caja.setText(texto);
         switch (icono) {
-        case IconoMensaje::Ninguno: caja.setIcon(QMessageBox::NoIcon); break;
-        case IconoMensaje::Informacion: caja.setIcon(QMessageBox::Information); break;
-        case IconoMensaje::Critico: caja.setIcon(QMessageBox::Critical); break;
+        case IconoMensaje::Ninguno:
+            caja.setIcon(QMessageBox::NoIcon);
+            break;
+        case IconoMensaje::Informacion:
+            caja.setIcon(QMessageBox::Information);
+            break;
+        case IconoMensaje::Critico:
+            caja.setIcon(QMessageBox::Critical);
+            break;
         }
         caja.setStandardButtons(QMessageBox::Ok);
         caja.exec();
@@ -95,3 +103,5 @@ void AvisoInformativo(const QString& texto, const QString& titulo, QWidget* padr
 }
 
 void Beep() { plataforma().beep(); }
+
+} // namespace quelmora

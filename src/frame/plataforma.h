@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace quelmora {
+
 enum class IconoMensaje { Ninguno, Informacion, Critico };
 
 enum class ResultadoImpresion { Impreso, SinImpresora, Fallo };
@@ -18,8 +20,9 @@ public:
     virtual ~Plataforma() = default;
 
     // A modal box with an OK button only; no answer is read.
-    virtual void mensaje(QWidget* padre, const QString& texto, const QString& titulo,
-                         IconoMensaje icono) = 0;
+    virtual void mensaje(
+        QWidget* padre, const QString& texto, const QString& titulo, IconoMensaje icono)
+        = 0;
     virtual void beep() = 0;
 
     // Plain-text clipboard.
@@ -54,7 +57,9 @@ void AvisoInformativo(const QString& texto, const QString& titulo, QWidget* padr
 void Beep();
 
 // Failure texts of the calculations that have no message of their own.
-inline const QString kMensajeNoConverge =
-    QStringLiteral("El cálculo no converge con los datos ingresados, revise los datos");
-inline const QString kMensajeCalculoImposible =
-    QStringLiteral("Los datos ingresados no permiten realizar el cálculo, revise los datos");
+inline const QString kMensajeNoConverge
+    = QStringLiteral("El cálculo no converge con los datos ingresados, revise los datos");
+inline const QString kMensajeCalculoImposible
+    = QStringLiteral("Los datos ingresados no permiten realizar el cálculo, revise los datos");
+
+} // namespace quelmora

@@ -4,8 +4,10 @@
 
 #include "frame/plataforma.h"
 
-TablaResultados::TablaResultados(QWidget* padre, const QString& nombre, const Twips& lugar,
-                                 int columnas, int filas)
+namespace quelmora {
+
+TablaResultados::TablaResultados(
+    QWidget* padre, const QString& nombre, const Twips& lugar, int columnas, int filas)
     : QTableWidget(padre)
 {
     setObjectName(nombre);
@@ -59,8 +61,8 @@ QString TablaResultados::Texto(int fila, int columna) const
 {
     if (columna < 0 || columna >= columnCount() || fila < 0 || fila > rowCount())
         return {};
-    const QTableWidgetItem* celda =
-        fila == 0 ? horizontalHeaderItem(columna) : item(fila - 1, columna);
+    const QTableWidgetItem* celda
+        = fila == 0 ? horizontalHeaderItem(columna) : item(fila - 1, columna);
     return celda ? celda->text() : QString();
 }
 
@@ -153,3 +155,5 @@ void CopiarSeleccion(const TablaResultados* grilla)
     plataforma().limpiarPortapapeles();
     plataforma().ponerTextoPortapapeles(texto);
 }
+
+} // namespace quelmora

@@ -10,12 +10,14 @@
 
 #include "frame/controles.h"
 
+namespace quelmora {
+
 class TablaResultados : public QTableWidget {
     Q_OBJECT
 public:
     // filas counts the header row too, as the grids have always counted them.
-    TablaResultados(QWidget* padre, const QString& nombre, const Twips& lugar, int columnas,
-                    int filas);
+    TablaResultados(
+        QWidget* padre, const QString& nombre, const Twips& lugar, int columnas, int filas);
 
     // Rows, the header row included; at least 1.
     int Filas() const { return rowCount() + 1; }
@@ -64,3 +66,5 @@ private:
 // The Click of every copy button: the text of the grid's selection replaces the
 // clipboard's contents. No check, no message; the grid stays as it is.
 void CopiarSeleccion(const TablaResultados* grilla);
+
+} // namespace quelmora

@@ -14,6 +14,8 @@
 #include "frame/ventanas.h"
 #include "resources/portada.h"
 
+namespace quelmora {
+
 void AvisarNoConverge(QWidget* padre) { AvisoSimple(kMensajeNoConverge, padre); }
 
 void AvisarCalculoImposible(QWidget* padre) { AvisoSimple(kMensajeCalculoImposible, padre); }
@@ -33,16 +35,19 @@ QString TextoDeControl(QWidget* control)
 
 } // namespace
 
-SuperficieCalculo::SuperficieCalculo(QWidget* padre) : QWidget(padre) {}
+SuperficieCalculo::SuperficieCalculo(QWidget* padre)
+    : QWidget(padre)
+{
+}
 
-Marco* SuperficieCalculo::NuevoMarco(const QString& nombre, const QString& titulo,
-                                     const Twips& lugar, QWidget* padre)
+Marco* SuperficieCalculo::NuevoMarco(
+    const QString& nombre, const QString& titulo, const Twips& lugar, QWidget* padre)
 {
     return new Marco(padre ? padre : this, nombre, titulo, lugar);
 }
 
-void SuperficieCalculo::Entradas(QWidget* marco, const Columna& c,
-                                 std::initializer_list<Entrada> filas)
+void SuperficieCalculo::Entradas(
+    QWidget* marco, const Columna& c, std::initializer_list<Entrada> filas)
 {
     Entradas(marco, c, QList<Entrada>(filas));
 }
@@ -52,39 +57,38 @@ void SuperficieCalculo::Entradas(QWidget* marco, const Columna& c, const QList<E
     int arriba = c.arriba;
     for (const Entrada& fila : filas) {
         Etiqueta(marco, fila.nombreEtiqueta, fila.etiqueta,
-                 {c.etiqueta, arriba, c.anchoEtiqueta, c.alto});
-        CampoDato* caja = EntradaSuelta(marco, fila.nombre, {c.caja, arriba, c.anchoCaja, c.alto},
-                                        fila.estado, fila.aviso, fila.siguiente);
+            { c.etiqueta, arriba, c.anchoEtiqueta, c.alto });
+        CampoDato* caja = EntradaSuelta(marco, fila.nombre, { c.caja, arriba, c.anchoCaja, c.alto },
+            fila.estado, fila.aviso, fila.siguiente);
         caja->seleccionarSiguiente(fila.seleccionarSiguiente);
         if (!fila.texto.isEmpty())
             caja->setText(fila.texto);
         if (!fila.unidad.isEmpty() || !fila.nombreUnidad.isEmpty())
-            Etiqueta(marco, fila.nombreUnidad, fila.unidad,
-                     {c.unidad, arriba, c.anchoUnidad, c.alto});
+            Etiqueta(
+                marco, fila.nombreUnidad, fila.unidad, { c.unidad, arriba, c.anchoUnidad, c.alto });
         arriba += c.paso;
     }
 }
 
-void SuperficieCalculo::Resultados(QWidget* marco, const Columna& c,
-                                   std::initializer_list<Resultado> filas)
+void SuperficieCalculo::Resultados(
+    QWidget* marco, const Columna& c, std::initializer_list<Resultado> filas)
 {
     int arriba = c.arriba;
     for (const Resultado& fila : filas) {
         Etiqueta(marco, fila.nombreEtiqueta, fila.etiqueta,
-                 {c.etiqueta, arriba, c.anchoEtiqueta, c.alto});
+            { c.etiqueta, arriba, c.anchoEtiqueta, c.alto });
         ResultadoSuelto(marco, fila.nombre,
-                        {c.caja, arriba, fila.anchoCaja ? fila.anchoCaja : c.anchoCaja, c.alto},
-                        fila.alineacion);
+            { c.caja, arriba, fila.anchoCaja ? fila.anchoCaja : c.anchoCaja, c.alto },
+            fila.alineacion);
         if (!fila.unidad.isEmpty() || !fila.nombreUnidad.isEmpty())
-            Etiqueta(marco, fila.nombreUnidad, fila.unidad,
-                     {c.unidad, arriba, c.anchoUnidad, c.alto});
+            Etiqueta(
+                marco, fila.nombreUnidad, fila.unidad, { c.unidad, arriba, c.anchoUnidad, c.alto });
         arriba += c.paso;
     }
 }
 
 CampoDato* SuperficieCalculo::EntradaSuelta(QWidget* padre, const QString& nombre,
-                                            const Twips& lugar, const QString& estado,
-                                            const QString& aviso, const QString& siguiente)
+    const Twips& lugar, const QString& estado, const QString& aviso, const QString& siguiente)
 {
     auto* caja = new CampoDato(padre ? padre : this, nombre, lugar, estado, aviso, siguiente);
     entradas_ << caja;
@@ -93,16 +97,16 @@ CampoDato* SuperficieCalculo::EntradaSuelta(QWidget* padre, const QString& nombr
     return caja;
 }
 
-CajaResultado* SuperficieCalculo::ResultadoSuelto(QWidget* padre, const QString& nombre,
-                                                  const Twips& lugar, Qt::Alignment alineacion)
+CajaResultado* SuperficieCalculo::ResultadoSuelto(
+    QWidget* padre, const QString& nombre, const Twips& lugar, Qt::Alignment alineacion)
 {
     auto* caja = new CajaResultado(padre ? padre : this, nombre, lugar, alineacion);
     resultados_ << caja;
     return caja;
 }
 
-QLabel* SuperficieCalculo::EtiquetaAvisoVelocidad(QWidget* padre, const QString& nombre,
-                                                  const Twips& lugar, double puntos)
+QLabel* SuperficieCalculo::EtiquetaAvisoVelocidad(
+    QWidget* padre, const QString& nombre, const Twips& lugar, double puntos)
 {
     QLabel* etiqueta = EtiquetaAviso(padre ? padre : this, nombre, lugar, puntos);
     avisos_ << etiqueta;
@@ -121,50 +125,52 @@ void SuperficieCalculo::DatosProyecto(QWidget* marco, std::initializer_list<Proy
 }
 
 FigurasSeccion* SuperficieCalculo::FigurasTrapecio(int izquierda, int arriba,
-                                                   const QString& trapecio,
-                                                   const QString& rectangulo,
-                                                   const QString& triangulo,
-                                                   const QString& cajaB, const QString& cajaZ,
-                                                   QWidget* padre)
+    const QString& trapecio, const QString& rectangulo, const QString& triangulo,
+    const QString& cajaB, const QString& cajaZ, QWidget* padre)
 {
-    auto* figuras =
-        new FigurasSeccion(padre ? padre : this, izquierda, arriba, trapecio, rectangulo, triangulo);
-    figuras->Seguir(cajaB.isEmpty() ? nullptr : Campo(cajaB),
-                    cajaZ.isEmpty() ? nullptr : Campo(cajaZ));
+    auto* figuras = new FigurasSeccion(
+        padre ? padre : this, izquierda, arriba, trapecio, rectangulo, triangulo);
+    figuras->Seguir(
+        cajaB.isEmpty() ? nullptr : Campo(cajaB), cajaZ.isEmpty() ? nullptr : Campo(cajaZ));
     figuras_ << figuras;
     return figuras;
 }
 
-void SuperficieCalculo::BotonesRol(QPoint marcoBotones, QPoint marcoCalculadora,
-                                   const NombresRol& n, QWidget* padre)
+void SuperficieCalculo::BotonesRol(
+    QPoint marcoBotones, QPoint marcoCalculadora, const NombresRol& n, QWidget* padre)
 {
     QWidget* donde = padre ? padre : this;
-    Marco* botones =
-        NuevoMarco(n.marcoBotones, {}, {marcoBotones.x(), marcoBotones.y(), 7095, 1215}, donde);
-    const QString nombres[] = {n.calcular, n.limpiar, n.imprimir, n.menu};
-    const int izquierdas[] = {360, 2040, 3720, 5400};
+    Marco* botones
+        = NuevoMarco(n.marcoBotones, {}, { marcoBotones.x(), marcoBotones.y(), 7095, 1215 }, donde);
+    const QString nombres[] = { n.calcular, n.limpiar, n.imprimir, n.menu };
+    const int izquierdas[] = { 360, 2040, 3720, 5400 };
     for (int i = 0; i < 4; ++i) {
         const Rol rol = static_cast<Rol>(i + 1);
-        NuevoBoton(botones, rol, nombres[i], {izquierdas[i], 240, 1335, 855}, TextosRol(rol));
+        NuevoBoton(botones, rol, nombres[i], { izquierdas[i], 240, 1335, 855 }, TextosRol(rol));
     }
     Marco* calculadora = NuevoMarco(
-        n.marcoCalculadora, {}, {marcoCalculadora.x(), marcoCalculadora.y(), 1815, 1215}, donde);
-    NuevoBoton(calculadora, Rol::Calculadora, n.calculadora, {360, 240, 1095, 855},
-               TextosRol(Rol::Calculadora));
+        n.marcoCalculadora, {}, { marcoCalculadora.x(), marcoCalculadora.y(), 1815, 1215 }, donde);
+    NuevoBoton(calculadora, Rol::Calculadora, n.calculadora, { 360, 240, 1095, 855 },
+        TextosRol(Rol::Calculadora));
 }
 
 BotonRol* SuperficieCalculo::NuevoBoton(QWidget* marco, Rol rol, const QString& nombre,
-                                        const Twips& lugar, const TextosBoton& textos,
-                                        const QString& letrasDisco)
+    const Twips& lugar, const TextosBoton& textos, const QString& letrasDisco)
 {
     auto* boton = new BotonRol(marco, nombre, rol, textos, lugar, letrasDisco);
     botones_ << boton;
     if (auto* m = qobject_cast<Marco*>(marco))
         m->RestaurarAlPasar(boton);
     switch (rol) {
-    case Rol::Calcular: connect(boton, &QAbstractButton::clicked, this, [this] { Calcular(); }); break;
-    case Rol::Limpiar: connect(boton, &QAbstractButton::clicked, this, [this] { Limpiar(); }); break;
-    case Rol::Imprimir: connect(boton, &QAbstractButton::clicked, this, [this] { Imprimir(); }); break;
+    case Rol::Calcular:
+        connect(boton, &QAbstractButton::clicked, this, [this] { Calcular(); });
+        break;
+    case Rol::Limpiar:
+        connect(boton, &QAbstractButton::clicked, this, [this] { Limpiar(); });
+        break;
+    case Rol::Imprimir:
+        connect(boton, &QAbstractButton::clicked, this, [this] { Imprimir(); });
+        break;
     case Rol::MenuPrincipal:
         connect(boton, &QAbstractButton::clicked, this, [this] { VolverMenuPrincipal(); });
         break;
@@ -173,7 +179,7 @@ BotonRol* SuperficieCalculo::NuevoBoton(QWidget* marco, Rol rol, const QString& 
         break;
     case Rol::Copia6:
     case Rol::Copia7:
-        break;  // the window wires its own copy
+        break; // the window wires its own copy
     }
     return boton;
 }
@@ -227,8 +233,7 @@ void SuperficieCalculo::EscribirTexto(const QString& caja, const QString& texto)
 }
 
 void SuperficieCalculo::AdvertirVelocidadErosiva(const QString& cajaV, const QString& etiqueta,
-                                                 double v, bool erosiva, const char* mascara,
-                                                 const QString& sinAviso)
+    double v, bool erosiva, const char* mascara, const QString& sinAviso)
 {
     if (QLineEdit* c = Caja(cajaV)) {
         QPalette p = c->palette();
@@ -240,8 +245,8 @@ void SuperficieCalculo::AdvertirVelocidadErosiva(const QString& cajaV, const QSt
         mv->setText(erosiva ? kAvisoErosivo : sinAviso);
 }
 
-bool SuperficieCalculo::VerificarDatosCompletos(std::initializer_list<double> requeridos,
-                                                const QString& mensaje)
+bool SuperficieCalculo::VerificarDatosCompletos(
+    std::initializer_list<double> requeridos, const QString& mensaje)
 {
     for (double valor : requeridos) {
         if (valor == 0) {
@@ -272,8 +277,8 @@ bool SuperficieCalculo::VerificarCampoVacio(const QString& caja, const QString& 
     return false;
 }
 
-void SuperficieCalculo::CapturarErrorCalculo(const MensajeError& mensaje,
-                                             const std::function<bool()>& calculo)
+void SuperficieCalculo::CapturarErrorCalculo(
+    const MensajeError& mensaje, const std::function<bool()>& calculo)
 {
     bool correcto = false;
     try {
@@ -323,10 +328,11 @@ void SuperficieCalculo::Limpiar()
 void SuperficieCalculo::Imprimir()
 {
     switch (plataforma().imprimirVentana(window())) {
-    case ResultadoImpresion::Impreso: break;
+    case ResultadoImpresion::Impreso:
+        break;
     case ResultadoImpresion::SinImpresora:
-        AvisoSimple(QStringLiteral("No hay una impresora disponible para imprimir la pantalla"),
-                    window());
+        AvisoSimple(
+            QStringLiteral("No hay una impresora disponible para imprimir la pantalla"), window());
         break;
     case ResultadoImpresion::Fallo:
         AvisoSimple(QStringLiteral("No se pudo imprimir la pantalla"), window());
@@ -370,7 +376,7 @@ VentanaCalculo::VentanaCalculo(const QString& titulo, int anchoTwips, int altoTw
     panel2_->setObjectName(QStringLiteral("Panel2"));
     panel3_ = new QLabel(barra_);
     panel3_->setObjectName(QStringLiteral("Panel3"));
-    for (QLabel* panel : {panel1_, panel2_, panel3_})
+    for (QLabel* panel : { panel1_, panel2_, panel3_ })
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel2_->setFixedWidth(Pixeles(2540));
     panel3_->setFixedWidth(Pixeles(2540));
@@ -463,3 +469,5 @@ void VentanaCalculo::resizeEvent(QResizeEvent* e)
     const int alto = Pixeles(375);
     barra_->setGeometry(0, height() - alto, width(), alto);
 }
+
+} // namespace quelmora

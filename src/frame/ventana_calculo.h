@@ -16,7 +16,8 @@
 //   };
 //
 //   yntrape::yntrape()
-//       : VentanaCalculo("Cálculo de tirante normal secciones: trapezoidal, rectangular, triangular")
+//       : VentanaCalculo("Cálculo de tirante normal secciones: trapezoidal, rectangular,
+//       triangular")
 //   {
 //       Marco* proyecto = NuevoMarco("Frame1", "", {720, 120, 10335, 1035});
 //       DatosProyecto(proyecto, {
@@ -27,11 +28,15 @@
 //       });
 //       Marco* datos = NuevoMarco("Frame2", "Datos:", {720, 1320, 4095, 2055});
 //       Entradas(datos, Columna{}, {
-//           // box  label                   unit    status text                       warning                                           Enter to
-//           {"q", "Caudal (Q):",            "m3/s", "Ingresar el valor del caudal Q", "Ingresar para Q, un valor mayor que cero",          "b"},
-//           {"b", "Ancho de solera (b):",   "m",    "Ingresar el valor del ancho ...", "Ingresar para b, un valor igual o mayor que cero", "z"},
+//           // box  label                   unit    status text                       warning Enter
+//           to
+//           {"q", "Caudal (Q):",            "m3/s", "Ingresar el valor del caudal Q", "Ingresar
+//           para Q, un valor mayor que cero",          "b"},
+//           {"b", "Ancho de solera (b):",   "m",    "Ingresar el valor del ancho ...", "Ingresar
+//           para b, un valor igual o mayor que cero", "z"},
 //           ...
-//           {"s", "Pendiente (S):",         "m/m",  "Ingresar el valor de la pendiente del canal", "Ingresar para S, un valor mayor que cero", "bCalcular"},
+//           {"s", "Pendiente (S):",         "m/m",  "Ingresar el valor de la pendiente del canal",
+//           "Ingresar para S, un valor mayor que cero", "bCalcular"},
 //       });
 //       Marco* resultados = NuevoMarco("Frame5", "Resultados:", {720, 3840, 10335, 2055});
 //       Resultados(resultados, Columna{.etiqueta = 360, .caja = 2280, .unidad = 3720}, {
@@ -48,13 +53,11 @@
 //
 //   void yntrape::Calcular()
 //   {
-//       const double Q = Numero("q"), n = Numero("n"), S = Numero("s"), Z = Numero("z"), b = Numero("b");
-//       if (!VerificarDatosCompletos({Q, S, n}, kMensajeDatosIncompletos)) return;
-//       if (!VerificarAnchoTalud(b, Z)) return;
-//       const auto r = <core compute>(Q, b, Z, n, S);
-//       if (<r failed>) { AvisarNoConverge(); return; }   // or AvisarCalculoImposible()
-//       Escribir("y", r.y, "##0.0000"); ...
-//       AdvertirVelocidadErosiva("v", "mv", r.v, r.erosiva, "##0.0000");
+//       const double Q = Numero("q"), n = Numero("n"), S = Numero("s"), Z = Numero("z"), b =
+//       Numero("b"); if (!VerificarDatosCompletos({Q, S, n}, kMensajeDatosIncompletos)) return; if
+//       (!VerificarAnchoTalud(b, Z)) return; const auto r = <core compute>(Q, b, Z, n, S); if (<r
+//       failed>) { AvisarNoConverge(); return; }   // or AvisarCalculoImposible() Escribir("y",
+//       r.y, "##0.0000"); ... AdvertirVelocidadErosiva("v", "mv", r.v, r.erosiva, "##0.0000");
 //   }
 //
 //   void yntrape::Limpiar() { VentanaCalculo::Limpiar(); Caja("lu")->setText(" "); }
@@ -70,14 +73,17 @@
 
 class QStatusBar;
 class QTimer;
+
+namespace quelmora {
+
 class ControlPestanas;
 class PaginaCalculo;
 
 // Texts of the checks at "&Calcular" shared by many windows.
-inline const QString kMensajeDatosIncompletos =
-    QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
-inline const QString kMensajeAnchoTalud =
-    QStringLiteral("Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+inline const QString kMensajeDatosIncompletos
+    = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
+inline const QString kMensajeAnchoTalud
+    = QStringLiteral("Los valores de b y Z no pueden ser simultáneamente iguales a cero");
 inline const QString kTituloErrorIngreso = QStringLiteral("Error de ingreso de datos");
 // The caption of the warning label when the velocity is not erosive: 27 blanks.
 inline const QString kSinAvisoErosivo = QString(27, QLatin1Char(' '));
@@ -164,7 +170,7 @@ public:
     explicit SuperficieCalculo(QWidget* padre = nullptr);
 
     // The window's (or page's) calculation, run by its calculate button.
-    virtual void Calcular() {}
+    virtual void Calcular() { }
     // The general rule: empties every input, result and project box and the
     // warning labels, shows the default drawings, focuses the first input box.
     virtual void Limpiar();
@@ -182,37 +188,34 @@ public:
 
 protected:
     // --- declaring the controls -------------------------------------------
-    Marco* NuevoMarco(const QString& nombre, const QString& titulo, const Twips& lugar,
-                      QWidget* padre = nullptr);
+    Marco* NuevoMarco(
+        const QString& nombre, const QString& titulo, const Twips& lugar, QWidget* padre = nullptr);
     void Entradas(QWidget* marco, const Columna& columna, std::initializer_list<Entrada> filas);
     void Entradas(QWidget* marco, const Columna& columna, const QList<Entrada>& filas);
-    void Resultados(QWidget* marco, const Columna& columna,
-                    std::initializer_list<Resultado> filas);
+    void Resultados(QWidget* marco, const Columna& columna, std::initializer_list<Resultado> filas);
     // A single input or result box placed by hand (registered for Limpiar).
     CampoDato* EntradaSuelta(QWidget* padre, const QString& nombre, const Twips& lugar,
-                             const QString& estado, const QString& aviso,
-                             const QString& siguiente);
+        const QString& estado, const QString& aviso, const QString& siguiente);
     CajaResultado* ResultadoSuelto(QWidget* padre, const QString& nombre, const Twips& lugar,
-                                   Qt::Alignment alineacion = Qt::AlignRight);
-    QLabel* EtiquetaAvisoVelocidad(QWidget* padre, const QString& nombre, const Twips& lugar,
-                                   double puntos = 13.5);
+        Qt::Alignment alineacion = Qt::AlignRight);
+    QLabel* EtiquetaAvisoVelocidad(
+        QWidget* padre, const QString& nombre, const Twips& lugar, double puntos = 13.5);
     void DatosProyecto(QWidget* marco, std::initializer_list<Proyecto> campos);
     // The three section drawings at (izquierda, arriba), switched by the boxes
     // named cajaB and cajaZ (either may be empty; no triangle name for windows
     // with the trapezoid and rectangle only).
     FigurasSeccion* FigurasTrapecio(int izquierda, int arriba, const QString& trapecio,
-                                    const QString& rectangulo, const QString& triangulo,
-                                    const QString& cajaB, const QString& cajaZ,
-                                    QWidget* padre = nullptr);
+        const QString& rectangulo, const QString& triangulo, const QString& cajaB,
+        const QString& cajaZ, QWidget* padre = nullptr);
     // The four role buttons in their frame (7095 x 1215) at marcoBotones and the
     // calculator button in its frame (1815 x 1215) at marcoCalculadora, both
     // given as (left, top) in twips.
     void BotonesRol(QPoint marcoBotones, QPoint marcoCalculadora, const NombresRol& nombres = {},
-                    QWidget* padre = nullptr);
+        QWidget* padre = nullptr);
     // One button; roles 1 to 5 do their frame action on click, and the button
     // registers with the frame it lies in for restoring.
     BotonRol* NuevoBoton(QWidget* marco, Rol rol, const QString& nombre, const Twips& lugar,
-                         const TextosBoton& textos, const QString& letrasDisco = {});
+        const TextosBoton& textos, const QString& letrasDisco = {});
     // The tab order, by control names.
     void OrdenTabulacion(const QStringList& nombres);
     void PonerPrimeraEntrada(QWidget* caja) { primeraEntrada_ = caja; }
@@ -227,13 +230,11 @@ protected:
     // The velocity in red with kAvisoErosivo in the label when erosiva, else in
     // black with sinAviso (27 blanks in most windows, the empty text in some).
     void AdvertirVelocidadErosiva(const QString& cajaV, const QString& etiqueta, double v,
-                                  bool erosiva, const char* mascara,
-                                  const QString& sinAviso = kSinAvisoErosivo);
+        bool erosiva, const char* mascara, const QString& sinAviso = kSinAvisoErosivo);
 
     // --- the checks at "&Calcular"; each returns true when the data pass ----
     // A required value equal to 0 (an empty box reads 0): the message, no beep.
-    bool VerificarDatosCompletos(std::initializer_list<double> requeridos,
-                                 const QString& mensaje);
+    bool VerificarDatosCompletos(std::initializer_list<double> requeridos, const QString& mensaje);
     // b and Z both 0: beep, then the message.
     bool VerificarAnchoTalud(double b, double z, const QString& mensaje = kMensajeAnchoTalud);
     // An exactly empty box: the information box titled "Error de ingreso de
@@ -308,3 +309,5 @@ private:
     bool restaurarEnSuperficie_ = true;
     bool mostrada_ = false;
 };
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace quelmora {
+
 namespace {
 
 struct Entrada {
@@ -66,3 +68,5 @@ QWidget* VentanaAbierta(const QString& clase)
     const auto it = registro().constFind(clase);
     return it == registro().constEnd() ? nullptr : it->abierta.data();
 }
+
+} // namespace quelmora

@@ -10,6 +10,8 @@
 
 class QWidget;
 
+namespace quelmora {
+
 using FabricaVentana = std::function<QWidget*()>;
 
 // Registers the class name (such as "yntrape") with the function that builds its
@@ -29,3 +31,5 @@ QWidget* VentanaAbierta(const QString& clase);
 
 // Registers every window of the program (app/registro.cpp).
 void RegistrarTodasLasVentanas();
+
+} // namespace quelmora

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quelmora {
+
 double ConstanteCritica(double caudal) { return caudal * caudal / 9.81; }
 
 double ResiduoCriticoVolumen(double area, double espejo, double constante)
@@ -41,3 +43,5 @@ EvaluacionCriticaCircular EvaluarFuncionCriticaCircular(double d, double caudal,
     e.residuo = ResiduoCriticoCaudal(e.elementos.area, e.elementos.espejo, caudal);
     return e;
 }
+
+} // namespace quelmora

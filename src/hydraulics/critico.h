@@ -5,6 +5,8 @@
 
 #include "hydraulics/secciones.h"
 
+namespace quelmora {
+
 // Volume form, f(y) = A³/T − C with C = Q²/9.81 (m⁵): the sign of Q plays no part.
 double ConstanteCritica(double caudal);
 double ResiduoCriticoVolumen(double area, double espejo, double constante);
@@ -33,3 +35,5 @@ struct EvaluacionCriticaCircular {
     double residuo = 0.0;
 };
 EvaluacionCriticaCircular EvaluarFuncionCriticaCircular(double d, double caudal, double tirante);
+
+} // namespace quelmora

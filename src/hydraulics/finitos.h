@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <limits>
 
+namespace quelmora {
+
 inline bool SonFinitos(std::initializer_list<double> valores)
 {
     for (double valor : valores)
@@ -26,3 +28,5 @@ inline float FloatComprobado(double valor)
         return -std::numeric_limits<float>::infinity();
     return static_cast<float>(valor);
 }
+
+} // namespace quelmora

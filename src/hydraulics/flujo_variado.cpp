@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quelmora {
+
 double PendienteFriccion(double n, double v, double radioHidraulico)
 {
     return std::pow(n * v / std::pow(radioHidraulico, 2.0 / 3.0), 2.0);
@@ -43,8 +45,8 @@ double IntegracionRomberg(double w, float exponente)
     // Only rows 1 and 2 and columns 1 to 10 are used, as in the table by hand.
     double R[3][kNiveles + 1] = {};
     double h = w - a;
-    R[1][1] = h * (IntegrandoFlujoVariado(a, exponente) + IntegrandoFlujoVariado(w, exponente))
-        / 2.0;
+    R[1][1]
+        = h * (IntegrandoFlujoVariado(a, exponente) + IntegrandoFlujoVariado(w, exponente)) / 2.0;
     for (int i = 2; i <= kNiveles; ++i) {
         double s = 0.0;
         const int paneles = 1 << (i - 2);
@@ -83,7 +85,8 @@ ValorFlujoVariado FuncionFlujoVariado(double w, float exponente)
         }
         r.F = suma;
     }
-    r.estado = std::isfinite(r.F) ? EstadoFlujoVariado::Valor : EstadoFlujoVariado::CalculoImposible;
+    r.estado
+        = std::isfinite(r.F) ? EstadoFlujoVariado::Valor : EstadoFlujoVariado::CalculoImposible;
     return r;
 }
 
@@ -109,3 +112,5 @@ double FuncionBresse(double Z)
         c = 1.8138;
     return phi0 + c;
 }
+
+} // namespace quelmora

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace quelmora {
+
 // Rules of gradually varied flow shared by the profile windows: the friction
 // slope of a section and of a reach, Bakhmeteff's varied-flow function with the
 // hydraulic exponents N, M and J, and Bresse's function for wide rectangular
@@ -11,10 +14,10 @@ double PendienteFriccionTramo(double se1, double se2);
 
 // Hydraulic exponents of a trapezoidal channel at the mean depth ym, by Chow.
 struct ExponentesHidraulicos {
-    double N = 0;  // hydraulic exponent of uniform flow
-    double M = 0;  // critical-flow exponent
-    double J = 0;  // N / (N - M + 1)
-    bool validos = false;  // false when a divisor is 0 or a value is not finite
+    double N = 0; // hydraulic exponent of uniform flow
+    double M = 0; // critical-flow exponent
+    double J = 0; // N / (N - M + 1)
+    bool validos = false; // false when a divisor is 0 or a value is not finite
 };
 ExponentesHidraulicos CalcularExponentesHidraulicos(double b, double Z, double ym);
 
@@ -29,9 +32,9 @@ double IntegracionRomberg(double w, float exponente);
 
 // Bakhmeteff's varied-flow function F(w, E).
 enum class EstadoFlujoVariado {
-    Valor,             // F was evaluated
-    TiranteNormal,     // w = 1 exactly: the depth equals the normal depth
-    CalculoImposible,  // a division by zero or a value that is not finite
+    Valor, // F was evaluated
+    TiranteNormal, // w = 1 exactly: the depth equals the normal depth
+    CalculoImposible, // a division by zero or a value that is not finite
 };
 struct ValorFlujoVariado {
     EstadoFlujoVariado estado = EstadoFlujoVariado::CalculoImposible;
@@ -48,3 +51,5 @@ double CoeficienteChezy(double y1, double y2, double n);
 // Bresse's function of the depth ratio Z = y/yn, with the four-decimal range
 // constants 0.6046 and 1.8138. Not finite at Z = 1 and at Z = −0.5.
 double FuncionBresse(double Z);
+
+} // namespace quelmora

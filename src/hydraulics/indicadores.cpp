@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quelmora {
+
 double ProfundidadHidraulica(double area, double espejo) { return area / espejo; }
 
 double NumeroFroude(double velocidad, double area, double espejo)
@@ -35,3 +37,5 @@ bool EsVelocidadErosiva(double velocidad, double rugosidad)
 {
     return velocidad > 0.9 && rugosidad > 0.024;
 }
+
+} // namespace quelmora

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace quelmora {
+
 // D = A/T.
 double ProfundidadHidraulica(double area, double espejo);
 
@@ -28,3 +30,5 @@ bool EsVelocidadErosiva(double velocidad, double rugosidad);
 inline const std::string kTextoVelocidadErosiva = "Cuidado velocidad erosiva";
 // What the label holds when the rule does not: 27 blanks, so it looks empty.
 inline const std::string kTextoSinVelocidadErosiva(27, ' ');
+
+} // namespace quelmora

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quelmora {
+
 double CaudalManning(double area, double radio, double pendiente, double rugosidad)
 {
     return area * std::pow(radio, 2.0 / 3.0) * std::sqrt(pendiente) / rugosidad;
@@ -27,3 +29,5 @@ double RugosidadManning(double caudal, double pendiente, double area, double rad
 {
     return area * std::pow(radio, 2.0 / 3.0) * std::pow(pendiente, 1.0 / 2.0) / caudal;
 }
+
+} // namespace quelmora

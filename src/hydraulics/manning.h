@@ -1,4 +1,7 @@
 #pragma once
+
+namespace quelmora {
+
 // Manning's equation in metric form, Q = A·R^(2/3)·√S/n, in the forms the
 // calculations use: the discharge, a residual whose root is a depth or a width,
 // and the closed forms for the slope and the roughness. Fractional exponents are
@@ -23,3 +26,5 @@ double PendienteManning(double caudal, double rugosidad, double area, double rad
 
 // n = ((A·R^(2/3))·S^(1/2))/Q, the slope raised to the quotient 1/2.
 double RugosidadManning(double caudal, double pendiente, double area, double radio);
+
+} // namespace quelmora

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quelmora {
+
 ResultadoNewton NewtonDiferenciaFinita(
     const std::function<double(double)>& residuo, double inicio, const OpcionesNewton& opciones)
 {
@@ -47,3 +49,5 @@ ResultadoNewton NewtonDiferenciaFinita(
     r.estado = EstadoNewton::LimitePasos;
     return r;
 }
+
+} // namespace quelmora

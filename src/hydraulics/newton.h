@@ -13,6 +13,8 @@
 
 #include <functional>
 
+namespace quelmora {
+
 inline constexpr int kMaximoPasosNewton = 500;
 inline constexpr double kPasoNewton = 0.001;
 inline constexpr double kToleranciaNewton = 0.00001;
@@ -52,3 +54,5 @@ struct ResultadoNewton {
 
 ResultadoNewton NewtonDiferenciaFinita(const std::function<double(double)>& residuo, double inicio,
     const OpcionesNewton& opciones = {});
+
+} // namespace quelmora

@@ -13,6 +13,8 @@
 
 #include "hydraulics/newton.h"
 
+namespace quelmora {
+
 // Tolerance on the residual, in the residual's own unit.
 inline constexpr double kToleranciaNewtonAnalitico = 0.0001;
 
@@ -127,3 +129,5 @@ ResultadoNewton NewtonAnaliticoProbandoAntes(
     r.estado = EstadoNewton::LimitePasos;
     return r;
 }
+
+} // namespace quelmora

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quelmora {
+
 double FuncionMomento(double caudal, double area, double momentoArea)
 {
     return caudal * caudal / (9.81 * area) + momentoArea;
@@ -64,3 +66,5 @@ double InterpolarCoeficienteLongitud(double talud)
 double RedondearCentesimas(double x) { return std::floor(100.0 * x + 0.5) / 100.0; }
 double RedondearDecimas(double x) { return std::floor(10.0 * x + 0.5) / 10.0; }
 double CortarCentesimas(double x) { return std::floor(100.0 * x) / 100.0; }
+
+} // namespace quelmora

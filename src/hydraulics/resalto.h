@@ -1,4 +1,7 @@
 #pragma once
+
+namespace quelmora {
+
 // The hydraulic jump: the momentum function whose equality at the two depths
 // defines the conjugate depth, the side of the given depth, and the height,
 // energy loss and length of the jump.
@@ -41,3 +44,5 @@ double InterpolarCoeficienteLongitud(double talud);
 double RedondearCentesimas(double x);
 double RedondearDecimas(double x);
 double CortarCentesimas(double x);
+
+} // namespace quelmora

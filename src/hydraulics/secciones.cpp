@@ -5,6 +5,8 @@
 
 #include "hydraulics/finitos.h"
 
+namespace quelmora {
+
 namespace {
 
 // π as the half-angle circle has always taken it, a literal short of the double π.
@@ -156,3 +158,5 @@ ElementosSeccion CompletarConDiametro(const ElementosCircularesUnitarios& unitar
     e.profundidad = e.area / e.espejo;
     return e;
 }
+
+} // namespace quelmora

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace quelmora {
+
 // Wetted elements of the channel sections: trapezoid (rectangle and triangle as
 // its special cases), parabola given its top width, and the two circle rules.
 // Each rule is evaluated in the exact order the windows have always used, so
@@ -102,3 +105,5 @@ ElementosCircularesUnitarios PropiedadesCircularAnguloCentral(double relacionTir
 // Completes the ratio form with the diameter once it is known:
 // A = a·d², R = r·d, P = d·θ/2, T = sin(θ/2)·d, D = A/T.
 ElementosSeccion CompletarConDiametro(const ElementosCircularesUnitarios& unitarios, double d);
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 
 #include "frame/controles.h"
 
+namespace quelmora {
+
 void CajasDeMedicion(QWidget* ventana)
 {
     for (QLineEdit* caja : ventana->findChildren<QLineEdit*>()) {
@@ -14,3 +16,5 @@ void CajasDeMedicion(QWidget* ventana)
             caja->setReadOnly(false);
     }
 }
+
+} // namespace quelmora

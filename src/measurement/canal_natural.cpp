@@ -10,6 +10,8 @@
 #include "measurement/grilla_tramos.h"
 #include "resources/dibujos_medicion.h"
 
+namespace quelmora {
+
 namespace {
 
 const char* const kMascara = "0.0###";
@@ -232,3 +234,5 @@ void VentanaCanalNatural::Calcular()
         return r.completo();
     });
 }
+
+} // namespace quelmora

@@ -9,6 +9,8 @@
 #include "frame/ventana_calculo.h"
 #include "measurement/core/seccion_natural.h"
 
+namespace quelmora {
+
 class GraficoLineas;
 class GrillaTramos;
 
@@ -62,3 +64,5 @@ private:
     GrillaTramos* grilla_ = nullptr;
     GraficoLineas* Graph1 = nullptr;
 };
+
+} // namespace quelmora

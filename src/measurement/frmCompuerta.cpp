@@ -13,6 +13,8 @@
 #include "measurement/core/compuertas.h"
 #include "resources/dibujos_medicion.h"
 
+namespace quelmora {
+
 namespace {
 
 // Page 0: the gate in free outflow.
@@ -210,3 +212,5 @@ frmCompuerta::frmCompuerta()
     AgregarPagina(new PaginaOrificio, QStringLiteral("Orificio"));
     CajasDeMedicion(this);
 }
+
+} // namespace quelmora

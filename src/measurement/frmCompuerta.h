@@ -4,8 +4,12 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class frmCompuerta : public VentanaCalculo {
     Q_OBJECT
 public:
     frmCompuerta();
 };
+
+} // namespace quelmora

@@ -2,6 +2,8 @@
 
 #include "frame/controles.h"
 
+namespace quelmora {
+
 frmQNaturalNConstante::frmQNaturalNConstante()
     : VentanaCanalNatural(
         // Two blanks before "rugosidad", as the window has always been captioned.
@@ -28,3 +30,5 @@ frmQNaturalNConstante::frmQNaturalNConstante()
         "txtV", "txtEspejo", "txtFroude", "txtTipoFlujo", "bLimpiar", "bImprimir", "bMenuPrincipal",
         "bCalculadora" });
 }
+
+} // namespace quelmora

@@ -3,8 +3,12 @@
 
 #include "measurement/canal_natural.h"
 
+namespace quelmora {
+
 class frmQNaturalNConstante : public VentanaCanalNatural {
     Q_OBJECT
 public:
     frmQNaturalNConstante();
 };
+
+} // namespace quelmora

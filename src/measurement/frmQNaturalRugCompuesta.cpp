@@ -2,6 +2,8 @@
 
 #include "frame/controles.h"
 
+namespace quelmora {
+
 frmQNaturalRugCompuesta::frmQNaturalRugCompuesta()
     : VentanaCanalNatural(
         QStringLiteral("Cálculo del caudal en una sección natural con rugosidades compuestas"),
@@ -38,3 +40,5 @@ frmQNaturalRugCompuesta::frmQNaturalRugCompuesta()
         "txtp", "txtNponderado", "txtV", "txtEspejo", "txtFroude", "txtTipoFlujo", "bLimpiar",
         "bImprimir", "bMenuPrincipal", "bCalculadora" });
 }
+
+} // namespace quelmora

@@ -4,8 +4,12 @@
 
 #include "measurement/canal_natural.h"
 
+namespace quelmora {
+
 class frmQNaturalRugCompuesta : public VentanaCanalNatural {
     Q_OBJECT
 public:
     frmQNaturalRugCompuesta();
 };
+
+} // namespace quelmora

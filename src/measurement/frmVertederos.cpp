@@ -9,6 +9,8 @@
 #include "measurement/core/vertederos.h"
 #include "resources/dibujos_medicion.h"
 
+namespace quelmora {
+
 namespace {
 
 const QString kTituloError = QStringLiteral("Error de ingreso de datos");
@@ -278,3 +280,5 @@ frmVertederos::frmVertederos()
     AgregarPagina(new PaginaTrapezoidal, QStringLiteral("Vertedero trapezoidal"));
     CajasDeMedicion(this);
 }
+
+} // namespace quelmora

@@ -3,8 +3,12 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class frmVertederos : public VentanaCalculo {
     Q_OBJECT
 public:
     frmVertederos();
 };
+
+} // namespace quelmora

@@ -17,6 +17,8 @@
 #include "frame/controles.h"
 #include "frame/core/numeros.h"
 
+namespace quelmora {
+
 namespace {
 
 // Sizes of the grid, in twips.
@@ -502,3 +504,5 @@ bool GrillaTramos::eventFilter(QObject* objeto, QEvent* evento)
     }
     return false;
 }
+
+} // namespace quelmora

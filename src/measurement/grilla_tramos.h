@@ -21,6 +21,8 @@ class QMenu;
 class QTableWidget;
 class QWidget;
 
+namespace quelmora {
+
 class GrillaTramos : public QObject {
     Q_OBJECT
 public:
@@ -84,3 +86,5 @@ private:
     int anchoColumna;
     bool edicionPendiente = false; // the editor is open over the current cell
 };
+
+} // namespace quelmora

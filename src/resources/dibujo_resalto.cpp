@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <cmath>
 
+namespace quelmora {
+
 namespace {
 
 const QColor kAgua(120, 180, 235);
@@ -194,3 +196,5 @@ QPixmap DibujoResalto(SeccionResalto seccion)
     Seccion(p, seccion);
     return imagen;
 }
+
+} // namespace quelmora

@@ -8,6 +8,10 @@
 
 #include <QPixmap>
 
+namespace quelmora {
+
 enum class SeccionResalto { Rectangular, Trapecial, Parabolica, Circular };
 
 QPixmap DibujoResalto(SeccionResalto seccion);
+
+} // namespace quelmora

@@ -3,11 +3,13 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace {
-
 // Symbols drawn as strokes in a 24 x 24 box, black on a clear ground.
 #define TRAZO "fill='none' stroke='#000' stroke-width='2' stroke-linecap='square'"
 #define LETRA "font-family='Sans' font-weight='bold' fill='#000'"
+
+namespace quelmora {
+
+namespace {
 
 const char* const kSuma = "<path d='M6 12H18M12 6V18' " TRAZO "/>";
 const char* const kResta = "<path d='M6 12H18' " TRAZO "/>";
@@ -110,3 +112,5 @@ QPixmap PintarDibujoCalculadora(DibujoCalculadora dibujo)
     }
     return {};
 }
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 
 #include <QPixmap>
 
+namespace quelmora {
+
 enum class DibujoCalculadora {
     Ninguno, // a key with a caption
     Suma,
@@ -23,3 +25,5 @@ enum class DibujoCalculadora {
 };
 
 QPixmap PintarDibujoCalculadora(DibujoCalculadora dibujo);
+
+} // namespace quelmora

@@ -2,15 +2,17 @@
 
 #include "resources/imagenes.h"
 
+namespace quelmora {
+
 namespace {
 
-const char* const kFlechas =
-    "<defs><marker id='p' markerWidth='6' markerHeight='6' refX='5' refY='3' orient='auto'>"
-    "<path d='M0,0 L6,3 L0,6 Z' fill='#000000'/></marker>"
-    "<marker id='r' markerWidth='6' markerHeight='6' refX='5' refY='3' orient='auto'>"
-    "<path d='M0,0 L6,3 L0,6 Z' fill='#c00000'/></marker></defs>";
+const char* const kFlechas
+    = "<defs><marker id='p' markerWidth='6' markerHeight='6' refX='5' refY='3' orient='auto'>"
+      "<path d='M0,0 L6,3 L0,6 Z' fill='#000000'/></marker>"
+      "<marker id='r' markerWidth='6' markerHeight='6' refX='5' refY='3' orient='auto'>"
+      "<path d='M0,0 L6,3 L0,6 Z' fill='#c00000'/></marker></defs>";
 
-}  // namespace
+} // namespace
 
 QPixmap DibujoTransicion(bool salida)
 {
@@ -21,16 +23,18 @@ QPixmap DibujoTransicion(bool salida)
         ? QStringLiteral("M4 38 H30 C52 38 62 22 84 20 H110 M4 62 H30 C52 62 62 78 84 80 H110")
         : QStringLiteral("M4 20 H30 C52 22 62 38 84 38 H110 M4 80 H30 C52 78 62 62 84 62 H110");
     const QString calculo = salida
-        ? QStringLiteral("<line x1='30' y1='30' x2='30' y2='70' stroke='#c00000' "
-                         "stroke-dasharray='3,2'/>"
-                         "<line x1='31' y1='34' x2='46' y2='34' stroke='#c00000' marker-end='url(#r)'/>"
-                         "<line x1='31' y1='66' x2='46' y2='66' stroke='#c00000' marker-end='url(#r)'/>")
-        : QStringLiteral("<line x1='84' y1='30' x2='84' y2='70' stroke='#c00000' "
-                         "stroke-dasharray='3,2'/>"
-                         "<line x1='83' y1='34' x2='68' y2='34' stroke='#c00000' marker-end='url(#r)'/>"
-                         "<line x1='83' y1='66' x2='68' y2='66' stroke='#c00000' marker-end='url(#r)'/>");
-    const QString titulo = salida ? QStringLiteral("Transición de salida")
-                                  : QStringLiteral("Transición de entrada");
+        ? QStringLiteral(
+            "<line x1='30' y1='30' x2='30' y2='70' stroke='#c00000' "
+            "stroke-dasharray='3,2'/>"
+            "<line x1='31' y1='34' x2='46' y2='34' stroke='#c00000' marker-end='url(#r)'/>"
+            "<line x1='31' y1='66' x2='46' y2='66' stroke='#c00000' marker-end='url(#r)'/>")
+        : QStringLiteral(
+            "<line x1='84' y1='30' x2='84' y2='70' stroke='#c00000' "
+            "stroke-dasharray='3,2'/>"
+            "<line x1='83' y1='34' x2='68' y2='34' stroke='#c00000' marker-end='url(#r)'/>"
+            "<line x1='83' y1='66' x2='68' y2='66' stroke='#c00000' marker-end='url(#r)'/>");
+    const QString titulo
+        = salida ? QStringLiteral("Transición de salida") : QStringLiteral("Transición de entrada");
     const QString svg = QStringLiteral(
         "<svg xmlns='http://www.w3.org/2000/svg' width='113' height='94' viewBox='0 0 113 94'>"
         "%1<rect width='113' height='94' fill='#ffffff'/>"
@@ -45,7 +49,7 @@ QPixmap DibujoTransicion(bool salida)
         "<text x='46' y='91' font-family='Arial' font-size='7'>flujo</text>"
         "</svg>")
                             .arg(QLatin1String(kFlechas), titulo, paredes, calculo);
-    return PintarSvg(svg.toUtf8(), {113, 94});
+    return PintarSvg(svg.toUtf8(), { 113, 94 });
 }
 
 QPixmap DibujoVertederoLateral()
@@ -80,7 +84,7 @@ QPixmap DibujoVertederoLateral()
         "<text x='100' y='95' font-family='Arial' font-size='10' font-style='italic'>L</text>"
         "</svg>")
                             .arg(QLatin1String(kFlechas));
-    return PintarSvg(svg.toUtf8(), {196, 104});
+    return PintarSvg(svg.toUtf8(), { 196, 104 });
 }
 
 QPixmap DibujoCanalTierra()
@@ -97,7 +101,7 @@ QPixmap DibujoCanalTierra()
         "<g fill='#5b8a2a'><circle cx='20' cy='78' r='10'/><circle cx='150' cy='74' r='12'/>"
         "<circle cx='40' cy='72' r='7'/></g>"
         "</svg>");
-    return PintarSvg(svg.toUtf8(), {167, 219});
+    return PintarSvg(svg.toUtf8(), { 167, 219 });
 }
 
 QPixmap DibujoCanalRevestido()
@@ -116,5 +120,7 @@ QPixmap DibujoCanalRevestido()
         "<line x1='96' y1='194' x2='114' y2='194'/><line x1='87' y1='158' x2='103' y2='158'/>"
         "</g>"
         "</svg>");
-    return PintarSvg(svg.toUtf8(), {147, 300});
+    return PintarSvg(svg.toUtf8(), { 147, 300 });
 }
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 
 #include <QPixmap>
 
+namespace quelmora {
+
 // Plan of a warped transition, 113 x 94: flow from left to right, end sections
 // f (left) and c (right). The outlet widens from f to c and is computed from f
 // towards c; the inlet narrows and is computed from c towards f.
@@ -17,3 +19,5 @@ QPixmap DibujoVertederoLateral();
 // An earth channel, 167 x 219, and a concrete-lined channel, 147 x 300.
 QPixmap DibujoCanalTierra();
 QPixmap DibujoCanalRevestido();
+
+} // namespace quelmora

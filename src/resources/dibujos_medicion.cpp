@@ -7,6 +7,8 @@
 
 #include "measurement/core/vertederos.h"
 
+namespace quelmora {
+
 namespace {
 
 const QColor kAgua(150, 200, 255);
@@ -394,3 +396,5 @@ QPixmap DibujoEcuacionTrapezoidal()
     l.texto(10, 154, QStringLiteral("0.06 < h < L/3"));
     return l.terminar();
 }
+
+} // namespace quelmora

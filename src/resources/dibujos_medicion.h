@@ -5,6 +5,8 @@
 
 #include <QPixmap>
 
+namespace quelmora {
+
 // Cross-section cut by vertical lines into five segments: L1 … L5 along the
 // surface, h0 … h5 at the walls and the verticals; with roughness also n0 at the
 // left wall, n1 … n5 under the beds and n6 at the right wall. 340 x 115.
@@ -34,3 +36,5 @@ QPixmap DibujoTablaTriangular();
 QPixmap DibujoVertederoTrapezoidal();
 // Q = 1.859·L·h^(3/2), its symbols and 0.06 < h < L/3. 259 x 186.
 QPixmap DibujoEcuacionTrapezoidal();
+
+} // namespace quelmora

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QString>
 
+namespace quelmora {
+
 // Picture of role button 1..5 (1 screen, 2 screen with brush, 3 printer,
 // 4 house, 5 screen with keyboard), 32 x 32; resaltada gives the blue variant.
 QPixmap ImagenBoton(int rol, bool resaltada);
@@ -24,3 +26,5 @@ QPixmap DibujoSeccion(FiguraSeccion figura);
 // Renders SVG text into a pixmap of the given size (for the pictures other
 // windows keep in their own files).
 QPixmap PintarSvg(const QByteArray& svg, QSize tamano);
+
+} // namespace quelmora

@@ -8,6 +8,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+namespace quelmora {
+
 namespace {
 
 // The cover is drawn in the coordinates of its full size and scaled to the size
@@ -232,3 +234,5 @@ QIcon IconoQuelmora()
     icono.addPixmap(DesdeSvg(kSvgIcono, 16));
     return icono;
 }
+
+} // namespace quelmora

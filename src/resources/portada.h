@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
+namespace quelmora {
+
 // The cover: a lined trapezoidal canal in an oval vignette on a light-blue
 // ground, with the product's name and slogan, drawn at the given size (the main
 // window's cover is 789 x 528). A non-empty version is written under the name,
@@ -22,3 +24,5 @@ QPixmap ImagenSalir(int numero);
 
 // The 32 x 32 icon of the program's windows.
 QIcon IconoQuelmora();
+
+} // namespace quelmora

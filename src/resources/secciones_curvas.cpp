@@ -4,6 +4,8 @@
 
 #include "resources/imagenes.h"
 
+namespace quelmora {
+
 namespace {
 
 // Ground brown, water blue, dimension lines dark; the same look as the
@@ -52,3 +54,5 @@ const char* const kCirculo = R"svg(<svg xmlns="http://www.w3.org/2000/svg" viewB
 QPixmap DibujoParabolico(QSize tamano) { return PintarSvg(QByteArray(kParabola), tamano); }
 
 QPixmap DibujoCircular(QSize tamano) { return PintarSvg(QByteArray(kCirculo), tamano); }
+
+} // namespace quelmora

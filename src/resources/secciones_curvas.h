@@ -6,5 +6,9 @@
 #include <QPixmap>
 #include <QSize>
 
+namespace quelmora {
+
 QPixmap DibujoParabolico(QSize tamano = { 256, 126 });
 QPixmap DibujoCircular(QSize tamano = { 256, 127 });
+
+} // namespace quelmora

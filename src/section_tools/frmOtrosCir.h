@@ -1,6 +1,8 @@
 #pragma once
 #include "frame/pagina_calculo.h"
 
+namespace quelmora {
+
 // A circular conduit running partly full, solved on one page for the slope a
 // roughness needs and on the other for the roughness a slope implies.
 class frmOtrosCir : public VentanaCalculo {
@@ -8,3 +10,5 @@ class frmOtrosCir : public VentanaCalculo {
 public:
     frmOtrosCir();
 };
+
+} // namespace quelmora

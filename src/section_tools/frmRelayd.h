@@ -1,6 +1,8 @@
 #pragma once
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 // A circular conduit sized for the depth ratio y/d it is to run at.
 class frmRelayd : public VentanaCalculo {
     Q_OBJECT
@@ -13,3 +15,5 @@ protected:
 private:
     void AdvertirRelacion();
 };
+
+} // namespace quelmora

@@ -3,10 +3,12 @@
 #include "frame/plataforma.h"
 #include "section_tools/core/herramientas_seccion.h"
 
+namespace quelmora {
+
 namespace {
 
-const QString kMensajeAnchoTaludComa =
-    QStringLiteral("Los valores de b y Z, no pueden ser simultáneamente iguales a cero");
+const QString kMensajeAnchoTaludComa
+    = QStringLiteral("Los valores de b y Z, no pueden ser simultáneamente iguales a cero");
 
 // One input of the pages: quantity letter, label, unit, status text, warning.
 struct DatoTrapecio {
@@ -18,20 +20,20 @@ struct DatoTrapecio {
 };
 
 const DatoTrapecio kDatos[] = {
-    {"q", "Caudal (Q):", "m3/s", "Ingresar el valor del caudal Q",
-     "Ingresar para Q, un valor mayor que cero"},
-    {"y", "Tirante (y):", "m", "Ingresar el valor del tirante y",
-     "Ingresar para y, un valor mayor que cero"},
-    {"b", "Ancho de solera (b):", "m", "Ingresar el valor del ancho de fondo del canal",
-     "Ingresar para b, un valor mayor que cero"},
-    {"z", "Talud (Z):", "",
-     "Ingresar el valor del talud, para taludes diferentes ingresar su promedio",
-     "Ingresar para z, un valor mayor que cero"},
-    {"n", "Rugosidad (n):", "",
-     "Ingresar el valor del coeficiente de rugosidad de acuerdo al material del canal",
-     "Ingresar para n, un valor mayor que cero"},
-    {"s", "Pendiente (S):", "m/m", "Ingresar el valor de la pendiente del canal",
-     "Ingresar para s, un valor mayor que cero"},
+    { "q", "Caudal (Q):", "m3/s", "Ingresar el valor del caudal Q",
+        "Ingresar para Q, un valor mayor que cero" },
+    { "y", "Tirante (y):", "m", "Ingresar el valor del tirante y",
+        "Ingresar para y, un valor mayor que cero" },
+    { "b", "Ancho de solera (b):", "m", "Ingresar el valor del ancho de fondo del canal",
+        "Ingresar para b, un valor mayor que cero" },
+    { "z", "Talud (Z):", "",
+        "Ingresar el valor del talud, para taludes diferentes ingresar su promedio",
+        "Ingresar para z, un valor mayor que cero" },
+    { "n", "Rugosidad (n):", "",
+        "Ingresar el valor del coeficiente de rugosidad de acuerdo al material del canal",
+        "Ingresar para n, un valor mayor que cero" },
+    { "s", "Pendiente (S):", "m/m", "Ingresar el valor de la pendiente del canal",
+        "Ingresar para s, un valor mayor que cero" },
 };
 
 const DatoTrapecio& Dato(char letra)
@@ -45,8 +47,8 @@ const DatoTrapecio& Dato(char letra)
 // A page: its suffix is also the quantity it seeks (b, s or n).
 class PaginaVariosTrape : public PaginaCalculo {
 public:
-    PaginaVariosTrape(const QString& sufijo, const char* orden, int anchoDatos,
-                      const QString& marcoCalculadora)
+    PaginaVariosTrape(
+        const QString& sufijo, const char* orden, int anchoDatos, const QString& marcoCalculadora)
         : PaginaCalculo(sufijo)
     {
         const QString& x = sufijo;
@@ -55,46 +57,50 @@ public:
         const int cantidad = static_cast<int>(qstrlen(orden));
         for (int i = 0; i < cantidad; ++i) {
             const DatoTrapecio& d = Dato(orden[i]);
-            const QString siguiente = i + 1 < cantidad
-                                          ? "txt" + QString(QChar(orden[i + 1])) + x
-                                          : "bCalcular" + x;
-            filas.append({"txt" + QString(d.letra) + x, d.etiqueta, d.unidad, d.estado, d.aviso,
-                          siguiente, "lbl" + QString(d.letra) + x,
-                          "lblu" + QString(d.letra) + x});
+            const QString siguiente
+                = i + 1 < cantidad ? "txt" + QString(QChar(orden[i + 1])) + x : "bCalcular" + x;
+            filas.append({ "txt" + QString(d.letra) + x, d.etiqueta, d.unidad, d.estado, d.aviso,
+                siguiente, "lbl" + QString(d.letra) + x, "lblu" + QString(d.letra) + x });
         }
-        Marco* datos = NuevoMarco("fraDatos" + x, "Datos:", {480, 600, anchoDatos, 2055});
+        Marco* datos = NuevoMarco("fraDatos" + x, "Datos:", { 480, 600, anchoDatos, 2055 });
         // The width page's frame is the narrowest and has no bottom-width row,
         // the longest caption: its boxes sit further left, so that "m3/s"
         // ends before the frame's border.
         const bool estrecho = x == "b";
         Entradas(datos,
-                 Columna{.anchoEtiqueta = estrecho ? 1455 : 1695, .caja = estrecho ? 1800 : 1920,
-                         .unidad = estrecho ? 3000 : 3120, .anchoUnidad = estrecho ? 435 : 600},
-                 filas);
+            Columna { .anchoEtiqueta = estrecho ? 1455 : 1695,
+                .caja = estrecho ? 1800 : 1920,
+                .unidad = estrecho ? 3000 : 3120,
+                .anchoUnidad = estrecho ? 435 : 600 },
+            filas);
 
-        Marco* resultados = NuevoMarco("fraResul" + x, "Resultados:", {480, 3000, 10215, 2055});
+        Marco* resultados = NuevoMarco("fraResul" + x, "Resultados:", { 480, 3000, 10215, 2055 });
         const Resultado buscado[] = {
-            {"txtbb", "Ancho de solera (b):", "m", 0, "lblbb", "lblubb"},
-            {"txtss", "Pendiente (S):", "m/m", 0, "lblss", "lbluss"},
-            {"txtnn", "Rugosidad (n):", "", 0, "lblnn", "lblunn"},
+            { "txtbb", "Ancho de solera (b):", "m", 0, "lblbb", "lblubb" },
+            { "txtss", "Pendiente (S):", "m/m", 0, "lblss", "lbluss" },
+            { "txtnn", "Rugosidad (n):", "", 0, "lblnn", "lblunn" },
         };
         const int cual = x == "b" ? 0 : x == "s" ? 1 : 2;
-        const Columna izquierda{.etiqueta = 360, .caja = 2280, .unidad = 3720};
-        const Columna derecha{.etiqueta = 5880, .caja = 7920, .unidad = 9240, .anchoUnidad = 900};
-        Resultados(resultados, izquierda, {buscado[cual]});
-        Resultados(resultados, ConArriba(izquierda, 600), {
-            {"txta" + x, "Area hidráulica (A):", "m2", 0, "lbla" + x, "lblua" + x},
-            {"txtt" + x, "Espejo de agua (T):", "m", 0, "lblt" + x, "lblut" + x},
-            {"txtf" + x, "Número de Froude (F):", "", 0, "lblf" + x},
-            {"txttf" + x, "Tipo de flujo:", "", 1335, "lbltf" + x, {}, Qt::AlignCenter},
-        });
-        Resultados(resultados, derecha, {
-            {"txtp" + x, "Perímetro (p):", "m", 0, "lblp" + x, "lblup" + x},
-            {"txtr" + x, "Radio hidráulico (R):", "m", 0, "lblr" + x, "lblur" + x},
-            {"txtv" + x, "Velocidad (v):", "m/s", 0, "lblv" + x, "lbluv" + x},
-            {"txte" + x, "Energía específica (E):", "m-Kg/Kg", 0, "lble" + x, "lblue" + x},
-        });
-        EtiquetaAvisoVelocidad(resultados, "lblmv" + x, {5880, 1560, 4215, 375});
+        const Columna izquierda { .etiqueta = 360, .caja = 2280, .unidad = 3720 };
+        const Columna derecha {
+            .etiqueta = 5880, .caja = 7920, .unidad = 9240, .anchoUnidad = 900
+        };
+        Resultados(resultados, izquierda, { buscado[cual] });
+        Resultados(resultados, ConArriba(izquierda, 600),
+            {
+                { "txta" + x, "Area hidráulica (A):", "m2", 0, "lbla" + x, "lblua" + x },
+                { "txtt" + x, "Espejo de agua (T):", "m", 0, "lblt" + x, "lblut" + x },
+                { "txtf" + x, "Número de Froude (F):", "", 0, "lblf" + x },
+                { "txttf" + x, "Tipo de flujo:", "", 1335, "lbltf" + x, {}, Qt::AlignCenter },
+            });
+        Resultados(resultados, derecha,
+            {
+                { "txtp" + x, "Perímetro (p):", "m", 0, "lblp" + x, "lblup" + x },
+                { "txtr" + x, "Radio hidráulico (R):", "m", 0, "lblr" + x, "lblur" + x },
+                { "txtv" + x, "Velocidad (v):", "m/s", 0, "lblv" + x, "lbluv" + x },
+                { "txte" + x, "Energía específica (E):", "m-Kg/Kg", 0, "lble" + x, "lblue" + x },
+            });
+        EtiquetaAvisoVelocidad(resultados, "lblmv" + x, { 5880, 1560, 4215, 375 });
 
         figuras_ = FigurasTrapecio(6720, 720, "imatra" + x, "imarec" + x, "imatri" + x, {}, {});
         if (CampoDato* b = Campo("txtb" + x))
@@ -102,8 +108,8 @@ public:
         if (CampoDato* z = Campo("txtz" + x))
             connect(z, &CampoDato::cambio, this, [this] { DibujoPorTalud(); });
 
-        BotonesRol({480, 5400}, {8880, 5400},
-                   NombresConSufijo(x, "bMenu", "fraboton" + x, marcoCalculadora));
+        BotonesRol({ 480, 5400 }, { 8880, 5400 },
+            NombresConSufijo(x, "bMenu", "fraboton" + x, marcoCalculadora));
     }
 
     void Calcular() override
@@ -113,17 +119,17 @@ public:
         ResultadoHerramienta r;
         if (x == "b") {
             const double n = Numero("txtn" + x), S = Numero("txts" + x);
-            if (!Completos({Q, S, n, y}))
+            if (!Completos({ Q, S, n, y }))
                 return;
             r = CalcularAnchoSolera(Q, y, Z, n, S);
         } else if (x == "s") {
             const double n = Numero("txtn" + x), b = Numero("txtb" + x);
-            if (!Completos({Q, n, y}) || !VerificarAnchoTalud(b, Z, kMensajeAnchoTaludComa))
+            if (!Completos({ Q, n, y }) || !VerificarAnchoTalud(b, Z, kMensajeAnchoTaludComa))
                 return;
             r = CalcularPendienteTrapecio(Q, y, b, Z, n);
         } else {
             const double S = Numero("txts" + x), b = Numero("txtb" + x);
-            if (!Completos({Q, S, y}) || !VerificarAnchoTalud(b, Z, kMensajeAnchoTaludComa))
+            if (!Completos({ Q, S, y }) || !VerificarAnchoTalud(b, Z, kMensajeAnchoTaludComa))
                 return;
             r = CalcularRugosidadTrapecio(Q, y, b, Z, S);
         }
@@ -148,14 +154,21 @@ public:
         Escribir("txtr" + x, r.radio, "##0.0000");
         Escribir("txtt" + x, r.espejo, "###0.0000");
         switch (r.dibujo) {
-        case DibujoTrasAncho::Triangulo: figuras_->Mostrar(FiguraSeccion::Triangulo); break;
-        case DibujoTrasAncho::Rectangulo: figuras_->Mostrar(FiguraSeccion::Rectangulo); break;
-        case DibujoTrasAncho::Trapecio: figuras_->Mostrar(FiguraSeccion::Trapecio); break;
-        case DibujoTrasAncho::SinCambio: break;
+        case DibujoTrasAncho::Triangulo:
+            figuras_->Mostrar(FiguraSeccion::Triangulo);
+            break;
+        case DibujoTrasAncho::Rectangulo:
+            figuras_->Mostrar(FiguraSeccion::Rectangulo);
+            break;
+        case DibujoTrasAncho::Trapecio:
+            figuras_->Mostrar(FiguraSeccion::Trapecio);
+            break;
+        case DibujoTrasAncho::SinCambio:
+            break;
         }
         // The roughness page blanks its label with 27 blanks, the others empty it.
         AdvertirVelocidadErosiva("txtv" + x, "lblmv" + x, r.velocidad, r.erosiva, "##0.0000",
-                                 x == "n" ? kSinAvisoErosivo : QString());
+            x == "n" ? kSinAvisoErosivo : QString());
         Escribir("txte" + x, r.energia, "##0.0000");
         Escribir("txtf" + x, r.froude, "#0.0000");
         if (r.disenoInadecuado)
@@ -189,7 +202,7 @@ private:
             figuras_->Mostrar(FiguraSeccion::Triangulo);
         else
             figuras_->Mostrar(Numero("txtz" + sufijo()) == 0 ? FiguraSeccion::Rectangulo
-                                                              : FiguraSeccion::Trapecio);
+                                                             : FiguraSeccion::Trapecio);
     }
 
     void DibujoPorTalud()
@@ -211,13 +224,16 @@ private:
 } // namespace
 
 frmVariosTrape::frmVariosTrape()
-    : VentanaCalculo(QStringLiteral("Cálculos varios en sección trapezoidal, rectangular y triangular"))
+    : VentanaCalculo(
+        QStringLiteral("Cálculos varios en sección trapezoidal, rectangular y triangular"))
 {
-    NuevasPestanas({360, 360, 11175, 7095});
+    NuevasPestanas({ 360, 360, 11175, 7095 });
     AgregarPagina(new PaginaVariosTrape("b", "qyzns", 3495, "Frame2"),
-                  QStringLiteral("Cálculo del ancho solera (b)"));
+        QStringLiteral("Cálculo del ancho solera (b)"));
     AgregarPagina(new PaginaVariosTrape("s", "qybzn", 3855, "Frame1"),
-                  QStringLiteral("Cálculo de la pendiente (S)"));
+        QStringLiteral("Cálculo de la pendiente (S)"));
     AgregarPagina(new PaginaVariosTrape("n", "qybzs", 3975, "Frame3"),
-                  QStringLiteral("Cálculo de la rugosidad (n)"));
+        QStringLiteral("Cálculo de la rugosidad (n)"));
 }
+
+} // namespace quelmora

@@ -1,6 +1,8 @@
 #pragma once
 #include "frame/pagina_calculo.h"
 
+namespace quelmora {
+
 // The trapezoidal section at a given depth, solved on one page each for the
 // bottom width, the slope or the roughness.
 class frmVariosTrape : public VentanaCalculo {
@@ -8,3 +10,5 @@ class frmVariosTrape : public VentanaCalculo {
 public:
     frmVariosTrape();
 };
+
+} // namespace quelmora

@@ -5,18 +5,25 @@
 #include "frame/tabla_resultados.h"
 #include "resources/dibujos_estructuras.h"
 
+namespace quelmora {
+
 TranAlEn::TranAlEn()
-    : VentanaTransicion(
-          VarianteTransicion::Entrada,
-          QStringLiteral("Cálculos para una transición de entrada alabeada en flujo subcrítico"))
+    : VentanaTransicion(VarianteTransicion::Entrada,
+        QStringLiteral("Cálculos para una transición de entrada alabeada en flujo subcrítico"))
 {
     TituloVentana(QStringLiteral("Cálculos para una transición de entrada alabeada"));
     Dibujo(this, QStringLiteral("Picture1"), DibujoTransicion(false), 3000, 0);
 
-    Marco* datos = NuevoMarco(QStringLiteral("Frame1_0"), QStringLiteral("Datos de Entrada:"),
-                              {720, 1440, 4335, 3375});
-    const Columna columna{.etiqueta = 120, .anchoEtiqueta = 2475, .caja = 2640, .anchoCaja = 975,
-                          .unidad = 3720, .arriba = 360, .paso = 360, .anchoUnidad = 555};
+    Marco* datos = NuevoMarco(
+        QStringLiteral("Frame1_0"), QStringLiteral("Datos de Entrada:"), { 720, 1440, 4335, 3375 });
+    const Columna columna { .etiqueta = 120,
+        .anchoEtiqueta = 2475,
+        .caja = 2640,
+        .anchoCaja = 975,
+        .unidad = 3720,
+        .arriba = 360,
+        .paso = 360,
+        .anchoUnidad = 555 };
     // clang-format off
     Entradas(datos, columna, {
         // box   label                                    unit    status text                                                        warning  Enter to
@@ -34,31 +41,36 @@ TranAlEn::TranAlEn()
     });
     // clang-format on
 
-    Marco* resultados = NuevoMarco(QStringLiteral("Frame1_1"), QStringLiteral("Resultados:"),
-                                   {720, 4800, 4335, 1575});
+    Marco* resultados = NuevoMarco(
+        QStringLiteral("Frame1_1"), QStringLiteral("Resultados:"), { 720, 4800, 4335, 1575 });
     Resultados(resultados,
-               Columna{.etiqueta = 120, .anchoEtiqueta = 2475, .caja = 2640, .anchoCaja = 975,
-                       .unidad = 3720, .arriba = 360, .paso = 360, .anchoUnidad = 435},
-               {
-                   {"YF", "Tirante en la sección F:", "m"},
-                   {"LT", "Longitud de la transición:", "m"},
-                   {"NT", "Número de tramos N:", ""},
-               });
+        Columna { .etiqueta = 120,
+            .anchoEtiqueta = 2475,
+            .caja = 2640,
+            .anchoCaja = 975,
+            .unidad = 3720,
+            .arriba = 360,
+            .paso = 360,
+            .anchoUnidad = 435 },
+        {
+            { "YF", "Tirante en la sección F:", "m" },
+            { "LT", "Longitud de la transición:", "m" },
+            { "NT", "Número de tramos N:", "" },
+        });
 
     // 21 rows, one fewer than the outlet's: room for 20 sections only.
     Marco* leyes = NuevoMarco(QStringLiteral("Frame2"),
-                              QStringLiteral("Cálculo del ancho solera, talud y variación de fondo:"),
-                              {6480, 120, 4575, 3135});
-    NuevaGrilla(leyes, QStringLiteral("STV"), 21, {120, 240, 4215, 2745});
+        QStringLiteral("Cálculo del ancho solera, talud y variación de fondo:"),
+        { 6480, 120, 4575, 3135 });
+    NuevaGrilla(leyes, QStringLiteral("STV"), 21, { 120, 240, 4215, 2745 });
     Marco* secciones = NuevoMarco(QStringLiteral("Frame3"),
-                                  QStringLiteral("Cálculo del tirante, velocidad y energía:"),
-                                  {6480, 3240, 4575, 3015});
-    NuevaGrilla(secciones, QStringLiteral("TVE"), 21, {120, 240, 4215, 2655});
+        QStringLiteral("Cálculo del tirante, velocidad y energía:"), { 6480, 3240, 4575, 3015 });
+    NuevaGrilla(secciones, QStringLiteral("TVE"), 21, { 120, 240, 4215, 2655 });
     Encabezados();
 
     BotonesConCopia(QStringLiteral("Frame3C"), QStringLiteral("Frame7C"), QStringLiteral("STV"),
-                    QStringLiteral("TVE"));
-    OrdenTabulacion({"q", "bc", "BF", "zc", "ZF", "yc", "hz", "k", "bCalcular"});
+        QStringLiteral("TVE"));
+    OrdenTabulacion({ "q", "bc", "BF", "zc", "ZF", "yc", "hz", "k", "bCalcular" });
 }
 
 // ---- checks at "&Calcular" ---------------------------------------------------
@@ -76,3 +88,5 @@ bool TranAlEn::VerificarEntradas()
         && VerificarCampoVacio("k",  "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke");
     // clang-format on
 }
+
+} // namespace quelmora

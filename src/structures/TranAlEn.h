@@ -1,6 +1,8 @@
 #pragma once
 #include "structures/ventana_transicion.h"
 
+namespace quelmora {
+
 class TranAlEn : public VentanaTransicion {
     Q_OBJECT
 public:
@@ -9,3 +11,5 @@ public:
 protected:
     bool VerificarEntradas() override;
 };
+
+} // namespace quelmora

@@ -5,18 +5,25 @@
 #include "frame/tabla_resultados.h"
 #include "resources/dibujos_estructuras.h"
 
+namespace quelmora {
+
 TranAlSa::TranAlSa()
-    : VentanaTransicion(
-          VarianteTransicion::Salida,
-          QStringLiteral("Cálculos para una transición de salida alabeada en flujo subcrítico"))
+    : VentanaTransicion(VarianteTransicion::Salida,
+        QStringLiteral("Cálculos para una transición de salida alabeada en flujo subcrítico"))
 {
     TituloVentana(QStringLiteral("Cálculos para una transición de salida alabeada"));
     Dibujo(this, QStringLiteral("Picture1"), DibujoTransicion(true), 3000, 0);
 
-    Marco* datos = NuevoMarco(QStringLiteral("Frame1_0"), QStringLiteral("Datos de Entrada:"),
-                              {720, 1440, 4455, 3375});
-    const Columna columna{.etiqueta = 120, .anchoEtiqueta = 2475, .caja = 2640, .anchoCaja = 1035,
-                          .unidad = 3840, .arriba = 360, .paso = 360, .anchoUnidad = 555};
+    Marco* datos = NuevoMarco(
+        QStringLiteral("Frame1_0"), QStringLiteral("Datos de Entrada:"), { 720, 1440, 4455, 3375 });
+    const Columna columna { .etiqueta = 120,
+        .anchoEtiqueta = 2475,
+        .caja = 2640,
+        .anchoCaja = 1035,
+        .unidad = 3840,
+        .arriba = 360,
+        .paso = 360,
+        .anchoUnidad = 555 };
     // clang-format off
     Entradas(datos, columna, {
         // box   label                                    unit    status text                                                        warning  Enter to
@@ -34,28 +41,35 @@ TranAlSa::TranAlSa()
     });
     // clang-format on
 
-    Marco* resultados = NuevoMarco(QStringLiteral("Frame1_1"), QStringLiteral("Resultados:"),
-                                   {720, 4800, 4455, 1575});
+    Marco* resultados = NuevoMarco(
+        QStringLiteral("Frame1_1"), QStringLiteral("Resultados:"), { 720, 4800, 4455, 1575 });
     Resultados(resultados,
-               Columna{.etiqueta = 120, .anchoEtiqueta = 2475, .caja = 2640, .anchoCaja = 1035,
-                       .unidad = 3960, .arriba = 360, .paso = 360, .anchoUnidad = 435},
-               {
-                   {"YF", "Tirante en la sección F:", "m"},
-                   {"LT", "Longitud de la transición:", "m"},
-                   {"NT", "Número de Tramos N:", ""},
-               });
+        Columna { .etiqueta = 120,
+            .anchoEtiqueta = 2475,
+            .caja = 2640,
+            .anchoCaja = 1035,
+            .unidad = 3960,
+            .arriba = 360,
+            .paso = 360,
+            .anchoUnidad = 435 },
+        {
+            { "YF", "Tirante en la sección F:", "m" },
+            { "LT", "Longitud de la transición:", "m" },
+            { "NT", "Número de Tramos N:", "" },
+        });
 
     Marco* leyes = NuevoMarco(QStringLiteral("Frame2"),
-                              QStringLiteral("Cálculo del ancho solera, talud y variación fondo:"),
-                              {6360, 240, 4695, 3135});
-    NuevaGrilla(leyes, QStringLiteral("STV"), 22, {120, 240, 4335, 2745});
+        QStringLiteral("Cálculo del ancho solera, talud y variación fondo:"),
+        { 6360, 240, 4695, 3135 });
+    NuevaGrilla(leyes, QStringLiteral("STV"), 22, { 120, 240, 4335, 2745 });
     Marco* secciones = NuevoMarco(QStringLiteral("Frame3"),
-                                  QStringLiteral("Cálculo del tirante, velocidad y energía:"),
-                                  {6360, 3360, 4695, 3015});
-    NuevaGrilla(secciones, QStringLiteral("TVE"), 22, {120, 240, 4335, 2655});
+        QStringLiteral("Cálculo del tirante, velocidad y energía:"), { 6360, 3360, 4695, 3015 });
+    NuevaGrilla(secciones, QStringLiteral("TVE"), 22, { 120, 240, 4335, 2655 });
     Encabezados();
 
     BotonesConCopia(QStringLiteral("Frame3C"), QStringLiteral("Frame7C"), QStringLiteral("STV"),
-                    QStringLiteral("TVE"));
-    OrdenTabulacion({"q", "bc", "BF", "zc", "ZF", "yc", "hz", "k", "bCalcular"});
+        QStringLiteral("TVE"));
+    OrdenTabulacion({ "q", "bc", "BF", "zc", "ZF", "yc", "hz", "k", "bCalcular" });
 }
+
+} // namespace quelmora

@@ -1,8 +1,12 @@
 #pragma once
 #include "structures/ventana_transicion.h"
 
+namespace quelmora {
+
 class TranAlSa : public VentanaTransicion {
     Q_OBJECT
 public:
     TranAlSa();
 };
+
+} // namespace quelmora

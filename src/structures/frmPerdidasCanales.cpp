@@ -14,18 +14,20 @@
 #include <array>
 #include <cmath>
 
-#include "frame/filas_pestanas.h"
 #include "frame/core/numeros.h"
+#include "frame/filas_pestanas.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
 #include "hydraulics/finitos.h"
 #include "resources/dibujos_estructuras.h"
 #include "structures/core/perdidas.h"
 
+namespace quelmora {
+
 namespace {
 
-const QString kMensajeDatosEyK = QStringLiteral(
-    "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ");
+const QString kMensajeDatosEyK
+    = QStringLiteral("Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ");
 const QString kPermeabilidadHormigon = QStringLiteral("0.00000505");
 const char* const kMascaraParcial = "0.###0";
 const char* const kMascaraPerdida = "0.#####0";
@@ -43,8 +45,8 @@ struct ValoresGuardados {
     float l = 0;
     double ce = 0, cd = 0, cp = 0, k = 0, cm = 0;
     double punjabMostrada = 0;
-    std::array<double, kFormulas> perdida{};
-    std::array<bool, kFormulas> calculada{};
+    std::array<double, kFormulas> perdida {};
+    std::array<bool, kFormulas> calculada {};
     int formulasPromediadas = 0;
 };
 
@@ -57,7 +59,7 @@ ValoresGuardados& Guardados()
 CanalEnTierra CanalGuardado()
 {
     const ValoresGuardados& g = Guardados();
-    return {g.q, g.b, g.z, g.y, g.v};
+    return { g.q, g.b, g.z, g.y, g.v };
 }
 
 QString Mascara(double valor, const char* mascara)
@@ -69,22 +71,26 @@ QString Mascara(double valor, const char* mascara)
 // reads back as the same number.
 QString TextoNumero(double valor) { return Mascara(valor, "0.###############"); }
 
-const char* const kNombresFormulas[kFormulas] = {"Ingham",    "Etcheverry", "Punjab",
-                                                 "Moritz",    "Pavlovski",  "Kostiakov",
-                                                 "Davis-Wilson"};
-const char* const kDescartes[kFormulas] = {"chkIngham",    "chkEtcheverry", "chkPunjab",
-                                           "chkMoritz",    "chkPavlovski",  "chkKostiakov",
-                                           "chkDavisWilson"};
+const char* const kNombresFormulas[kFormulas]
+    = { "Ingham", "Etcheverry", "Punjab", "Moritz", "Pavlovski", "Kostiakov", "Davis-Wilson" };
+const char* const kDescartes[kFormulas] = { "chkIngham", "chkEtcheverry", "chkPunjab", "chkMoritz",
+    "chkPavlovski", "chkKostiakov", "chkDavisWilson" };
 
-}  // namespace
+} // namespace
 
 frmPerdidasCanales::frmPerdidasCanales()
     : VentanaCalculo(QStringLiteral("Cálculo de pérdidas por infiltración en canales"))
 {
-    Marco* datos = NuevoMarco(QStringLiteral("Frame2"), QStringLiteral("Datos:"),
-                              {360, 360, 3615, 2535});
-    const Columna columna{.etiqueta = 240, .anchoEtiqueta = 1545, .caja = 1800, .anchoCaja = 1035,
-                          .unidad = 3000, .arriba = 240, .paso = 360, .anchoUnidad = 495};
+    Marco* datos
+        = NuevoMarco(QStringLiteral("Frame2"), QStringLiteral("Datos:"), { 360, 360, 3615, 2535 });
+    const Columna columna { .etiqueta = 240,
+        .anchoEtiqueta = 1545,
+        .caja = 1800,
+        .anchoCaja = 1035,
+        .unidad = 3000,
+        .arriba = 240,
+        .paso = 360,
+        .anchoUnidad = 495 };
     // clang-format off
     Entradas(datos, columna, {
         // box    label                    unit    status text                                  warning                                           Enter to
@@ -101,27 +107,32 @@ frmPerdidasCanales::frmPerdidasCanales()
     Campo(QStringLiteral("s"))->installEventFilter(this);
 
     Marco* parciales = NuevoMarco(QStringLiteral("Frame1"),
-                                  QStringLiteral("Resultados hidráulicos parciales:"),
-                                  {360, 3360, 3615, 2655});
+        QStringLiteral("Resultados hidráulicos parciales:"), { 360, 3360, 3615, 2655 });
     Resultados(parciales,
-               Columna{.etiqueta = 240, .anchoEtiqueta = 1545, .caja = 1800, .anchoCaja = 1035,
-                       .unidad = 3000, .arriba = 360, .paso = 360, .anchoUnidad = 495},
-               {
-                   {"y", "Tirante normal (y):", "m"},
-                   {"a", "Area hidráulica (A):", "m2"},
-                   {"p", "Perímetro (p):", "m"},
-                   {"t", "Espejo de agua (T):", "m"},
-                   {"v", "Velocidad (v):", "m/s"},
-               });
-    for (const char* caja : {"y", "a", "p", "t", "v"})
+        Columna { .etiqueta = 240,
+            .anchoEtiqueta = 1545,
+            .caja = 1800,
+            .anchoCaja = 1035,
+            .unidad = 3000,
+            .arriba = 360,
+            .paso = 360,
+            .anchoUnidad = 495 },
+        {
+            { "y", "Tirante normal (y):", "m" },
+            { "a", "Area hidráulica (A):", "m2" },
+            { "p", "Perímetro (p):", "m" },
+            { "t", "Espejo de agua (T):", "m" },
+            { "v", "Velocidad (v):", "m/s" },
+        });
+    for (const char* caja : { "y", "a", "p", "t", "v" })
         Caja(caja)->setFont(font());
-    EtiquetaAvisoVelocidad(parciales, QStringLiteral("mv"), {120, 2160, 3375, 375}, 12);
+    EtiquetaAvisoVelocidad(parciales, QStringLiteral("mv"), { 120, 2160, 3375, 375 }, 12);
 
     // The tab control only groups the two estimates under one set of buttons:
     // picking a page starts nothing, and moving over it restores no picture.
     SSTab1_ = new QTabWidget(this);
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1_->setGeometry(EnPixeles({4080, 240, 7365, 6015}));
+    SSTab1_->setGeometry(EnPixeles({ 4080, 240, 7365, 6015 }));
     SSTab1_->setAttribute(Qt::WA_NoMousePropagation);
     auto* tierra = new QWidget;
     auto* revestido = new QWidget;
@@ -130,8 +141,8 @@ frmPerdidasCanales::frmPerdidasCanales()
     PaginaTierra(tierra);
     PaginaRevestido(revestido);
 
-    BotonesRol({720, 6360}, {9240, 6360}, {.menu = QStringLiteral("bMemuPrincipal")});
-    OrdenTabulacion({"q", "b", "z", "n", "s", "txtL", "SSTab1"});
+    BotonesRol({ 720, 6360 }, { 9240, 6360 }, { .menu = QStringLiteral("bMemuPrincipal") });
+    OrdenTabulacion({ "q", "b", "z", "n", "s", "txtL", "SSTab1" });
 
     grdPerdidas_->AnchoColumna(0, 1200);
     grdPerdidas_->AnchoColumna(1, 1000);
@@ -164,63 +175,66 @@ Twips EnHojaMaterial(Twips t)
     t.arriba -= 2 * kAltoFilaMateriales + 30;
     return t;
 }
-}  // namespace
+} // namespace
 
 void frmPerdidasCanales::PaginaRevestido(QWidget* pagina)
 {
     Marco* otros = NuevoMarco(QStringLiteral("Frame9"), QStringLiteral("Otros datos:"),
-                              EnPagina({360, 960, 4095, 1575}), pagina);
-    Etiqueta(otros, {}, QStringLiteral("Espesor revestimiento (e):"), {360, 480, 1995, 285});
-    CampoDato* espesor =
-        EntradaSuelta(otros, QStringLiteral("txtErevestido"), {2400, 480, 1095, 285},
-                      QStringLiteral("Ingresar el valor del espesor del revestimiento"), {},
-                      QStringLiteral("txtKrevestido"));
+        EnPagina({ 360, 960, 4095, 1575 }), pagina);
+    Etiqueta(otros, {}, QStringLiteral("Espesor revestimiento (e):"), { 360, 480, 1995, 285 });
+    CampoDato* espesor = EntradaSuelta(otros, QStringLiteral("txtErevestido"),
+        { 2400, 480, 1095, 285 }, QStringLiteral("Ingresar el valor del espesor del revestimiento"),
+        {}, QStringLiteral("txtKrevestido"));
     espesor->seleccionarSiguiente(true);
-    Etiqueta(otros, {}, QStringLiteral("m"), {3600, 480, 375, 285});
-    QLabel* permeabilidad =
-        Etiqueta(otros, {}, QStringLiteral("Permeabilidad del revestimiento, hormigón (K):"),
-                 {360, 840, 1995, 570});
+    Etiqueta(otros, {}, QStringLiteral("m"), { 3600, 480, 375, 285 });
+    QLabel* permeabilidad = Etiqueta(otros, {},
+        QStringLiteral("Permeabilidad del revestimiento, hormigón (K):"), { 360, 840, 1995, 570 });
     permeabilidad->setWordWrap(true);
-    CampoDato* k = EntradaSuelta(otros, QStringLiteral("txtKrevestido"), {2400, 840, 1095, 285},
-                                 QStringLiteral("Ingresar el valor de la permeabilidad del revestimiento"),
-                                 {}, QStringLiteral("bCalcular"));
+    CampoDato* k = EntradaSuelta(otros, QStringLiteral("txtKrevestido"), { 2400, 840, 1095, 285 },
+        QStringLiteral("Ingresar el valor de la permeabilidad del revestimiento"), {},
+        QStringLiteral("bCalcular"));
     k->setText(kPermeabilidadHormigon);
-    Etiqueta(otros, {}, QStringLiteral("cm/s"), {3600, 840, 435, 285});
+    Etiqueta(otros, {}, QStringLiteral("cm/s"), { 3600, 840, 435, 285 });
     espesor->setFont(font());
     k->setFont(font());
 
     Marco* resultados = NuevoMarco(QStringLiteral("Frame10"), QStringLiteral("Resultados:"),
-                                   EnPagina({360, 3240, 3855, 2295}), pagina);
+        EnPagina({ 360, 3240, 3855, 2295 }), pagina);
     Resultados(resultados,
-               Columna{.etiqueta = 360, .anchoEtiqueta = 1275, .caja = 1680, .anchoCaja = 1035,
-                       .unidad = 2880, .arriba = 360, .paso = 480, .anchoUnidad = 855},
-               {
-                   {"txtPrevestido", "Pérdidas/km (P):", "m3^s-km"},
-                   {"txtQperdidorevestido", "Q perdido:", "m^3/s"},
-                   {"txtQfinalrevestido", "Q final:", "m^3/s"},
-                   {"txtPorcentajerevestido", "% pérdidas:", "%"},
-               });
+        Columna { .etiqueta = 360,
+            .anchoEtiqueta = 1275,
+            .caja = 1680,
+            .anchoCaja = 1035,
+            .unidad = 2880,
+            .arriba = 360,
+            .paso = 480,
+            .anchoUnidad = 855 },
+        {
+            { "txtPrevestido", "Pérdidas/km (P):", "m3^s-km" },
+            { "txtQperdidorevestido", "Q perdido:", "m^3/s" },
+            { "txtQfinalrevestido", "Q final:", "m^3/s" },
+            { "txtPorcentajerevestido", "% pérdidas:", "%" },
+        });
     for (const char* caja :
-         {"txtPrevestido", "txtQperdidorevestido", "txtQfinalrevestido", "txtPorcentajerevestido"})
+        { "txtPrevestido", "txtQperdidorevestido", "txtQfinalrevestido", "txtPorcentajerevestido" })
         Caja(caja)->setFont(font());
     Dibujo(pagina, QStringLiteral("Picture1"), DibujoCanalRevestido(), 4680, 1080 - 330);
 }
 
 void frmPerdidasCanales::ListaMateriales(QWidget* pagina, const QString& lista,
-                                         const QString& cajaCoeficiente,
-                                         const QString& etiquetaCoeficiente, int anchoCoeficiente)
+    const QString& cajaCoeficiente, const QString& etiquetaCoeficiente, int anchoCoeficiente)
 {
     Etiqueta(pagina, {}, QStringLiteral("Material del lecho del canal:"),
-             EnHojaMaterial({240, 720, 3375, 255}));
+        EnHojaMaterial({ 240, 720, 3375, 255 }));
     auto* combo = new QComboBox(pagina);
     combo->setObjectName(lista);
-    combo->setGeometry(EnPixeles(EnHojaMaterial({240, 960, 3375, 315})));
+    combo->setGeometry(EnPixeles(EnHojaMaterial({ 240, 960, 3375, 315 })));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    Etiqueta(pagina, {}, etiquetaCoeficiente, EnHojaMaterial({240, 1320, 2280, 285}));
+    Etiqueta(pagina, {}, etiquetaCoeficiente, EnHojaMaterial({ 240, 1320, 2280, 285 }));
     auto* coeficiente = new QLineEdit(pagina);
     coeficiente->setObjectName(cajaCoeficiente);
-    coeficiente->setGeometry(EnPixeles(EnHojaMaterial({2520, 1320, anchoCoeficiente, 285})));
+    coeficiente->setGeometry(EnPixeles(EnHojaMaterial({ 2520, 1320, anchoCoeficiente, 285 })));
     coeficiente->setAlignment(Qt::AlignRight);
 }
 
@@ -228,16 +242,16 @@ void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
 {
     Dibujo(pagina, QStringLiteral("Picture2"), DibujoCanalTierra(), 4680, 480 - 330);
 
-    Marco* lecho = NuevoMarco(QStringLiteral("Frame5"), QStringLiteral("Datos del lecho del canal:"),
-                              EnPagina({240, 360, 4335, 2535}), pagina);
+    Marco* lecho = NuevoMarco(QStringLiteral("Frame5"),
+        QStringLiteral("Datos del lecho del canal:"), EnPagina({ 240, 360, 4335, 2535 }), pagina);
     auto* materiales = new QTabWidget(lecho);
     materiales->setObjectName(QStringLiteral("SSTab2"));
     // Five captions, three tabs to a row: two rows of tabs over the pages.
-    const QRect lugarMateriales = EnPixeles({120, 240, 4095, 2175});
+    const QRect lugarMateriales = EnPixeles({ 120, 240, 4095, 2175 });
     const int altoFila = Pixeles(kAltoFilaMateriales);
     auto* filasMateriales = new FilasPestanas(lecho, materiales, 3, altoFila);
-    filasMateriales->setGeometry(lugarMateriales.left(), lugarMateriales.top(),
-                                 lugarMateriales.width(), 2 * altoFila);
+    filasMateriales->setGeometry(
+        lugarMateriales.left(), lugarMateriales.top(), lugarMateriales.width(), 2 * altoFila);
     materiales->setGeometry(lugarMateriales.adjusted(0, 2 * altoFila, 0, 0));
 
     struct PaginaMaterial {
@@ -248,20 +262,21 @@ void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
         std::span<const Material> (*entradas)();
     };
     const PaginaMaterial paginas[] = {
-        {"Etcheverry", "cmbEtcheverry", "txtCe", "Coeficiente permeabilidad:", MaterialesEtcheverry},
-        {"Punjab", "cmbPunjab", "txtCp", "Coeficiente Punjab:", MaterialesPunjab},
-        {"Moritz", "cmbMoritz", "txtCm", "Coeficiente Moritz:", MaterialesMoritz},
-        {"Pavlovski - Kostiakov", "cmbKostiakov", "txtK", "Coeficiente permeabilidad m/s:",
-         MaterialesKostiakov},
-        {"Davis - Wilson", "CmbDavisWilson", "txtCd", "Coeficiente permeabilidad m/s:",
-         MaterialesDavisWilson},
+        { "Etcheverry", "cmbEtcheverry", "txtCe",
+            "Coeficiente permeabilidad:", MaterialesEtcheverry },
+        { "Punjab", "cmbPunjab", "txtCp", "Coeficiente Punjab:", MaterialesPunjab },
+        { "Moritz", "cmbMoritz", "txtCm", "Coeficiente Moritz:", MaterialesMoritz },
+        { "Pavlovski - Kostiakov", "cmbKostiakov", "txtK",
+            "Coeficiente permeabilidad m/s:", MaterialesKostiakov },
+        { "Davis - Wilson", "CmbDavisWilson", "txtCd",
+            "Coeficiente permeabilidad m/s:", MaterialesDavisWilson },
     };
     for (const PaginaMaterial& p : paginas) {
         auto* hoja = new QWidget;
         materiales->addTab(hoja, QString::fromUtf8(p.titulo));
         const QString lista = QString::fromLatin1(p.lista);
         ListaMateriales(hoja, lista, QString::fromLatin1(p.coeficiente),
-                        QString::fromUtf8(p.etiqueta), lista == "cmbKostiakov" ? 1340 : 1035);
+            QString::fromUtf8(p.etiqueta), lista == "cmbKostiakov" ? 1340 : 1035);
         auto* combo = hoja->findChild<QComboBox*>(lista);
         for (const Material& m : p.entradas())
             combo->addItem(QString::fromUtf8(m.nombre.data(), qsizetype(m.nombre.size())));
@@ -274,67 +289,66 @@ void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
         };
         if (lista == "cmbKostiakov") {
             Etiqueta(hoja, {}, QStringLiteral("Pérdidas m^3/s-km:"),
-                     EnHojaMaterial({240, 1680, 1395, 285}));
-            Etiqueta(hoja, {}, QStringLiteral("Pavlovski"),
-                     EnHojaMaterial({1680, 1560, 1020, 225}));
-            Etiqueta(hoja, {}, QStringLiteral("Kostiakov"),
-                     EnHojaMaterial({2760, 1560, 1020, 225}));
-            perdida("txtPavlovski", {1680, 1800, 1020, 285});
-            perdida("txtKostiakov", {2760, 1800, 1020, 285});
+                EnHojaMaterial({ 240, 1680, 1395, 285 }));
+            Etiqueta(
+                hoja, {}, QStringLiteral("Pavlovski"), EnHojaMaterial({ 1680, 1560, 1020, 225 }));
+            Etiqueta(
+                hoja, {}, QStringLiteral("Kostiakov"), EnHojaMaterial({ 2760, 1560, 1020, 225 }));
+            perdida("txtPavlovski", { 1680, 1800, 1020, 285 });
+            perdida("txtKostiakov", { 2760, 1800, 1020, 285 });
         } else {
             Etiqueta(hoja, {}, QStringLiteral("Pérdidas m^3/s-km:"),
-                     EnHojaMaterial({240, 1680, 2280, 285}));
+                EnHojaMaterial({ 240, 1680, 2280, 285 }));
             const QString caja = lista == "cmbEtcheverry" ? "txtEtcheverry"
                 : lista == "cmbPunjab"                    ? "txtPunjab"
                 : lista == "cmbMoritz"                    ? "txtMoritz"
                                                           : "txtDavisWilson";
-            perdida(caja.toLatin1().constData(), {2520, 1680, 1035, 285});
+            perdida(caja.toLatin1().constData(), { 2520, 1680, 1035, 285 });
         }
     }
     connect(findChild<QComboBox*>("cmbEtcheverry"), &QComboBox::activated, this,
-            &frmPerdidasCanales::cmbEtcheverry_Click);
+        &frmPerdidasCanales::cmbEtcheverry_Click);
     connect(findChild<QComboBox*>("cmbPunjab"), &QComboBox::activated, this,
-            &frmPerdidasCanales::cmbPunjab_Click);
+        &frmPerdidasCanales::cmbPunjab_Click);
     connect(findChild<QComboBox*>("cmbMoritz"), &QComboBox::activated, this,
-            &frmPerdidasCanales::cmbMoritz_Click);
+        &frmPerdidasCanales::cmbMoritz_Click);
     connect(findChild<QComboBox*>("cmbKostiakov"), &QComboBox::activated, this,
-            &frmPerdidasCanales::cmbKostiakov_Click);
+        &frmPerdidasCanales::cmbKostiakov_Click);
     connect(findChild<QComboBox*>("CmbDavisWilson"), &QComboBox::activated, this,
-            &frmPerdidasCanales::CmbDavisWilson_Click);
+        &frmPerdidasCanales::CmbDavisWilson_Click);
 
     Marco* perdidas = NuevoMarco(QStringLiteral("Frame6"), QStringLiteral("Pérdidas:"),
-                                 EnPagina({240, 2880, 4335, 2895}), pagina);
-    grdPerdidas_ = new TablaResultados(perdidas, QStringLiteral("grdPerdidas"),
-                                       {240, 240, 2295, 2055}, 2, 8);
+        EnPagina({ 240, 2880, 4335, 2895 }), pagina);
+    grdPerdidas_ = new TablaResultados(
+        perdidas, QStringLiteral("grdPerdidas"), { 240, 240, 2295, 2055 }, 2, 8);
     Marco* descartar = NuevoMarco(QStringLiteral("Frame7"), QStringLiteral("Descartar:"),
-                                  {2640, 360, 1575, 2055}, perdidas);
+        { 2640, 360, 1575, 2055 }, perdidas);
     for (int i = 0; i < kFormulas; ++i) {
         auto* casilla = new QCheckBox(QString::fromLatin1(kNombresFormulas[i]), descartar);
         casilla->setObjectName(QString::fromLatin1(kDescartes[i]));
-        casilla->setGeometry(EnPixeles({120, 240 + 240 * i, 1335, 240}));
+        casilla->setGeometry(EnPixeles({ 120, 240 + 240 * i, 1335, 240 }));
     }
-    Etiqueta(perdidas, {}, QStringLiteral("Pérdidas promedio/km (P):"), {240, 2520, 1905, 285});
+    Etiqueta(perdidas, {}, QStringLiteral("Pérdidas promedio/km (P):"), { 240, 2520, 1905, 285 });
     auto* promedio = new QLineEdit(perdidas);
     promedio->setObjectName(QStringLiteral("txtPromedio"));
-    promedio->setGeometry(EnPixeles({2160, 2520, 1095, 285}));
-    Etiqueta(perdidas, {}, QStringLiteral("m3^s-km"), {3360, 2520, 855, 285});
+    promedio->setGeometry(EnPixeles({ 2160, 2520, 1095, 285 }));
+    Etiqueta(perdidas, {}, QStringLiteral("m3^s-km"), { 3360, 2520, 855, 285 });
 
     Marco* caudales = NuevoMarco(QStringLiteral("Frame8"), QStringLiteral("Caudales resultantes:"),
-                                 EnPagina({4680, 3840, 2535, 1935}), pagina);
+        EnPagina({ 4680, 3840, 2535, 1935 }), pagina);
     const struct {
         const char* caja;
         const char* etiqueta;
         const char* unidad;
-    } filas[] = {{"txtQperdido", "Q perdido:", "m^3/s"},
-                 {"txtQfinal", "Q final:", "m^3/s"},
-                 {"txtQporcentaje", "% pérdidas:", "%"}};
+    } filas[] = { { "txtQperdido", "Q perdido:", "m^3/s" }, { "txtQfinal", "Q final:", "m^3/s" },
+        { "txtQporcentaje", "% pérdidas:", "%" } };
     for (int i = 0; i < 3; ++i) {
         const int arriba = 360 + 480 * i;
-        Etiqueta(caudales, {}, QString::fromUtf8(filas[i].etiqueta), {120, arriba, 840, 285});
+        Etiqueta(caudales, {}, QString::fromUtf8(filas[i].etiqueta), { 120, arriba, 840, 285 });
         auto* caja = new QLineEdit(caudales);
         caja->setObjectName(QString::fromLatin1(filas[i].caja));
-        caja->setGeometry(EnPixeles({960, arriba, 855, 285}));
-        Etiqueta(caudales, {}, QString::fromUtf8(filas[i].unidad), {1920, arriba, 555, 285});
+        caja->setGeometry(EnPixeles({ 960, arriba, 855, 285 }));
+        Etiqueta(caudales, {}, QString::fromUtf8(filas[i].unidad), { 1920, arriba, 555, 285 });
     }
 }
 
@@ -350,11 +364,11 @@ bool frmPerdidasCanales::CalculosPrevios()
     g.z = Numero("z");
     g.n = Numero("n");
     g.s = Numero("s");
-    if (!VerificarDatosCompletos({g.q, g.s, g.n}, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ g.q, g.s, g.n }, kMensajeDatosIncompletos))
         return false;
     if (!VerificarAnchoTalud(g.b, g.z))
         return false;
-    const TiranteNormalCanal r = ResolverTiranteNormal({g.q, g.b, g.z, g.n, g.s});
+    const TiranteNormalCanal r = ResolverTiranteNormal({ g.q, g.b, g.z, g.n, g.s });
     if (r.estado == EstadoTiranteNormal::NoConverge) {
         AvisarNoConverge(this);
         return false;
@@ -405,7 +419,7 @@ void frmPerdidasCanales::CalcularRevestido()
     }
     if (!CalculosPrevios())
         return;
-    const auto r = CalcularPerdidaRevestido({g.q, g.b, g.z, g.n, g.s}, g.y, g.l, e, k);
+    const auto r = CalcularPerdidaRevestido({ g.q, g.b, g.z, g.n, g.s }, g.y, g.l, e, k);
     if (!r) {
         AvisarCalculoImposible(this);
         return;
@@ -435,19 +449,21 @@ void frmPerdidasCanales::CalcularTierra()
         FormulaPerdida formula;
         const char* texto;
     } listas[] = {
-        {"txtCe", FormulaPerdida::Etcheverry,
-         "Seleccionar el material del canal para la ecuación de Etcheverry"},
-        {"txtCp", FormulaPerdida::Punjab, "Seleccionar el material del canal para la ecuación de Punjab"},
-        {"txtCm", FormulaPerdida::Moritz, "Seleccionar el material del canal para la ecuación de Moritz"},
-        {"txtK", FormulaPerdida::Kostiakov,
-         "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov"},
-        {"txtCd", FormulaPerdida::DavisWilson,
-         "Seleccionar el material del canal para la ecuación de Davis-Wilson"},
+        { "txtCe", FormulaPerdida::Etcheverry,
+            "Seleccionar el material del canal para la ecuación de Etcheverry" },
+        { "txtCp", FormulaPerdida::Punjab,
+            "Seleccionar el material del canal para la ecuación de Punjab" },
+        { "txtCm", FormulaPerdida::Moritz,
+            "Seleccionar el material del canal para la ecuación de Moritz" },
+        { "txtK", FormulaPerdida::Kostiakov,
+            "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov" },
+        { "txtCd", FormulaPerdida::DavisWilson,
+            "Seleccionar el material del canal para la ecuación de Davis-Wilson" },
     };
     for (const auto& lista : listas) {
         if (Numero(lista.caja) == 0 || !g.calculada[Indice(lista.formula)]) {
             AvisoInformativo(QString::fromUtf8(lista.texto),
-                             QStringLiteral("No ingresó el material del canal"), this);
+                QStringLiteral("No ingresó el material del canal"), this);
             DarFoco(SSTab1_);
             return;
         }
@@ -455,7 +471,7 @@ void frmPerdidasCanales::CalcularTierra()
     if (!g.calculada[Indice(FormulaPerdida::Ingham)])
         CalcularIngham();
 
-    std::array<bool, kFormulas> descartadas{};
+    std::array<bool, kFormulas> descartadas {};
     for (int i = 0; i < kFormulas; ++i)
         descartadas[i] = findChild<QCheckBox*>(kDescartes[i])->isChecked();
     const std::optional<double> promedio = PromedioPerdidas(g.perdida, descartadas);
@@ -467,7 +483,7 @@ void frmPerdidasCanales::CalcularTierra()
     } else {
         g.formulasPromediadas = 0;
         AvisoInformativo(QStringLiteral("No descartar todas las fómulas"),
-                         QStringLiteral("Descartó todas"), this);
+            QStringLiteral("Descartó todas"), this);
     }
 
     // Losses that use up the discharge within the length leave no end discharge
@@ -484,13 +500,13 @@ void frmPerdidasCanales::CalcularTierra()
 
 // ---- the material lists and the slope box ----------------------------------------
 
-bool frmPerdidasCanales::CoeficienteElegido(const QString& lista, const QString& caja,
-                                            double& coeficiente)
+bool frmPerdidasCanales::CoeficienteElegido(
+    const QString& lista, const QString& caja, double& coeficiente)
 {
-    static const std::pair<const char*, std::span<const Material> (*)()> kListas[] = {
-        {"cmbEtcheverry", MaterialesEtcheverry}, {"cmbPunjab", MaterialesPunjab},
-        {"cmbMoritz", MaterialesMoritz},         {"cmbKostiakov", MaterialesKostiakov},
-        {"CmbDavisWilson", MaterialesDavisWilson}};
+    static const std::pair<const char*, std::span<const Material> (*)()> kListas[]
+        = { { "cmbEtcheverry", MaterialesEtcheverry }, { "cmbPunjab", MaterialesPunjab },
+              { "cmbMoritz", MaterialesMoritz }, { "cmbKostiakov", MaterialesKostiakov },
+              { "CmbDavisWilson", MaterialesDavisWilson } };
     std::span<const Material> materiales;
     for (const auto& [nombre, entradas] : kListas)
         if (lista == QLatin1String(nombre))
@@ -520,7 +536,8 @@ void frmPerdidasCanales::cmbEtcheverry_Click()
 {
     if (!CoeficienteElegido("cmbEtcheverry", "txtCe", Guardados().ce) || !CalculosPrevios())
         return;
-    const double perdida = PerdidaFormula(FormulaPerdida::Etcheverry, CanalGuardado(), Guardados().ce);
+    const double perdida
+        = PerdidaFormula(FormulaPerdida::Etcheverry, CanalGuardado(), Guardados().ce);
     if (!std::isfinite(perdida))
         return AvisarCalculoImposible(this);
     EscribirPerdida(Indice(FormulaPerdida::Etcheverry), perdida, "txtEtcheverry");
@@ -540,8 +557,8 @@ void frmPerdidasCanales::CmbDavisWilson_Click()
 {
     if (!CoeficienteElegido("CmbDavisWilson", "txtCd", Guardados().cd) || !CalculosPrevios())
         return;
-    const double perdida =
-        PerdidaFormula(FormulaPerdida::DavisWilson, CanalGuardado(), Guardados().cd);
+    const double perdida
+        = PerdidaFormula(FormulaPerdida::DavisWilson, CanalGuardado(), Guardados().cd);
     if (!std::isfinite(perdida))
         return AvisarCalculoImposible(this);
     EscribirPerdida(Indice(FormulaPerdida::DavisWilson), perdida, "txtDavisWilson");
@@ -623,7 +640,7 @@ void frmPerdidasCanales::Limpiar()
 // the kept values stay.
 void frmPerdidasCanales::LimpiarParciales()
 {
-    for (const char* caja : {"q", "b", "z", "n", "s", "txtL", "y", "p", "a", "t", "v"})
+    for (const char* caja : { "q", "b", "z", "n", "s", "txtL", "y", "p", "a", "t", "v" })
         Caja(caja)->clear();
     findChild<QLabel*>(QStringLiteral("mv"))->setText(QString());
     DarFoco(Caja("q"));
@@ -635,7 +652,7 @@ void frmPerdidasCanales::LimpiarRevestido()
     Caja("txtErevestido")->clear();
     Caja("txtKrevestido")->setText(kPermeabilidadHormigon);
     for (const char* caja :
-         {"txtPrevestido", "txtQperdidorevestido", "txtQfinalrevestido", "txtPorcentajerevestido"})
+        { "txtPrevestido", "txtQperdidorevestido", "txtQfinalrevestido", "txtPorcentajerevestido" })
         Caja(caja)->clear();
 }
 
@@ -644,9 +661,9 @@ void frmPerdidasCanales::LimpiarRevestido()
 void frmPerdidasCanales::LimpiarTierra()
 {
     LimpiarParciales();
-    for (const char* caja : {"txtCe", "txtEtcheverry", "txtCp", "txtPunjab", "txtCm", "txtMoritz",
-                             "txtK", "txtKostiakov", "txtPavlovski", "txtCd", "txtDavisWilson",
-                             "txtPromedio", "txtQperdido", "txtQfinal", "txtQporcentaje"})
+    for (const char* caja : { "txtCe", "txtEtcheverry", "txtCp", "txtPunjab", "txtCm", "txtMoritz",
+             "txtK", "txtKostiakov", "txtPavlovski", "txtCd", "txtDavisWilson", "txtPromedio",
+             "txtQperdido", "txtQfinal", "txtQporcentaje" })
         Caja(caja)->clear();
     grdPerdidas_->LimpiarCeldas();
     ContenidoPerdida();
@@ -667,3 +684,5 @@ void frmPerdidasCanales::ContenidoPerdida()
     for (int i = 0; i < kFormulas; ++i)
         grdPerdidas_->PonerTexto(i + 1, 0, QString::fromLatin1(kNombresFormulas[i]));
 }
+
+} // namespace quelmora

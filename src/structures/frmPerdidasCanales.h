@@ -4,6 +4,9 @@
 class QCheckBox;
 class QComboBox;
 class QTabWidget;
+
+namespace quelmora {
+
 class TablaResultados;
 
 class frmPerdidasCanales : public VentanaCalculo {
@@ -22,7 +25,7 @@ private:
     void PaginaTierra(QWidget* pagina);
     void PaginaRevestido(QWidget* pagina);
     void ListaMateriales(QWidget* pagina, const QString& lista, const QString& cajaCoeficiente,
-                         const QString& etiquetaCoeficiente, int anchoCoeficiente);
+        const QString& etiquetaCoeficiente, int anchoCoeficiente);
 
     bool CalculosPrevios();
     void CalcularRevestido();
@@ -49,3 +52,5 @@ private:
     QTabWidget* SSTab1_ = nullptr;
     TablaResultados* grdPerdidas_ = nullptr;
 };
+
+} // namespace quelmora

@@ -13,26 +13,34 @@
 #include "resources/dibujos_estructuras.h"
 #include "structures/core/vertedero_lateral.h"
 
+namespace quelmora {
+
 namespace {
 
 const QString kMensajeTramos = QStringLiteral("El número de tramos debe ser como máximo 50");
 
-const char* const kCabecerasSuperior[] = {"y",      "Q",        "h=y-a", "hSqr(2gh)",
-                                          "m",      "deltaQ",   "Q*deltaQ", "T"};
-const char* const kCabecerasInferior[] = {"Q2T",    "A",        "Q2T/A", "gA2",
-                                          "Q2T/A-gA2", "deltah", "y+deltah", "Lacum"};
+const char* const kCabecerasSuperior[]
+    = { "y", "Q", "h=y-a", "hSqr(2gh)", "m", "deltaQ", "Q*deltaQ", "T" };
+const char* const kCabecerasInferior[]
+    = { "Q2T", "A", "Q2T/A", "gA2", "Q2T/A-gA2", "deltah", "y+deltah", "Lacum" };
 
-constexpr int kFilasGrilla = 52;  // a header row and 51 sections
+constexpr int kFilasGrilla = 52; // a header row and 51 sections
 
-}  // namespace
+} // namespace
 
 frmVertederoLateral::frmVertederoLateral()
     : VentanaConCopia(QStringLiteral("Diseño de un vertedero lateral para un flujo subcrítico"))
 {
-    Marco* datos = NuevoMarco(QStringLiteral("Frame01"), QStringLiteral("Datos:"),
-                              {240, 120, 3255, 4335});
-    const Columna columna{.etiqueta = 120, .anchoEtiqueta = 1545, .caja = 1680, .anchoCaja = 1035,
-                          .unidad = 2880, .arriba = 360, .paso = 480, .anchoUnidad = 315};
+    Marco* datos
+        = NuevoMarco(QStringLiteral("Frame01"), QStringLiteral("Datos:"), { 240, 120, 3255, 4335 });
+    const Columna columna { .etiqueta = 120,
+        .anchoEtiqueta = 1545,
+        .caja = 1680,
+        .anchoCaja = 1035,
+        .unidad = 2880,
+        .arriba = 360,
+        .paso = 480,
+        .anchoUnidad = 315 };
     // clang-format off
     Entradas(datos, columna, {
         // box     label                    unit  status text                                                                    warning  Enter to
@@ -47,14 +55,14 @@ frmVertederoLateral::frmVertederoLateral()
     });
     // clang-format on
     connect(Campo(QStringLiteral("txtNt")), &CampoDato::cambio, this,
-            &frmVertederoLateral::txtNt_Change);
+        &frmVertederoLateral::txtNt_Change);
 
     Dibujo(this, QStringLiteral("Picture1"), DibujoVertederoLateral(), 360, 4680);
 
-    auto* superior = new TablaResultados(this, QStringLiteral("grdDatosVerte01"),
-                                         {3600, 120, 8055, 2895}, 8, kFilasGrilla);
-    auto* inferior = new TablaResultados(this, QStringLiteral("grdDatosVerte02"),
-                                         {3600, 3120, 8055, 2895}, 8, kFilasGrilla);
+    auto* superior = new TablaResultados(
+        this, QStringLiteral("grdDatosVerte01"), { 3600, 120, 8055, 2895 }, 8, kFilasGrilla);
+    auto* inferior = new TablaResultados(
+        this, QStringLiteral("grdDatosVerte02"), { 3600, 3120, 8055, 2895 }, 8, kFilasGrilla);
     for (int c = 0; c < 8; ++c) {
         superior->CentrarColumna(c);
         inferior->CentrarColumna(c);
@@ -68,7 +76,7 @@ frmVertederoLateral::frmVertederoLateral()
     }
     LimpiarGrillas();
 
-    QLabel* mensaje = Etiqueta(this, QStringLiteral("lblMensaje"), {}, {3720, 6000, 4935, 255});
+    QLabel* mensaje = Etiqueta(this, QStringLiteral("lblMensaje"), {}, { 3720, 6000, 4935, 255 });
     QFont letra = mensaje->font();
     letra.setPointSizeF(9.75);
     letra.setBold(true);
@@ -76,10 +84,10 @@ frmVertederoLateral::frmVertederoLateral()
     mensaje->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; }"));
 
     BotonesConCopia(QStringLiteral("Frame3"), QStringLiteral("Frame4"),
-                    QStringLiteral("grdDatosVerte01"), QStringLiteral("grdDatosVerte02"));
-    OrdenTabulacion({"txty", "txtb", "txtZ", "txtn", "txtS", "txtU", "txtL", "txtNt", "bCalcular",
-                     "grdDatosVerte01", "grdDatosVerte02", "bCalculadora", "bMenuPrincipal",
-                     "bImprimir", "bLimpiar", "bResulParcialesS", "bResulParcialesI"});
+        QStringLiteral("grdDatosVerte01"), QStringLiteral("grdDatosVerte02"));
+    OrdenTabulacion({ "txty", "txtb", "txtZ", "txtn", "txtS", "txtU", "txtL", "txtNt", "bCalcular",
+        "grdDatosVerte01", "grdDatosVerte02", "bCalculadora", "bMenuPrincipal", "bImprimir",
+        "bLimpiar", "bResulParcialesS", "bResulParcialesI" });
 }
 
 // Warns while typing, without a beep, of more slices than the grids hold.
@@ -93,9 +101,8 @@ void frmVertederoLateral::txtNt_Change()
 
 void frmVertederoLateral::Calcular()
 {
-    const DatosVertederoLateral datos{Numero("txty"), Numero("txtb"), Numero("txtZ"),
-                                      Numero("txtn"), Numero("txtS"), Numero("txtU"),
-                                      Numero("txtL"), Numero("txtNt")};
+    const DatosVertederoLateral datos { Numero("txty"), Numero("txtb"), Numero("txtZ"),
+        Numero("txtn"), Numero("txtS"), Numero("txtU"), Numero("txtL"), Numero("txtNt") };
     const ResultadoVertederoLateral r = MarchaVertedero(datos);
     switch (r.estado) {
     case EstadoVertedero::DemasiadosTramos:
@@ -110,8 +117,8 @@ void frmVertederoLateral::Calcular()
 
     auto* mensaje = findChild<QLabel*>(QStringLiteral("lblMensaje"));
     mensaje->setText(r.distanciaAlcanzada
-                         ? QString::fromStdString(TextoParadaVertedero(*r.distanciaAlcanzada))
-                         : QString());
+            ? QString::fromStdString(TextoParadaVertedero(*r.distanciaAlcanzada))
+            : QString());
     LimpiarGrillas();
     // Rows below an early stop stay blank: the march never reached them.
     TablaResultados* superior = Grilla(QStringLiteral("grdDatosVerte01"));
@@ -147,3 +154,5 @@ void frmVertederoLateral::Limpiar()
     VentanaConCopia::Limpiar();
     findChild<QLabel*>(QStringLiteral("lblMensaje"))->setText(QString());
 }
+
+} // namespace quelmora

@@ -1,6 +1,8 @@
 #pragma once
 #include "structures/ventana_con_copia.h"
 
+namespace quelmora {
+
 class frmVertederoLateral : public VentanaConCopia {
     Q_OBJECT
 public:
@@ -12,3 +14,5 @@ private:
     void LimpiarGrillas();
     void txtNt_Change();
 };
+
+} // namespace quelmora

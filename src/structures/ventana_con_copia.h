@@ -6,6 +6,8 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class TablaResultados;
 
 class VentanaConCopia : public VentanaCalculo {
@@ -17,7 +19,9 @@ protected:
     // marcoCalculadora holds bCalculadora; Frame5 the copy buttons, which copy
     // the grids named superior and inferior.
     void BotonesConCopia(const QString& marcoBotones, const QString& marcoCalculadora,
-                         const QString& superior, const QString& inferior);
+        const QString& superior, const QString& inferior);
 
     TablaResultados* Grilla(const QString& nombre) const;
 };
+
+} // namespace quelmora

@@ -7,6 +7,8 @@
 #include "frame/core/numeros.h"
 #include "frame/tabla_resultados.h"
 
+namespace quelmora {
+
 namespace {
 
 const QString kMensajeErrorCalculo = QStringLiteral(
@@ -25,16 +27,17 @@ QString Mascara(double valor, const char* mascara)
 // A whole number held as a double, as plain integer text.
 QString Entero(double valor) { return QString::number(valor, 'f', 0); }
 
-}  // namespace
+} // namespace
 
 VentanaTransicion::VentanaTransicion(VarianteTransicion variante, const QString& titulo)
-    : VentanaConCopia(titulo), variante_(variante)
+    : VentanaConCopia(titulo)
+    , variante_(variante)
 {
 }
 
 void VentanaTransicion::TituloVentana(const QString& texto)
 {
-    QLabel* titulo = Etiqueta(this, QStringLiteral("Label1"), texto, {720, 240, 2175, 855});
+    QLabel* titulo = Etiqueta(this, QStringLiteral("Label1"), texto, { 720, 240, 2175, 855 });
     QFont letra(QStringLiteral("Arial"));
     letra.setPointSizeF(9.75);
     letra.setBold(true);
@@ -47,8 +50,8 @@ void VentanaTransicion::TituloVentana(const QString& texto)
         QStringLiteral("QLabel { color: #0000ff; background: #80ffff; border: 1px solid black; }"));
 }
 
-TablaResultados* VentanaTransicion::NuevaGrilla(QWidget* marco, const QString& nombre, int filas,
-                                                const Twips& lugar)
+TablaResultados* VentanaTransicion::NuevaGrilla(
+    QWidget* marco, const QString& nombre, int filas, const Twips& lugar)
 {
     auto* grilla = new TablaResultados(marco, nombre, lugar, 4, filas);
     for (int columna = 0; columna < 4; ++columna)
@@ -58,8 +61,8 @@ TablaResultados* VentanaTransicion::NuevaGrilla(QWidget* marco, const QString& n
 
 void VentanaTransicion::Encabezados()
 {
-    const QString stv[] = {"I", "b(I)", "Z(I)", "HZ(I)"};
-    const QString tve[] = {"I", "y(I)", "v(I)", "E(I)"};
+    const QString stv[] = { "I", "b(I)", "Z(I)", "HZ(I)" };
+    const QString tve[] = { "I", "y(I)", "v(I)", "E(I)" };
     for (int columna = 0; columna < 4; ++columna) {
         Grilla(QStringLiteral("STV"))->PonerTexto(0, columna, stv[columna]);
         Grilla(QStringLiteral("TVE"))->PonerTexto(0, columna, tve[columna]);
@@ -72,11 +75,11 @@ void VentanaTransicion::Calcular()
 {
     if (!VerificarEntradas())
         return;
-    const DatosTransicion datos{Numero("q"),  Numero("bc"), Numero("BF"), Numero("zc"),
-                                Numero("ZF"), Numero("yc"), Numero("hz"), Numero("k")};
+    const DatosTransicion datos { Numero("q"), Numero("bc"), Numero("BF"), Numero("zc"),
+        Numero("ZF"), Numero("yc"), Numero("hz"), Numero("k") };
     const int filasDatos = Grilla(QStringLiteral("STV"))->Filas() - 1;
     const ResultadoTransicion r = CalcularTransicion(variante_, datos, filasDatos);
-    CapturarErrorCalculo({kMensajeErrorCalculo, kTituloErrorCalculo}, [&] {
+    CapturarErrorCalculo({ kMensajeErrorCalculo, kTituloErrorCalculo }, [&] {
         EscribirResultado(r);
         return !r.fallo;
     });
@@ -130,3 +133,5 @@ void VentanaTransicion::Limpiar()
     // Every box and result box empties; k does not get its default back.
     VentanaCalculo::Limpiar();
 }
+
+} // namespace quelmora

@@ -4,8 +4,10 @@
 // grids as far as the design gets, its one failure message, the clearing and the
 // copy buttons. Each window builds its own form.
 
-#include "structures/ventana_con_copia.h"
 #include "structures/core/transicion.h"
+#include "structures/ventana_con_copia.h"
+
+namespace quelmora {
 
 class VentanaTransicion : public VentanaConCopia {
     Q_OBJECT
@@ -22,8 +24,8 @@ protected:
     // The title label Label1 at the top left.
     void TituloVentana(const QString& texto);
     // The grid STV or TVE with its four centred columns, inside its frame.
-    TablaResultados* NuevaGrilla(QWidget* marco, const QString& nombre, int filas,
-                                  const Twips& lugar);
+    TablaResultados* NuevaGrilla(
+        QWidget* marco, const QString& nombre, int filas, const Twips& lugar);
     // Both header rows, as the window sets them up.
     void Encabezados();
 
@@ -31,3 +33,5 @@ private:
     void EscribirResultado(const ResultadoTransicion& r);
     VarianteTransicion variante_;
 };
+
+} // namespace quelmora

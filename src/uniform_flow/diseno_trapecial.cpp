@@ -2,6 +2,8 @@
 
 #include "uniform_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 VentanaDisenoTrapecial::VentanaDisenoTrapecial(const FormaDisenoTrapecial& forma)
     : VentanaCalculo(forma.titulo), disenar_(forma.disenar)
@@ -72,3 +74,5 @@ void VentanaDisenoTrapecial::Calcular()
     Escribir("f", r.froude, "##0.0000");
     AdvertirVelocidadErosiva("v", "mv", r.velocidad, r.erosiva, "##0.0000");
 }
+
+} // namespace quelmora

@@ -8,6 +8,8 @@
 #include "frame/ventana_calculo.h"
 #include "uniform_flow/core/flujo_uniforme.h"
 
+namespace quelmora {
+
 struct FormaDisenoTrapecial {
     QString titulo;
     Twips marcoResultados;
@@ -27,3 +29,5 @@ protected:
 private:
     std::function<ResultadoFlujoUniforme(double, double, double, double)> disenar_;
 };
+
+} // namespace quelmora

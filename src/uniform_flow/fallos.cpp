@@ -2,6 +2,8 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 bool InformarFallo(QWidget* ventana, FalloFlujoUniforme fallo)
 {
     switch (fallo) {
@@ -17,3 +19,5 @@ bool InformarFallo(QWidget* ventana, FalloFlujoUniforme fallo)
     AvisarCalculoImposible(ventana);
     return true;
 }
+
+} // namespace quelmora

@@ -7,5 +7,9 @@
 
 class QWidget;
 
+namespace quelmora {
+
 // Shows the message of fallo, if any; true when the calculation must stop.
 bool InformarFallo(QWidget* ventana, FalloFlujoUniforme fallo);
+
+} // namespace quelmora

@@ -5,6 +5,8 @@
 #include "uniform_flow/core/caudal.h"
 #include "uniform_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 qcir::qcir() : VentanaCalculo("Cálculo del caudal, sección circular")
 {
@@ -81,3 +83,5 @@ void qcir::Calcular()
     Escribir("e", r.energia, "#0.0000");
     EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
 }
+
+} // namespace quelmora

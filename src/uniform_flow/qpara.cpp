@@ -6,6 +6,8 @@
 #include "uniform_flow/core/caudal.h"
 #include "uniform_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 qpara::qpara() : VentanaCalculo("Cálculo del caudal, sección parabólica")
 {
@@ -83,3 +85,5 @@ void qpara::Calcular()
     Escribir("e", r.energia, "#0.0000");
     EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
 }
+
+} // namespace quelmora

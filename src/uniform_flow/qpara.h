@@ -3,6 +3,8 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class qpara : public VentanaCalculo {
 public:
     qpara();
@@ -11,3 +13,5 @@ protected:
     void Calcular() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 };
+
+} // namespace quelmora

@@ -3,6 +3,8 @@
 #include "uniform_flow/core/caudal.h"
 #include "uniform_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 qtrape::qtrape() : VentanaCalculo("Cálculo del caudal, sección trapezoidal, rectangular, triangular")
 {
@@ -71,3 +73,5 @@ void qtrape::Calcular()
     Escribir("e", r.energia, "##0.0000");
     Escribir("f", r.froude, "#0.0000");
 }
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class qtrape : public VentanaCalculo {
 public:
     qtrape();
@@ -11,3 +13,5 @@ public:
 protected:
     void Calcular() override;
 };
+
+} // namespace quelmora

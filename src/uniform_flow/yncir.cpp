@@ -5,6 +5,8 @@
 #include "uniform_flow/core/flujo_uniforme.h"
 #include "uniform_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 yncir::yncir() : VentanaCalculo("Cálculo del tirante normal, sección circular")
 {
@@ -57,8 +59,8 @@ void yncir::Calcular()
     const ResultadoFlujoUniforme r = CalcularTiranteCircular(Q, d, n, S);
     if (r.fallo == FalloFlujoUniforme::TiranteMayorQueDiametro) {
         AvisoSimple(QStringLiteral("El tirante es mayor que el diámetro. ")
-                        + QStringLiteral("Incremente el diámetro o la pendiente"),
-                    this);
+                + QStringLiteral("Incremente el diámetro o la pendiente"),
+            this);
         return;
     }
     if (InformarFallo(this, r.fallo))
@@ -74,3 +76,5 @@ void yncir::Calcular()
     Escribir("e", r.energia, "##0.0000");
     EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
 }
+
+} // namespace quelmora

@@ -3,6 +3,8 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class yncir : public VentanaCalculo {
 public:
     yncir();
@@ -10,3 +12,5 @@ public:
 protected:
     void Calcular() override;
 };
+
+} // namespace quelmora

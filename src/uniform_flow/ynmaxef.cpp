@@ -1,5 +1,7 @@
 #include "uniform_flow/ynmaxef.h"
 
+namespace quelmora {
+
 ynmaxef::ynmaxef()
     : VentanaDisenoTrapecial({
         .titulo = "Diseño para una sección trapezoidal de máxima eficiencia hidráulica",
@@ -11,3 +13,5 @@ ynmaxef::ynmaxef()
     })
 {
 }
+
+} // namespace quelmora

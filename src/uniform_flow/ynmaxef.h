@@ -3,7 +3,11 @@
 
 #include "uniform_flow/diseno_trapecial.h"
 
+namespace quelmora {
+
 class ynmaxef : public VentanaDisenoTrapecial {
 public:
     ynmaxef();
 };
+
+} // namespace quelmora

@@ -1,5 +1,7 @@
 #include "uniform_flow/ynmininf.h"
 
+namespace quelmora {
+
 ynmininf::ynmininf()
     : VentanaDisenoTrapecial({
         .titulo = "Cálculo para una sección de mínima infiltración",
@@ -11,3 +13,5 @@ ynmininf::ynmininf()
     })
 {
 }
+
+} // namespace quelmora

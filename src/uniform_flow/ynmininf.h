@@ -3,7 +3,11 @@
 
 #include "uniform_flow/diseno_trapecial.h"
 
+namespace quelmora {
+
 class ynmininf : public VentanaDisenoTrapecial {
 public:
     ynmininf();
 };
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 #include "uniform_flow/core/flujo_uniforme.h"
 #include "uniform_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 ynpara::ynpara() : VentanaCalculo("Cálculo del tirante normal, sección parabólica")
 {
@@ -67,3 +69,5 @@ void ynpara::Calcular()
     EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
     AdvertirVelocidadErosiva("v", "mv", r.velocidad, r.erosiva, "##0.0000");
 }
+
+} // namespace quelmora

@@ -3,6 +3,8 @@
 #include "uniform_flow/core/flujo_uniforme.h"
 #include "uniform_flow/fallos.h"
 
+namespace quelmora {
+
 // clang-format off
 yntrape::yntrape()
     : VentanaCalculo("Cálculo de tirante normal secciones: trapezoidal, rectangular, triangular")
@@ -79,3 +81,5 @@ void yntrape::Limpiar()
     VentanaCalculo::Limpiar();
     Caja("lu")->setText(" ");
 }
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 
 #include "frame/ventana_calculo.h"
 
+namespace quelmora {
+
 class yntrape : public VentanaCalculo {
 public:
     yntrape();
@@ -12,3 +14,5 @@ protected:
     void Calcular() override;
     void Limpiar() override;
 };
+
+} // namespace quelmora

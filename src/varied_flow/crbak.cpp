@@ -4,56 +4,65 @@
 
 #include "frame/plataforma.h"
 
-crbak::crbak() : VentanaPerfil(QStringLiteral("Cálculo de la curva de remanso, método de Bakhmeteff"))
+namespace quelmora {
+
+crbak::crbak()
+    : VentanaPerfil(QStringLiteral("Cálculo de la curva de remanso, método de Bakhmeteff"))
 {
-    Marco* datos = NuevoMarco("Frame1", "Datos:", {240, 120, 3855, 3495});
-    Entradas(datos, Columna{.etiqueta = 240, .anchoEtiqueta = 1800, .caja = 2040, .anchoCaja = 1035,
-                            .unidad = 3240, .arriba = 240, .paso = 360, .anchoUnidad = 540},
-             {
-                 {"q", "Caudal (Q) :", "m3/s", "Ingresar el valor del caudal Q",
-                  "Ingresar para Q, un valor mayor que cero", "b"},
-                 {"b", "Ancho de solera (b) :", "m",
-                  "Ingresar el valor del ancho de fondo del canal",
-                  "Ingresar para b, un valor igual o mayor que cero", "z"},
-                 {"z", "Talud (Z) :", "",
-                  "Ingresar el valor del talud, para taludes diferentes ingresar su promedio",
-                  "Ingresar para Z, un valor igual o mayor que cero", "s"},
-                 {"s", "Pendiente (S) :", "", "Ingresar el valor de la pendiente del canal",
-                  "Ingresar para S, un valor mayor que cero", "yn"},
-                 {"yn", "Tirante normal (yn):", "m", "Ingresar el valor del tirante normal",
-                  "Ingresar para el tirante normal yn, un valor mayor que cero", "yc"},
-                 {"yc", "Tirante crítico (yc):", "m", "Ingresar el valor del tirante crítico",
-                  "Ingresar para el tirante crítico yc, un valor mayor que cero", "y1"},
-                 {"y1", "Tirante inicial (y1):", "m", "Ingresar el valor del tirante inicial y1",
-                  "Ingresar para el tirante inicial y1, un valor mayor que cero", "y2"},
-                 {"y2", "Tirante final (y2):", "m", "Ingresar el valor del tirante final y2",
-                  "Ingresar para el tirante final y2, un valor mayor que cero", "nt"},
-                 {"nt", "Número de tramos (nt) :", "",
-                  "Ingresar el valor del número de tramos de cálculo de la curva de remanso", "",
-                  "bCalcular"},
-             });
+    Marco* datos = NuevoMarco("Frame1", "Datos:", { 240, 120, 3855, 3495 });
+    Entradas(datos,
+        Columna { .etiqueta = 240,
+            .anchoEtiqueta = 1800,
+            .caja = 2040,
+            .anchoCaja = 1035,
+            .unidad = 3240,
+            .arriba = 240,
+            .paso = 360,
+            .anchoUnidad = 540 },
+        {
+            { "q", "Caudal (Q) :", "m3/s", "Ingresar el valor del caudal Q",
+                "Ingresar para Q, un valor mayor que cero", "b" },
+            { "b", "Ancho de solera (b) :", "m", "Ingresar el valor del ancho de fondo del canal",
+                "Ingresar para b, un valor igual o mayor que cero", "z" },
+            { "z", "Talud (Z) :", "",
+                "Ingresar el valor del talud, para taludes diferentes ingresar su promedio",
+                "Ingresar para Z, un valor igual o mayor que cero", "s" },
+            { "s", "Pendiente (S) :", "", "Ingresar el valor de la pendiente del canal",
+                "Ingresar para S, un valor mayor que cero", "yn" },
+            { "yn", "Tirante normal (yn):", "m", "Ingresar el valor del tirante normal",
+                "Ingresar para el tirante normal yn, un valor mayor que cero", "yc" },
+            { "yc", "Tirante crítico (yc):", "m", "Ingresar el valor del tirante crítico",
+                "Ingresar para el tirante crítico yc, un valor mayor que cero", "y1" },
+            { "y1", "Tirante inicial (y1):", "m", "Ingresar el valor del tirante inicial y1",
+                "Ingresar para el tirante inicial y1, un valor mayor que cero", "y2" },
+            { "y2", "Tirante final (y2):", "m", "Ingresar el valor del tirante final y2",
+                "Ingresar para el tirante final y2, un valor mayor que cero", "nt" },
+            { "nt", "Número de tramos (nt) :", "",
+                "Ingresar el valor del número de tramos de cálculo de la curva de remanso", "",
+                "bCalcular" },
+        });
     VigilarTramos();
     // The side slope also writes its status text when it loses the focus.
     Campo("z")->installEventFilter(this);
 
-    Marco* parciales = NuevoMarco("Frame6", "Resultados parciales:", {4200, 120, 7455, 2895});
+    Marco* parciales = NuevoMarco("Frame6", "Resultados parciales:", { 4200, 120, 7455, 2895 });
     const struct {
         const char* etiqueta;
         const char* caja;
         int izquierda;
-    } exponentes[] = {{"Valor de N:", "nn", 240}, {"Valor de M:", "mm", 2640},
-                      {"Valor de J:", "jjj", 5040}};
+    } exponentes[] = { { "Valor de N:", "nn", 240 }, { "Valor de M:", "mm", 2640 },
+        { "Valor de J:", "jjj", 5040 } };
     for (const auto& e : exponentes) {
-        Etiqueta(parciales, {}, QString::fromUtf8(e.etiqueta), {e.izquierda, 240, 1095, 285});
-        ResultadoSuelto(parciales, QString::fromLatin1(e.caja), {e.izquierda + 1140, 240, 1000, 285},
-                        Qt::AlignCenter);
+        Etiqueta(parciales, {}, QString::fromUtf8(e.etiqueta), { e.izquierda, 240, 1095, 285 });
+        ResultadoSuelto(parciales, QString::fromLatin1(e.caja),
+            { e.izquierda + 1140, 240, 1000, 285 }, Qt::AlignCenter);
     }
-    TablaParcial(parciales, {120, 600, 7215, 2175}, 7);
-    Marco* finales = NuevoMarco("Frame2", "Resultados finales:", {8760, 3120, 2895, 3375});
-    TablaFinal(finales, {240, 240, 2415, 3015});
-    Grafico({240, 4200, 7215, 1695}, QStringLiteral("Curva de Remanso Método de Bakhmeteff"));
+    TablaParcial(parciales, { 120, 600, 7215, 2175 }, 7);
+    Marco* finales = NuevoMarco("Frame2", "Resultados finales:", { 8760, 3120, 2895, 3375 });
+    TablaFinal(finales, { 240, 240, 2415, 3015 });
+    Grafico({ 240, 4200, 7215, 1695 }, QStringLiteral("Curva de Remanso Método de Bakhmeteff"));
     BotonesPerfil(6480);
-    OrdenTabulacion({"q", "b", "z", "s", "yn", "yc", "y1", "y2", "nt", "bCalcular"});
+    OrdenTabulacion({ "q", "b", "z", "s", "yn", "yc", "y1", "y2", "nt", "bCalcular" });
 
     for (int c = 0; c <= 6; ++c) {
         grdTablaP()->AnchoColumna(c, 1000);
@@ -66,7 +75,7 @@ void crbak::Encabezado()
 {
     g()->PonerTexto(0, 0, "x");
     g()->PonerTexto(0, 1, "y");
-    const char* columnas[] = {"y", "u=y/yn", "v=u^(N/J)", "F(u,N)", "F(v,J)", "deltax", "x"};
+    const char* columnas[] = { "y", "u=y/yn", "v=u^(N/J)", "F(u,N)", "F(v,J)", "deltax", "x" };
     for (int c = 0; c < 7; ++c)
         grdTablaP()->PonerTexto(0, c, QString::fromLatin1(columnas[c]));
 }
@@ -91,8 +100,8 @@ void crbak::Calcular()
     d.y1 = Numero("y1");
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
-    if (!VerificarDatosCompletos({d.Q, d.S, d.yn, d.yc, d.y1, d.y2, TramosParaVerificar(d.nt)},
-                                 kMensajeDatosPerfil))
+    if (!VerificarDatosCompletos(
+            { d.Q, d.S, d.yn, d.yc, d.y1, d.y2, TramosParaVerificar(d.nt) }, kMensajeDatosPerfil))
         return;
     if (!VerificarAnchoTalud(d.b, d.Z))
         return;
@@ -118,7 +127,7 @@ void crbak::Calcular()
     QList<QPointF> puntos;
     for (int i = 1; i <= static_cast<int>(r.filas.size()); ++i) {
         const auto& f = r.filas[i - 1];
-        const double valores[] = {f.y, f.u, f.v, f.Fu, f.Fv, f.X};
+        const double valores[] = { f.y, f.u, f.v, f.Fu, f.Fv, f.X };
         for (int c = 0; c < 6; ++c)
             p->PonerTexto(i, c, Mascara(valores[c], "0.###0"));
         p->PonerTexto(i, 6, Mascara(f.x, "0.#0"));
@@ -128,3 +137,5 @@ void crbak::Calcular()
     }
     GraficarPerfil(puntos);
 }
+
+} // namespace quelmora

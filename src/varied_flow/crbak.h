@@ -3,9 +3,11 @@
 
 #include "varied_flow/ventana_perfil.h"
 
+namespace quelmora {
+
 // Shown when a depth equals the normal depth: three texts joined as they stand.
-inline const QString kMensajeTiranteNormal =
-    QStringLiteral("Yreal = Yn, esto no debe ocurrir.") + QStringLiteral("Yreal debe ser 2% mayor o menor que Yn.")
+inline const QString kMensajeTiranteNormal = QStringLiteral("Yreal = Yn, esto no debe ocurrir.")
+    + QStringLiteral("Yreal debe ser 2% mayor o menor que Yn.")
     + QStringLiteral("es decir: Yreal=.98Yn ó Yreal=1.02Yn");
 
 class crbak : public VentanaPerfil {
@@ -18,3 +20,5 @@ protected:
     void Calcular() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 };
+
+} // namespace quelmora

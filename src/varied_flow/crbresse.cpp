@@ -1,41 +1,49 @@
 #include "varied_flow/crbresse.h"
 
+namespace quelmora {
+
 crbresse::crbresse()
     : VentanaPerfil(QStringLiteral("Cálculo de la curva de remanso, método de Bresse"))
 {
-    Marco* datos = NuevoMarco("Frame1", "Datos:", {240, 0, 3735, 3375});
-    Entradas(datos, Columna{.etiqueta = 240, .anchoEtiqueta = 1680, .caja = 1920, .anchoCaja = 1035,
-                            .unidad = 3120, .arriba = 360, .paso = 360, .anchoUnidad = 540},
-             {
-                 {"q", "Caudal (Q) :", "m3/s", "Ingresar el valor del caudal Q",
-                  "Ingresar para Q, un valor mayor que cero", "b"},
-                 {"b", "Ancho de solera (b) :", "m",
-                  "Ingresar el valor del ancho de fondo del canal",
-                  "Ingresar para b, un valor igual o mayor que cero", "s"},
-                 {"s", "Pendiente (S) :", "", "Ingresar el valor de la pendiente del canal",
-                  "Ingresar para S, un valor mayor que cero", "n"},
-                 {"n", "Rugosidad (n):", "",
-                  "Ingresar el valor del coeficiente de rugosidad de acuerdo al material del canal",
-                  "Ingresar para n, un valor mayor que cero", "yn"},
-                 {"yn", "Tirante normal (yn):", "m", "Ingresar el valor del tirante normal",
-                  "Ingresar para el tirante normal yn, un valor mayor que cero", "y1"},
-                 {"y1", "Tirante inicial (y1):", "m", "Ingresar el valor del tirante inicial y1",
-                  "Ingresar para el tirante inicial y1, un valor mayor que cero", "y2"},
-                 {"y2", "Tirante final (y2):", "m", "Ingresar el valor del tirante final y2",
-                  "Ingresar para el tirante final y2, un valor mayor que cero", "nt"},
-                 {"nt", "Número de tramos (nt) :", "",
-                  "Ingresar el valor del número de tramos de cálculo de la curva de remanso", "",
-                  "bCalcular"},
-             });
+    Marco* datos = NuevoMarco("Frame1", "Datos:", { 240, 0, 3735, 3375 });
+    Entradas(datos,
+        Columna { .etiqueta = 240,
+            .anchoEtiqueta = 1680,
+            .caja = 1920,
+            .anchoCaja = 1035,
+            .unidad = 3120,
+            .arriba = 360,
+            .paso = 360,
+            .anchoUnidad = 540 },
+        {
+            { "q", "Caudal (Q) :", "m3/s", "Ingresar el valor del caudal Q",
+                "Ingresar para Q, un valor mayor que cero", "b" },
+            { "b", "Ancho de solera (b) :", "m", "Ingresar el valor del ancho de fondo del canal",
+                "Ingresar para b, un valor igual o mayor que cero", "s" },
+            { "s", "Pendiente (S) :", "", "Ingresar el valor de la pendiente del canal",
+                "Ingresar para S, un valor mayor que cero", "n" },
+            { "n", "Rugosidad (n):", "",
+                "Ingresar el valor del coeficiente de rugosidad de acuerdo al material del canal",
+                "Ingresar para n, un valor mayor que cero", "yn" },
+            { "yn", "Tirante normal (yn):", "m", "Ingresar el valor del tirante normal",
+                "Ingresar para el tirante normal yn, un valor mayor que cero", "y1" },
+            { "y1", "Tirante inicial (y1):", "m", "Ingresar el valor del tirante inicial y1",
+                "Ingresar para el tirante inicial y1, un valor mayor que cero", "y2" },
+            { "y2", "Tirante final (y2):", "m", "Ingresar el valor del tirante final y2",
+                "Ingresar para el tirante final y2, un valor mayor que cero", "nt" },
+            { "nt", "Número de tramos (nt) :", "",
+                "Ingresar el valor del número de tramos de cálculo de la curva de remanso", "",
+                "bCalcular" },
+        });
     VigilarTramos();
 
-    Marco* parciales = NuevoMarco("Frame6", "Resultados parciales:", {4200, 0, 7455, 2895});
-    TablaParcial(parciales, {120, 240, 7215, 2535}, 7);
-    Marco* finales = NuevoMarco("Frame2", "Resultados finales:", {8760, 3000, 2895, 3375});
-    TablaFinal(finales, {240, 240, 2415, 3015});
-    Grafico({1200, 4320, 6015, 1575}, QStringLiteral("Curva de Remanso Método de Bresse"));
+    Marco* parciales = NuevoMarco("Frame6", "Resultados parciales:", { 4200, 0, 7455, 2895 });
+    TablaParcial(parciales, { 120, 240, 7215, 2535 }, 7);
+    Marco* finales = NuevoMarco("Frame2", "Resultados finales:", { 8760, 3000, 2895, 3375 });
+    TablaFinal(finales, { 240, 240, 2415, 3015 });
+    Grafico({ 1200, 4320, 6015, 1575 }, QStringLiteral("Curva de Remanso Método de Bresse"));
     BotonesPerfil(6480);
-    OrdenTabulacion({"q", "b", "s", "n", "yn", "y1", "y2", "nt", "bCalcular"});
+    OrdenTabulacion({ "q", "b", "s", "n", "yn", "y1", "y2", "nt", "bCalcular" });
 
     for (int c = 0; c <= 6; ++c) {
         grdTablaP()->AnchoColumna(c, 1000);
@@ -48,7 +56,7 @@ void crbresse::Encabezado()
 {
     g()->PonerTexto(0, 0, "x");
     g()->PonerTexto(0, 1, "y");
-    const char* columnas[] = {"y", "Z=y/yn", "Sx1", "F(Z)", "Sx2", "deltax", "x"};
+    const char* columnas[] = { "y", "Z=y/yn", "Sx1", "F(Z)", "Sx2", "deltax", "x" };
     for (int c = 0; c < 7; ++c)
         grdTablaP()->PonerTexto(0, c, QString::fromLatin1(columnas[c]));
 }
@@ -65,8 +73,9 @@ void crbresse::Calcular()
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
     // Q and b are required but enter no result: the channel is taken as wide.
-    if (!VerificarDatosCompletos({d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2, TramosParaVerificar(d.nt)},
-                                 kMensajeDatosPerfil))
+    if (!VerificarDatosCompletos(
+            { d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2, TramosParaVerificar(d.nt) },
+            kMensajeDatosPerfil))
         return;
     const auto r = CalcularBresse(d);
     if (r.falla != FallaPerfil::Ninguna) {
@@ -93,3 +102,5 @@ void crbresse::Calcular()
     }
     GraficarPerfil(puntos);
 }
+
+} // namespace quelmora

@@ -3,6 +3,8 @@
 
 #include "varied_flow/ventana_perfil.h"
 
+namespace quelmora {
+
 class crinte : public VentanaPerfil {
     Q_OBJECT
 public:
@@ -12,3 +14,5 @@ public:
 protected:
     void Calcular() override;
 };
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 
 #include "varied_flow/ventana_perfil.h"
 
+namespace quelmora {
+
 inline const QString kMensajeTrampaTramosFijos = QStringLiteral(
     "No olvidar que para aguas arriba, ingresar para la distancia de cada tramo dx, un valor "
     "con signo -, y para aguas abajo con signo + ");
@@ -18,3 +20,5 @@ public:
 protected:
     void Calcular() override;
 };
+
+} // namespace quelmora

@@ -2,7 +2,12 @@
 
 #include "frame/plataforma.h"
 
-VentanaPerfil::VentanaPerfil(const QString& titulo) : VentanaCalculo(titulo) {}
+namespace quelmora {
+
+VentanaPerfil::VentanaPerfil(const QString& titulo)
+    : VentanaCalculo(titulo)
+{
+}
 
 void VentanaPerfil::Limpiar()
 {
@@ -40,38 +45,36 @@ GraficoLineas* VentanaPerfil::Grafico(const Twips& lugar, const QString& titulo)
 
 void VentanaPerfil::BotonesPerfil(int arriba, bool conParciales)
 {
-    Marco* botones = NuevoMarco(QStringLiteral("Frame3"), {}, {240, arriba, 6495, 1215});
-    const char* nombres[] = {"bCalcular", "bLimpiar", "bImprimir", "bMenuPrincipal"};
-    const int izquierdas[] = {240, 1800, 3360, 4920};
+    Marco* botones = NuevoMarco(QStringLiteral("Frame3"), {}, { 240, arriba, 6495, 1215 });
+    const char* nombres[] = { "bCalcular", "bLimpiar", "bImprimir", "bMenuPrincipal" };
+    const int izquierdas[] = { 240, 1800, 3360, 4920 };
     for (int i = 0; i < 4; ++i) {
         const Rol rol = static_cast<Rol>(i + 1);
         BotonRol* boton = NuevoBoton(botones, rol, QString::fromLatin1(nombres[i]),
-                                     {izquierdas[i], 240, 1335, 855}, TextosRol(rol));
+            { izquierdas[i], 240, 1335, 855 }, TextosRol(rol));
         // bLimpiar: Limpiar, then Encabezado.
         if (rol == Rol::Limpiar)
             connect(boton, &QAbstractButton::clicked, this, [this] { Encabezado(); });
     }
-    Marco* calculadora = NuevoMarco(QStringLiteral("Frame4"), {}, {7080, arriba, 1335, 1215});
-    NuevoBoton(calculadora, Rol::Calculadora, QStringLiteral("bCalculadora"), {120, 240, 1095, 855},
-               TextosRol(Rol::Calculadora));
+    Marco* calculadora = NuevoMarco(QStringLiteral("Frame4"), {}, { 7080, arriba, 1335, 1215 });
+    NuevoBoton(calculadora, Rol::Calculadora, QStringLiteral("bCalculadora"),
+        { 120, 240, 1095, 855 }, TextosRol(Rol::Calculadora));
     Marco* copia = NuevoMarco(QStringLiteral("Frame5"),
-                              QStringLiteral("Copiar al portapapeles los resultados"),
-                              {8760, arriba, 2775, 1215});
+        QStringLiteral("Copiar al portapapeles los resultados"), { 8760, arriba, 2775, 1215 });
     if (conParciales) {
-        BotonRol* parciales = NuevoBoton(
-            copia, Rol::Copia6, QStringLiteral("bResulParciales"), {120, 240, 1215, 855},
-            {QStringLiteral("&Parciales"),
-             QStringLiteral("Antes de copiar seleccionar resultados parciales"),
-             QStringLiteral("Antes de copiar, seleccionar los resultados parciales")},
+        BotonRol* parciales = NuevoBoton(copia, Rol::Copia6, QStringLiteral("bResulParciales"),
+            { 120, 240, 1215, 855 },
+            { QStringLiteral("&Parciales"),
+                QStringLiteral("Antes de copiar seleccionar resultados parciales"),
+                QStringLiteral("Antes de copiar, seleccionar los resultados parciales") },
             QStringLiteral("P"));
-        connect(parciales, &QAbstractButton::clicked, this,
-                [this] { CopiarSeleccion(parcial_); });
+        connect(parciales, &QAbstractButton::clicked, this, [this] { CopiarSeleccion(parcial_); });
     }
-    BotonRol* finales = NuevoBoton(
-        copia, Rol::Copia7, QStringLiteral("bResulFinales"),
-        {conParciales ? 1440 : 840, 240, 1215, 855},
-        {QStringLiteral("&Finales"), QStringLiteral("Antes de copiar seleccionar resultados finales"),
-         QStringLiteral("Antes de copiar, seleccionar los resultados finales")},
+    BotonRol* finales = NuevoBoton(copia, Rol::Copia7, QStringLiteral("bResulFinales"),
+        { conParciales ? 1440 : 840, 240, 1215, 855 },
+        { QStringLiteral("&Finales"),
+            QStringLiteral("Antes de copiar seleccionar resultados finales"),
+            QStringLiteral("Antes de copiar, seleccionar los resultados finales") },
         QStringLiteral("F"));
     connect(finales, &QAbstractButton::clicked, this, [this] { CopiarSeleccion(g_); });
 }
@@ -94,7 +97,7 @@ void VentanaPerfil::VigilarTramos(const QString& caja)
 Entero16 VentanaPerfil::LeerTramos() const
 {
     const QLineEdit* caja = Caja(QStringLiteral("nt"));
-    return caja ? LeerEntero16(caja->text().toStdString()) : Entero16{};
+    return caja ? LeerEntero16(caja->text().toStdString()) : Entero16 {};
 }
 
 bool VentanaPerfil::LeerDatosPerfilManning(DatosPerfilManning& d)
@@ -107,8 +110,8 @@ bool VentanaPerfil::LeerDatosPerfilManning(DatosPerfilManning& d)
     d.y1 = Numero("y1");
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
-    if (!VerificarDatosCompletos({d.Q, d.So, d.n, d.y1, d.y2, TramosParaVerificar(d.nt)},
-                                 kMensajeDatosPerfil))
+    if (!VerificarDatosCompletos(
+            { d.Q, d.So, d.n, d.y1, d.y2, TramosParaVerificar(d.nt) }, kMensajeDatosPerfil))
         return false;
     return VerificarAnchoTalud(d.b, d.Z);
 }
@@ -131,8 +134,11 @@ void VentanaPerfil::GraficarPerfil(const QList<QPointF>& puntos)
 void VentanaPerfil::AvisarFalla(FallaPerfil falla)
 {
     switch (falla) {
-    case FallaPerfil::Ninguna: break;
-    case FallaPerfil::DatosIncompletos: AvisoSimple(kMensajeDatosPerfil, this); break;
+    case FallaPerfil::Ninguna:
+        break;
+    case FallaPerfil::DatosIncompletos:
+        AvisoSimple(kMensajeDatosPerfil, this);
+        break;
     case FallaPerfil::AnchoTalud:
         Beep();
         AvisoSimple(kMensajeAnchoTalud, this);
@@ -144,7 +150,9 @@ void VentanaPerfil::AvisarFalla(FallaPerfil falla)
         break;
     case FallaPerfil::TiranteNormal:
     case FallaPerfil::CalculoImposible:
-    case FallaPerfil::Trampa: AvisarCalculoImposible(this); break;
+    case FallaPerfil::Trampa:
+        AvisarCalculoImposible(this);
+        break;
     }
 }
 
@@ -152,3 +160,5 @@ QString VentanaPerfil::Mascara(double valor, const char* mascara)
 {
     return QString::fromStdString(EscribirMascara(valor, mascara));
 }
+
+} // namespace quelmora

@@ -14,8 +14,10 @@
 #include "frame/ventana_calculo.h"
 #include "varied_flow/core/perfiles.h"
 
-inline const QString kMensajeDatosPerfil =
-    QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar");
+namespace quelmora {
+
+inline const QString kMensajeDatosPerfil
+    = QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar");
 inline const QString kMensajeNumeroTramos = QStringLiteral(
     "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ");
 
@@ -74,3 +76,5 @@ private:
     QPointer<TablaResultados> parcial_;
     QPointer<GraficoLineas> grafico_;
 };
+
+} // namespace quelmora

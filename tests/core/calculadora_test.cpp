@@ -6,6 +6,8 @@
 
 #include "calculator/core/bbcalc.h"
 
+using namespace quelmora;
+
 namespace {
 
 // Expected displays are worked out by hand from the keys; the trigonometric ones

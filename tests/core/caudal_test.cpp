@@ -7,6 +7,8 @@
 
 #include "uniform_flow/core/caudal.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

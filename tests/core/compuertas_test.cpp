@@ -5,6 +5,8 @@
 
 #include "measurement/core/compuertas.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

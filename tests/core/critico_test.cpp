@@ -6,6 +6,8 @@
 #include "critical_flow/core/calculo_critico.h"
 #include "hydraulics/critico.h"
 
+using namespace quelmora;
+
 namespace {
 
 // The test's own sections, written from the geometry and not from the program.

@@ -9,6 +9,8 @@
 
 #include "uniform_flow/core/flujo_uniforme.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

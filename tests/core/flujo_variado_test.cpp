@@ -5,13 +5,15 @@
 
 #include "hydraulics/flujo_variado.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {
 
 // Adaptive Simpson, the independent integrator of these tests.
 double Simpson(const std::function<double(double)>& f, double a, double b, double fa, double fm,
-               double fb, double total, double tolerancia, int profundidad)
+    double fb, double total, double tolerancia, int profundidad)
 {
     const double m = (a + b) / 2, lm = (a + m) / 2, rm = (m + b) / 2;
     const double flm = f(lm), frm = f(rm);
@@ -61,21 +63,19 @@ TEST_P(ExponentesHidraulicosTabla, MatchWorkedValues)
     EXPECT_NEAR(e.J, c.J, 1e-12) << c.origen;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Canales, ExponentesHidraulicosTabla,
+INSTANTIATE_TEST_SUITE_P(Canales, ExponentesHidraulicosTabla,
     ::testing::Values(
         // Triangle: N = 16/3, M = 5, J = (16/3)/(4/3) = 4 whatever the depth.
-        CasoExponentes{0, 1.5, 0.8, 16.0 / 3, 5, 4, "triangle"},
+        CasoExponentes { 0, 1.5, 0.8, 16.0 / 3, 5, 4, "triangle" },
         // Rectangle b = 2, ym = 1: N = 10/3 − (8/3)/4 = 8/3, M = 3, J = (8/3)/(2/3) = 4.
-        CasoExponentes{2, 0, 1, 8.0 / 3, 3, 4, "rectangle by hand"},
+        CasoExponentes { 2, 0, 1, 8.0 / 3, 3, 4, "rectangle by hand" },
         // Trapezoid b = 1, Z = 1, ym = 1: T = 3, W = 2, r = √2;
         // N = 5 − (8/3)·√2/(1 + 2√2), M = (27 − 4)/6, J = N/(N − M + 1).
-        CasoExponentes{1, 1, 1, 5 - (8.0 / 3) * std::sqrt(2.0) / (1 + 2 * std::sqrt(2.0)),
-                       23.0 / 6,
-                       (5 - (8.0 / 3) * std::sqrt(2.0) / (1 + 2 * std::sqrt(2.0)))
-                           / (5 - (8.0 / 3) * std::sqrt(2.0) / (1 + 2 * std::sqrt(2.0))
-                              - 23.0 / 6 + 1),
-                       "trapezoid by hand"}));
+        CasoExponentes { 1, 1, 1, 5 - (8.0 / 3) * std::sqrt(2.0) / (1 + 2 * std::sqrt(2.0)),
+            23.0 / 6,
+            (5 - (8.0 / 3) * std::sqrt(2.0) / (1 + 2 * std::sqrt(2.0)))
+                / (5 - (8.0 / 3) * std::sqrt(2.0) / (1 + 2 * std::sqrt(2.0)) - 23.0 / 6 + 1),
+            "trapezoid by hand" }));
 
 TEST(ExponentesHidraulicos, ZeroWidthAndSlopeHaveNoExponents)
 {
@@ -122,18 +122,15 @@ TEST_P(FuncionFlujoVariadoTabla, AgreesWithDirectIntegration)
 }
 
 INSTANTIATE_TEST_SUITE_P(Razones, FuncionFlujoVariadoTabla,
-                         ::testing::Values(CasoFlujoVariado{0.2, 3.5f, 1e-12},
-                                           CasoFlujoVariado{0.5, 3.5f, 1e-12},
-                                           CasoFlujoVariado{0.8, 4.25f, 1e-11},
-                                           CasoFlujoVariado{0.95, 2.75f, 1e-9},
-                                           CasoFlujoVariado{1.5, 3.5f, 1e-10},
-                                           CasoFlujoVariado{2.0, 4.25f, 1e-10},
-                                           CasoFlujoVariado{3.0, 2.5f, 1e-10}));
+    ::testing::Values(CasoFlujoVariado { 0.2, 3.5f, 1e-12 }, CasoFlujoVariado { 0.5, 3.5f, 1e-12 },
+        CasoFlujoVariado { 0.8, 4.25f, 1e-11 }, CasoFlujoVariado { 0.95, 2.75f, 1e-9 },
+        CasoFlujoVariado { 1.5, 3.5f, 1e-10 }, CasoFlujoVariado { 2.0, 4.25f, 1e-10 },
+        CasoFlujoVariado { 3.0, 2.5f, 1e-10 }));
 
 // For N = 2 the function is atanh(w) below 1 and atanh(1/w) above.
 TEST(FuncionFlujoVariado, ExponentTwoBelowOneIsTheInverseHyperbolicTangent)
 {
-    for (double w : {0.1, 0.4, 0.7, 0.9})
+    for (double w : { 0.1, 0.4, 0.7, 0.9 })
         EXPECT_NEAR(FuncionFlujoVariado(w, 2.0f).F, std::atanh(w), 1e-12) << w;
 }
 
@@ -214,20 +211,19 @@ double Phi0(double z)
 }
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(
-    Razones, FuncionBresseTabla,
+INSTANTIATE_TEST_SUITE_P(Razones, FuncionBresseTabla,
     ::testing::Values(
         // Z = 0: ln 1 = 0 and arctan √3 = π/3, so φ = 0.6046 − π/(3√3).
-        CasoBresse{0.0, 0.6046 - M_PI / (3 * std::sqrt(3.0)), "Z = 0"},
+        CasoBresse { 0.0, 0.6046 - M_PI / (3 * std::sqrt(3.0)), "Z = 0" },
         // Z = 2: ln 7 / 6 − arctan(√3/5)/√3 = 0.324318... − 0.192239...
-        CasoBresse{2.0, std::log(7.0) / 6 - std::atan(std::sqrt(3.0) / 5) / std::sqrt(3.0),
-                   "Z = 2, no constant"},
-        CasoBresse{0.5, Phi0(0.5) + 0.6046, "Z = 0.5"},
-        CasoBresse{0.999, Phi0(0.999) + 0.6046, "0.999 takes the constant"},
-        CasoBresse{0.9995, Phi0(0.9995), "above 0.999 no constant"},
-        CasoBresse{-0.45, Phi0(-0.45) + 1.8138, "−0.45 takes 1.8138"},
-        CasoBresse{-0.3, Phi0(-0.3) + 1.8138, "−0.3"},
-        CasoBresse{-0.6, Phi0(-0.6), "below −0.45 no constant"}));
+        CasoBresse { 2.0, std::log(7.0) / 6 - std::atan(std::sqrt(3.0) / 5) / std::sqrt(3.0),
+            "Z = 2, no constant" },
+        CasoBresse { 0.5, Phi0(0.5) + 0.6046, "Z = 0.5" },
+        CasoBresse { 0.999, Phi0(0.999) + 0.6046, "0.999 takes the constant" },
+        CasoBresse { 0.9995, Phi0(0.9995), "above 0.999 no constant" },
+        CasoBresse { -0.45, Phi0(-0.45) + 1.8138, "−0.45 takes 1.8138" },
+        CasoBresse { -0.3, Phi0(-0.3) + 1.8138, "−0.3" },
+        CasoBresse { -0.6, Phi0(-0.6), "below −0.45 no constant" }));
 
 TEST(FuncionBresse, NoValueAtTheNormalDepthNorAtMinusOneHalf)
 {

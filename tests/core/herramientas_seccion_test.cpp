@@ -8,6 +8,8 @@
 
 #include "section_tools/core/herramientas_seccion.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {
@@ -20,26 +22,25 @@ struct FilaAncho {
     const char* tipo;
 };
 
-class AnchoSolera : public ::testing::TestWithParam<FilaAncho> {};
+class AnchoSolera : public ::testing::TestWithParam<FilaAncho> { };
 
 // Widths by bisection of A^(5/3)·√S/(P^(2/3)·n) = Q over 200 halvings.
-INSTANTIATE_TEST_SUITE_P(
-    Bisecciones, AnchoSolera,
+INSTANTIATE_TEST_SUITE_P(Bisecciones, AnchoSolera,
     ::testing::Values(
-        FilaAncho{1.5, 0.8, 1, 0.014, 0.001, 0.7123037618924455, 1.2098430095139565,
-                  2.975045461689398, 2.3123037618924456, 1.2398302822798566, 0.5472498724676303,
-                  0.8783475600845132, DibujoTrasAncho::Trapecio, false, false, "Subcrítico"},
+        FilaAncho { 1.5, 0.8, 1, 0.014, 0.001, 0.7123037618924455, 1.2098430095139565,
+            2.975045461689398, 2.3123037618924456, 1.2398302822798566, 0.5472498724676303,
+            0.8783475600845132, DibujoTrasAncho::Trapecio, false, false, "Subcrítico" },
         // The rectangle: T equals b.
-        FilaAncho{2.0, 0.6, 0, 0.014, 0.002, 2.0053165623861195, 1.2031899374316717,
-                  3.2053165623861197, 2.0053165623861195, 1.6622479442183489, 0.6851500214024286,
-                  0.7408291655483245, DibujoTrasAncho::Rectangulo, false, false, "Subcrítico"},
-        FilaAncho{3, 0.9, 1.5, 0.03, 0.01, 0.399719623952992, 1.574747661557693,
-                  3.6447157718705823, 3.0997196239529923, 1.9050671248703366, 0.8533584617901153,
-                  1.0849786315118108, DibujoTrasAncho::Trapecio, true, false, "Subcrítico"},
+        FilaAncho { 2.0, 0.6, 0, 0.014, 0.002, 2.0053165623861195, 1.2031899374316717,
+            3.2053165623861197, 2.0053165623861195, 1.6622479442183489, 0.6851500214024286,
+            0.7408291655483245, DibujoTrasAncho::Rectangulo, false, false, "Subcrítico" },
+        FilaAncho { 3, 0.9, 1.5, 0.03, 0.01, 0.399719623952992, 1.574747661557693,
+            3.6447157718705823, 3.0997196239529923, 1.9050671248703366, 0.8533584617901153,
+            1.0849786315118108, DibujoTrasAncho::Trapecio, true, false, "Subcrítico" },
         // The triangle of Z = 1 already carries more than 0.5 m3/s at 1 m.
-        FilaAncho{0.5, 1.0, 1.0, 0.014, 0.001, -0.42540486945934963, 0.5745951305406504,
-                  2.4030222552868405, 1.5745951305406503, 0.8701779277689632, 0.4599144352027112,
-                  1.0385937627918598, DibujoTrasAncho::Triangulo, false, true, "Subcrítico"}));
+        FilaAncho { 0.5, 1.0, 1.0, 0.014, 0.001, -0.42540486945934963, 0.5745951305406504,
+            2.4030222552868405, 1.5745951305406503, 0.8701779277689632, 0.4599144352027112,
+            1.0385937627918598, DibujoTrasAncho::Triangulo, false, true, "Subcrítico" }));
 
 TEST_P(AnchoSolera, CarriesTheDischargeAtTheGivenDepth)
 {
@@ -61,7 +62,8 @@ TEST_P(AnchoSolera, CarriesTheDischargeAtTheGivenDepth)
 
 TEST(AnchoSoleraFallos, ANegativeSlopeHasNoWidth)
 {
-    EXPECT_EQ(CalcularAnchoSolera(1, 1, 1, 0.014, -0.001).fallo, FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(
+        CalcularAnchoSolera(1, 1, 1, 0.014, -0.001).fallo, FalloHerramienta::CalculoImposible);
 }
 
 struct FilaCerrada {
@@ -71,30 +73,26 @@ struct FilaCerrada {
     const char* tipo;
 };
 
-class PendienteTrapecio : public ::testing::TestWithParam<FilaCerrada> {};
-class RugosidadTrapecio : public ::testing::TestWithParam<FilaCerrada> {};
+class PendienteTrapecio : public ::testing::TestWithParam<FilaCerrada> { };
+class RugosidadTrapecio : public ::testing::TestWithParam<FilaCerrada> { };
 
 // S = (Q·n/(A·R^(2/3)))² with A = (b + Zy)y, P = b + 2y√(1 + Z²), by hand.
-INSTANTIATE_TEST_SUITE_P(
-    AMano, PendienteTrapecio,
-    ::testing::Values(
-        FilaCerrada{1.5, 0.8, 1, 1, 0.014, 0.0006329079348546565, 1.44, 3.2627416997969525, 2.6,
-                    0.4413466135212648, 1.0416666666666665, 0.4468890271729307,
-                    0.8553042530297882, false, "Subcrítico"},
-        FilaCerrada{20, 0.5, 1, 0.5, 0.014, 1.0216290611353414, 0.625, 2.118033988749895, 1.5,
-                    0.2950849718747371, 32.0, 15.827819738543933, 52.69164118246687, false,
-                    "Supercrítico"}));
+INSTANTIATE_TEST_SUITE_P(AMano, PendienteTrapecio,
+    ::testing::Values(FilaCerrada { 1.5, 0.8, 1, 1, 0.014, 0.0006329079348546565, 1.44,
+                          3.2627416997969525, 2.6, 0.4413466135212648, 1.0416666666666665,
+                          0.4468890271729307, 0.8553042530297882, false, "Subcrítico" },
+        FilaCerrada { 20, 0.5, 1, 0.5, 0.014, 1.0216290611353414, 0.625, 2.118033988749895, 1.5,
+            0.2950849718747371, 32.0, 15.827819738543933, 52.69164118246687, false,
+            "Supercrítico" }));
 
 // n = A·R^(2/3)·√S/Q, by hand; the erosion test takes the computed n.
-INSTANTIATE_TEST_SUITE_P(
-    AMano, RugosidadTrapecio,
-    ::testing::Values(
-        FilaCerrada{1.5, 0.8, 1, 1, 0.001, 0.017597775193736672, 1.44, 3.2627416997969525, 2.6,
-                    0.4413466135212648, 1.0416666666666665, 0.4468890271729307,
-                    0.8553042530297882, false, "Subcrítico"},
-        FilaCerrada{3, 0.6, 1.2, 1, 0.02, 0.02637112848221768, 1.08, 2.897056274847714, 2.4,
-                    0.3727922061357855, 2.777777777777778, 1.322076965673208, 0.9932746882118273,
-                    true, "Supercrítico"}));
+INSTANTIATE_TEST_SUITE_P(AMano, RugosidadTrapecio,
+    ::testing::Values(FilaCerrada { 1.5, 0.8, 1, 1, 0.001, 0.017597775193736672, 1.44,
+                          3.2627416997969525, 2.6, 0.4413466135212648, 1.0416666666666665,
+                          0.4468890271729307, 0.8553042530297882, false, "Subcrítico" },
+        FilaCerrada { 3, 0.6, 1.2, 1, 0.02, 0.02637112848221768, 1.08, 2.897056274847714, 2.4,
+            0.3727922061357855, 2.777777777777778, 1.322076965673208, 0.9932746882118273, true,
+            "Supercrítico" }));
 
 void CompararCerrada(const ResultadoHerramienta& r, const FilaCerrada& f, double buscado)
 {
@@ -128,9 +126,12 @@ TEST_P(RugosidadTrapecio, IsManningSolvedForTheRoughness)
 TEST(TrapecioFallos, SectionWithoutAreaIsRefused)
 {
     // b = 0 and Z = 0 let no water through; a negative depth neither.
-    EXPECT_EQ(CalcularPendienteTrapecio(1, 1, 0, 0, 0.014).fallo, FalloHerramienta::CalculoImposible);
-    EXPECT_EQ(CalcularRugosidadTrapecio(1, -1, 1, 0, 0.001).fallo, FalloHerramienta::CalculoImposible);
-    EXPECT_EQ(CalcularRugosidadTrapecio(1, 1, 1, 1, -0.001).fallo, FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(
+        CalcularPendienteTrapecio(1, 1, 0, 0, 0.014).fallo, FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(
+        CalcularRugosidadTrapecio(1, -1, 1, 0, 0.001).fallo, FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(
+        CalcularRugosidadTrapecio(1, 1, 1, 1, -0.001).fallo, FalloHerramienta::CalculoImposible);
 }
 
 struct FilaRelacion {
@@ -139,48 +140,44 @@ struct FilaRelacion {
     const char* tipo;
 };
 
-class RelacionTiranteDiametro : public ::testing::TestWithParam<FilaRelacion> {};
+class RelacionTiranteDiametro : public ::testing::TestWithParam<FilaRelacion> { };
 
 // θ = 2(1.570796 − arctan(x/√(1 − x²))), a = (θ − sin θ)/8, r = (1 − sin θ/θ)/4 and
 // d = (Q·n/(a·r^(2/3)·√S))^(3/8), by hand; Manning at the result gives back Q.
-INSTANTIATE_TEST_SUITE_P(
-    AMano, RelacionTiranteDiametro,
+INSTANTIATE_TEST_SUITE_P(AMano, RelacionTiranteDiametro,
     ::testing::Values(
-        FilaRelacion{0.5, 0.5, 0.013, 0.001, 1.1093922809885923, 0.5546961404942962,
-                     0.48331467794303556, 1.109392280988533, 1.742628957407757,
-                     0.2773480125465085, 1.0345226884645349, 0.6092444174029551,
-                     0.500418196849006, "Subcrítico"},
-        FilaRelacion{0.2, 0.75, 0.015, 0.002, 0.5819121882393656, 0.4364341411795242,
-                     0.21395880023580463, 0.5039508328700227, 1.2187538469055013,
-                     0.17555538452580935, 0.9347594012472468, 0.48096906157810276,
-                     0.4580304433705539, "Subcrítico"},
-        FilaRelacion{0.5, 0.1, 0.013, 0.05, 1.7529129480633843, 0.17529129480633843,
-                     0.12559743897009118, 1.0517473105635697, 1.128000852853887,
-                     0.1113451631284894, 3.9809728932376256, 0.9830458909680485,
-                     3.6780703348493917, "Supercrítico"}));
+        FilaRelacion { 0.5, 0.5, 0.013, 0.001, 1.1093922809885923, 0.5546961404942962,
+            0.48331467794303556, 1.109392280988533, 1.742628957407757, 0.2773480125465085,
+            1.0345226884645349, 0.6092444174029551, 0.500418196849006, "Subcrítico" },
+        FilaRelacion { 0.2, 0.75, 0.015, 0.002, 0.5819121882393656, 0.4364341411795242,
+            0.21395880023580463, 0.5039508328700227, 1.2187538469055013, 0.17555538452580935,
+            0.9347594012472468, 0.48096906157810276, 0.4580304433705539, "Subcrítico" },
+        FilaRelacion { 0.5, 0.1, 0.013, 0.05, 1.7529129480633843, 0.17529129480633843,
+            0.12559743897009118, 1.0517473105635697, 1.128000852853887, 0.1113451631284894,
+            3.9809728932376256, 0.9830458909680485, 3.6780703348493917, "Supercrítico" }));
 
 TEST_P(RelacionTiranteDiametro, SizesTheConduit)
 {
     const FilaRelacion& f = GetParam();
     const ResultadoHerramienta r = CalcularRelacionTiranteDiametro(f.q, f.yd, f.n, f.s);
     ASSERT_EQ(r.fallo, FalloHerramienta::Ninguno);
-    for (auto [calculado, esperado] :
-         {std::pair{r.diametro, f.d}, {r.tirante, f.y}, {r.area, f.a}, {r.espejo, f.t},
-          {r.perimetro, f.p}, {r.radio, f.r}, {r.velocidad, f.v}, {r.energia, f.e},
-          {r.froude, f.f}})
+    for (auto [calculado, esperado] : { std::pair { r.diametro, f.d }, { r.tirante, f.y },
+             { r.area, f.a }, { r.espejo, f.t }, { r.perimetro, f.p }, { r.radio, f.r },
+             { r.velocidad, f.v }, { r.energia, f.e }, { r.froude, f.f } })
         EXPECT_NEAR(calculado, esperado, 1e-12);
     EXPECT_EQ(r.tipoFlujo, f.tipo);
 }
 
 TEST(RelacionTiranteDiametroFallos, RatiosOutsideTheConduitAndNegativeSlopesAreRefused)
 {
-    for (double yd : {1.0, 1.5, -0.2})
+    for (double yd : { 1.0, 1.5, -0.2 })
         EXPECT_EQ(CalcularRelacionTiranteDiametro(0.5, yd, 0.013, 0.001).fallo,
-                  FalloHerramienta::CalculoImposible) << yd;
+            FalloHerramienta::CalculoImposible)
+            << yd;
     EXPECT_EQ(CalcularRelacionTiranteDiametro(0.5, 0.5, 0.013, -0.001).fallo,
-              FalloHerramienta::CalculoImposible);
+        FalloHerramienta::CalculoImposible);
     EXPECT_EQ(CalcularRelacionTiranteDiametro(-0.5, 0.5, 0.013, 0.001).fallo,
-              FalloHerramienta::CalculoImposible);
+        FalloHerramienta::CalculoImposible);
 }
 
 TEST(SeccionCircular, HalfFullSlopeAndRoughnessGiveEachOtherBack)
@@ -206,9 +203,12 @@ TEST(SeccionCircular, HalfFullSlopeAndRoughnessGiveEachOtherBack)
 
 TEST(SeccionCircular, DepthsOutsideTheConduitAreRefused)
 {
-    EXPECT_EQ(CalcularPendienteCircular(0.3, -0.1, 1.0, 0.013).fallo, FalloHerramienta::CalculoImposible);
-    EXPECT_EQ(CalcularPendienteCircular(0.3, 1e-20, 1.0, 0.013).fallo, FalloHerramienta::CalculoImposible);
-    EXPECT_EQ(CalcularRugosidadCircular(0.3, 0.5, 1.0, -0.001).fallo, FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(
+        CalcularPendienteCircular(0.3, -0.1, 1.0, 0.013).fallo, FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(CalcularPendienteCircular(0.3, 1e-20, 1.0, 0.013).fallo,
+        FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(
+        CalcularRugosidadCircular(0.3, 0.5, 1.0, -0.001).fallo, FalloHerramienta::CalculoImposible);
     // A negative discharge: the same slope, a negative velocity, subcritical.
     const ResultadoHerramienta r = CalcularPendienteCircular(-0.3, 0.5, 1.0, 0.013);
     ASSERT_EQ(r.fallo, FalloHerramienta::Ninguno);

@@ -9,6 +9,8 @@
 #include "hydraulics/indicadores.h"
 #include "hydraulics/manning.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include "hydraulics/newton_analitico.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

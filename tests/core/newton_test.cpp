@@ -12,6 +12,8 @@
 #include "hydraulics/newton.h"
 #include "hydraulics/secciones.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

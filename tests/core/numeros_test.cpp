@@ -12,6 +12,8 @@
 #include "frame/core/numero_plano.h"
 #include "frame/core/numeros.h"
 
+using namespace quelmora;
+
 namespace {
 
 // ---------------------------------------------------------------- reading

@@ -5,11 +5,13 @@
 
 #include "varied_flow/core/perfiles.h"
 
-namespace {
+using namespace quelmora;
 
 namespace {
 
-Entero16 Tramos(int n) { return Entero16{true, static_cast<std::int16_t>(n)}; }
+namespace {
+
+Entero16 Tramos(int n) { return Entero16 { true, static_cast<std::int16_t>(n) }; }
 
 // Composite Simpson with many panels: the independent integrator of these tests.
 double Simpson(const std::function<double(double)>& f, double a, double b, int paneles = 20000)
@@ -55,7 +57,7 @@ TEST(IntegracionGrafica, RowsOfAnM1ProfileWorkedByHand)
     // Rectangle b = 2, Q = 2, So = 0.001, n = 0.015 from y1 = 1.5 to y2 = 1.2 in 3 steps.
     // At y = 1.5: A = 3, P = 5, R = 0.6, v = 2/3, Se = (0.01/0.6^(2/3))² = 0.000197605,
     // c = 1 − 4·2/(9.81·27) = 0.969797, f = c/(0.001 − Se) = 1208.46.
-    DatosIntegracionGrafica d{2, 2, 0, 0.001, 0.015, 1.5, 1.2, Tramos(3)};
+    DatosIntegracionGrafica d { 2, 2, 0, 0.001, 0.015, 1.5, 1.2, Tramos(3) };
     const auto r = CalcularIntegracionGrafica(d);
     ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
     ASSERT_EQ(r.filas.size(), 4u);
@@ -82,17 +84,17 @@ TEST(IntegracionGrafica, ManyStepsApproachTheIntegralOfTheProfileEquation)
     // M2 drawdown in a trapezoid b = 3, Z = 1.5, So = 0.0008, n = 0.02, Q = 10
     // (yn = 1.4515, yc = 0.8916 by bisection): the length from 1.4 m to 1.0 m by
     // Simpson over 20000 panels.
-    DatosIntegracionGrafica d{10, 3, 1.5, 0.0008, 0.02, 1.4, 1.0, Tramos(150)};
+    DatosIntegracionGrafica d { 10, 3, 1.5, 0.0008, 0.02, 1.4, 1.0, Tramos(150) };
     const auto r = CalcularIntegracionGrafica(d);
     ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
     const double largo = std::fabs(
         Simpson([](double y) { return PendientePerfil(10, 3, 1.5, 0.0008, 0.02, y); }, 1.4, 1.0));
-    EXPECT_NEAR(r.filas.back().x, largo, largo * 3e-4);  // trapezoid-rule error
+    EXPECT_NEAR(r.filas.back().x, largo, largo * 3e-4); // trapezoid-rule error
 }
 
 TEST(IntegracionGrafica, EqualDepthsGiveNoLength)
 {
-    DatosIntegracionGrafica d{2, 2, 1, 0.001, 0.015, 1.1, 1.1, Tramos(4)};
+    DatosIntegracionGrafica d { 2, 2, 1, 0.001, 0.015, 1.1, 1.1, Tramos(4) };
     const auto r = CalcularIntegracionGrafica(d);
     ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
     for (const auto& f : r.filas) {
@@ -123,31 +125,33 @@ TEST_P(RechazosIntegracionGrafica, RefuseWithNothingComputed)
     EXPECT_TRUE(r.filas.empty()) << c.porque;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, RechazosIntegracionGrafica,
-    ::testing::Values(
-        CasoRechazo{{0, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(3)}, FallaPerfil::DatosIncompletos, "Q"},
-        CasoRechazo{{2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(0)}, FallaPerfil::DatosIncompletos, "nt"},
-        CasoRechazo{{2, 0, 0, 0.001, 0.015, 1.5, 1.2, Tramos(3)}, FallaPerfil::AnchoTalud, "b, Z"},
-        CasoRechazo{{2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(152)}, FallaPerfil::NumeroTramos,
-                    "152 steps need 153 points"},
-        CasoRechazo{{2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(-3)}, FallaPerfil::NumeroTramos,
-                    "negative count"},
-        CasoRechazo{{2, 2, 1, 0.001, 0.015, 1.5, 1.2, Entero16{}}, FallaPerfil::NumeroTramos,
-                    "beyond 16 bits"},
+INSTANTIATE_TEST_SUITE_P(Casos, RechazosIntegracionGrafica,
+    ::testing::Values(CasoRechazo { { 0, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(3) },
+                          FallaPerfil::DatosIncompletos, "Q" },
+        CasoRechazo {
+            { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(0) }, FallaPerfil::DatosIncompletos, "nt" },
+        CasoRechazo {
+            { 2, 0, 0, 0.001, 0.015, 1.5, 1.2, Tramos(3) }, FallaPerfil::AnchoTalud, "b, Z" },
+        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(152) }, FallaPerfil::NumeroTramos,
+            "152 steps need 153 points" },
+        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(-3) }, FallaPerfil::NumeroTramos,
+            "negative count" },
+        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Entero16 {} }, FallaPerfil::NumeroTramos,
+            "beyond 16 bits" },
         // Zero check before the count: an empty Q with a huge count is incomplete data.
-        CasoRechazo{{0, 2, 1, 0.001, 0.015, 1.5, 1.2, Entero16{}}, FallaPerfil::DatosIncompletos,
-                    "zero check first"},
+        CasoRechazo { { 0, 2, 1, 0.001, 0.015, 1.5, 1.2, Entero16 {} },
+            FallaPerfil::DatosIncompletos, "zero check first" },
         // Normal depth of b = 2, Z = 0, Q = 2, n = 0.015, So = Se(1) = (0.015·1/(0.5^(2/3)))²:
         // So − Se = 0 at y = 1 divides by zero.
-        CasoRechazo{{2, 2, 0, std::pow(0.015 / std::pow(0.5, 2.0 / 3.0), 2.0), 0.015, 1.0, 1.2, Tramos(2)},
-                    FallaPerfil::CalculoImposible, "So = Se at the normal depth"},
-        CasoRechazo{{2, 2, 0, 0.001, 0.015, 1.0, -1.0, Tramos(2)}, FallaPerfil::CalculoImposible,
-                    "zero area at y = 0"}));
+        CasoRechazo { { 2, 2, 0, std::pow(0.015 / std::pow(0.5, 2.0 / 3.0), 2.0), 0.015, 1.0, 1.2,
+                          Tramos(2) },
+            FallaPerfil::CalculoImposible, "So = Se at the normal depth" },
+        CasoRechazo { { 2, 2, 0, 0.001, 0.015, 1.0, -1.0, Tramos(2) },
+            FallaPerfil::CalculoImposible, "zero area at y = 0" }));
 
 TEST(IntegracionGrafica, OneHundredFiftyOneStepsFillAllPoints)
 {
-    DatosIntegracionGrafica d{2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(151)};
+    DatosIntegracionGrafica d { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(151) };
     const auto r = CalcularIntegracionGrafica(d);
     ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
     EXPECT_EQ(r.filas.size(), 152u);
@@ -161,7 +165,7 @@ TEST(TramosDirecto, OneStepByTheEnergyBalanceWorkedByHand)
     // y = 1.5: v = 2/3, E = 1.5 + 0.444444/19.62 = 1.522653; y = 1.2: v = 0.833333,
     // E = 1.2 + 0.694444/19.62 = 1.235395; Se(1.5) = 1.97540e-4, Se(1.2) = (0.0125/
     // (2.4/4.4)^(2/3))² = 3.5078e-4; Δx = (1.235395 − 1.522653)/(0.001 − 2.7419e-4).
-    DatosTramosDirecto d{2, 2, 0, 0.001, 0.015, 1.5, 1.2, Tramos(1)};
+    DatosTramosDirecto d { 2, 2, 0, 0.001, 0.015, 1.5, 1.2, Tramos(1) };
     const auto r = CalcularTramosDirecto(d);
     ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
     ASSERT_EQ(r.filas.size(), 2u);
@@ -182,7 +186,7 @@ TEST(TramosDirecto, ManyStepsApproachTheIntegralOfTheProfileEquation)
 {
     // S1-like backwater over a steep slope would be the same rule; an M1 here:
     // trapezoid b = 3, Z = 1.5, So = 0.0008, n = 0.02, Q = 10, from 2.5 m to 2.0 m.
-    DatosTramosDirecto d{10, 3, 1.5, 0.0008, 0.02, 2.5, 2.0, Tramos(150)};
+    DatosTramosDirecto d { 10, 3, 1.5, 0.0008, 0.02, 2.5, 2.0, Tramos(150) };
     const auto r = CalcularTramosDirecto(d);
     ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
     const double largo = std::fabs(
@@ -195,14 +199,14 @@ TEST(TramosDirecto, ZeroDifferenceOfSlopesIsANumericFailure)
     // Equal depths at the normal depth: ΔE = 0 and So − SeP = 0, a 0/0.
     // Se at y = 1 (A = 2, P = 4, v = 1) formed as the window forms it.
     const double So = std::pow(0.015 / std::pow(0.5, 2.0 / 3.0), 2.0);
-    DatosTramosDirecto d{2, 2, 0, So, 0.015, 1.0, 1.0, Tramos(2)};
+    DatosTramosDirecto d { 2, 2, 0, So, 0.015, 1.0, 1.0, Tramos(2) };
     EXPECT_EQ(CalcularTramosDirecto(d).falla, FallaPerfil::CalculoImposible);
     EXPECT_TRUE(CalcularTramosDirecto(d).filas.empty());
 }
 
 TEST(TramosDirecto, CountChecksMatchTheOtherWindows)
 {
-    DatosTramosDirecto d{2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(152)};
+    DatosTramosDirecto d { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(152) };
     EXPECT_EQ(CalcularTramosDirecto(d).falla, FallaPerfil::NumeroTramos);
     d.nt = Tramos(151);
     EXPECT_EQ(CalcularTramosDirecto(d).filas.size(), 152u);
@@ -249,21 +253,20 @@ TEST_P(PerfilesBakhmeteff, DistancesAgreeWithTheIntegratedProfileEquation)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Canales, PerfilesBakhmeteff,
+INSTANTIATE_TEST_SUITE_P(Canales, PerfilesBakhmeteff,
     ::testing::Values(
         // M1 backwater in a trapezoid, all ratios above 1 (series).
-        CasoBakhmeteff{{10, 3, 1.5, 0.0008, 1.4, 0.9, 2.5, 1.8, Tramos(5)}, "M1"},
+        CasoBakhmeteff { { 10, 3, 1.5, 0.0008, 1.4, 0.9, 2.5, 1.8, Tramos(5) }, "M1" },
         // M2 drawdown, ratios between yc/yn and 0.999 (Romberg).
-        CasoBakhmeteff{{10, 3, 1.5, 0.0008, 1.4, 0.9, 1.35, 1.0, Tramos(7)}, "M2"},
+        CasoBakhmeteff { { 10, 3, 1.5, 0.0008, 1.4, 0.9, 1.35, 1.0, Tramos(7) }, "M2" },
         // S2 on a steep rectangle: yc above y above yn.
-        CasoBakhmeteff{{5, 2, 0, 0.01, 0.5, 0.9, 0.85, 0.6, Tramos(5)}, "S2"},
+        CasoBakhmeteff { { 5, 2, 0, 0.01, 0.5, 0.9, 0.85, 0.6, Tramos(5) }, "S2" },
         // Triangle, rising depths.
-        CasoBakhmeteff{{1, 0, 1, 0.002, 0.8, 0.5, 1.0, 1.4, Tramos(4)}, "triangle M1"}));
+        CasoBakhmeteff { { 1, 0, 1, 0.002, 0.8, 0.5, 1.0, 1.4, Tramos(4) }, "triangle M1" }));
 
 TEST(Bakhmeteff, TriangleExponentsAreFixed)
 {
-    DatosBakhmeteff d{1, 0, 2, 0.002, 0.8, 0.5, 1.0, 1.4, Tramos(2)};
+    DatosBakhmeteff d { 1, 0, 2, 0.002, 0.8, 0.5, 1.0, 1.4, Tramos(2) };
     const auto r = CalcularBakhmeteff(d);
     EXPECT_NEAR(r.N, 16.0 / 3, 1e-14);
     EXPECT_NEAR(r.M, 5.0, 1e-14);
@@ -273,7 +276,7 @@ TEST(Bakhmeteff, TriangleExponentsAreFixed)
 TEST(Bakhmeteff, DepthEqualToTheNormalDepthStopsWithNothingComputed)
 {
     // y1 = yn: the reference point itself.
-    DatosBakhmeteff d{10, 3, 1.5, 0.0008, 1.4, 0.9, 1.4, 1.8, Tramos(4)};
+    DatosBakhmeteff d { 10, 3, 1.5, 0.0008, 1.4, 0.9, 1.4, 1.8, Tramos(4) };
     auto r = CalcularBakhmeteff(d);
     EXPECT_EQ(r.falla, FallaPerfil::TiranteNormal);
     EXPECT_TRUE(r.filas.empty());
@@ -289,13 +292,13 @@ TEST(Bakhmeteff, ExponentDivisorOfZeroIsANumericFailure)
 {
     // N − M + 1 = 0 cannot be met by a real channel; a negative depth mean makes W = 0:
     // b = 2, Z = 1, ym = −2 gives W = 0.
-    DatosBakhmeteff d{10, 2, 1, 0.0008, 1.4, 0.9, -1.0, -3.0, Tramos(2)};
+    DatosBakhmeteff d { 10, 2, 1, 0.0008, 1.4, 0.9, -1.0, -3.0, Tramos(2) };
     EXPECT_EQ(CalcularBakhmeteff(d).falla, FallaPerfil::CalculoImposible);
 }
 
 TEST(Bakhmeteff, CountAboveTheLimitIsRefused)
 {
-    DatosBakhmeteff d{10, 3, 1.5, 0.0008, 1.4, 0.9, 2.5, 1.8, Tramos(152)};
+    DatosBakhmeteff d { 10, 3, 1.5, 0.0008, 1.4, 0.9, 2.5, 1.8, Tramos(152) };
     EXPECT_EQ(CalcularBakhmeteff(d).falla, FallaPerfil::NumeroTramos);
     d.nt = Tramos(151);
     EXPECT_EQ(CalcularBakhmeteff(d).filas.size(), 152u);
@@ -330,15 +333,14 @@ TEST_P(PerfilesBresse, DistancesAgreeWithTheIntegratedProfileEquation)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Canales, PerfilesBresse,
-    ::testing::Values(CasoBresseDatos{{5, 10, 0.0005, 0.025, 1.2, 2.0, 1.4, Tramos(6)}, "M1"},
-                      CasoBresseDatos{{5, 10, 0.0005, 0.025, 1.2, 1.1, 0.8, Tramos(3)}, "M2"},
-                      CasoBresseDatos{{5, 10, 0.02, 0.015, 0.5, 0.8, 0.55, Tramos(5)}, "S2"}));
+INSTANTIATE_TEST_SUITE_P(Canales, PerfilesBresse,
+    ::testing::Values(CasoBresseDatos { { 5, 10, 0.0005, 0.025, 1.2, 2.0, 1.4, Tramos(6) }, "M1" },
+        CasoBresseDatos { { 5, 10, 0.0005, 0.025, 1.2, 1.1, 0.8, Tramos(3) }, "M2" },
+        CasoBresseDatos { { 5, 10, 0.02, 0.015, 0.5, 0.8, 0.55, Tramos(5) }, "S2" }));
 
 TEST(Bresse, QAndBEnterOnlyTheZeroCheck)
 {
-    DatosBresse a{5, 10, 0.0005, 0.025, 1.2, 2.0, 1.4, Tramos(6)};
+    DatosBresse a { 5, 10, 0.0005, 0.025, 1.2, 2.0, 1.4, Tramos(6) };
     DatosBresse b = a;
     b.Q = 77;
     b.b = 0.3;
@@ -352,18 +354,18 @@ TEST(Bresse, QAndBEnterOnlyTheZeroCheck)
 
 TEST(Bresse, DepthEqualToNormalDepthAndNegativeMeanAreNumericFailures)
 {
-    DatosBresse d{5, 10, 0.0005, 0.025, 1.2, 1.2, 1.6, Tramos(2)};
+    DatosBresse d { 5, 10, 0.0005, 0.025, 1.2, 1.2, 1.6, Tramos(2) };
     EXPECT_EQ(CalcularBresse(d).falla, FallaPerfil::CalculoImposible);
-    d = DatosBresse{5, 10, 0.0005, 0.025, 1.2, -1.0, -2.0, Tramos(2)};
+    d = DatosBresse { 5, 10, 0.0005, 0.025, 1.2, -1.0, -2.0, Tramos(2) };
     EXPECT_EQ(CalcularBresse(d).falla, FallaPerfil::CalculoImposible);
     // y = −yn/2 gives 2Z + 1 = 0.
-    d = DatosBresse{5, 10, 0.0005, 0.025, 1.2, -0.6, 1.0, Tramos(1)};
+    d = DatosBresse { 5, 10, 0.0005, 0.025, 1.2, -0.6, 1.0, Tramos(1) };
     EXPECT_EQ(CalcularBresse(d).falla, FallaPerfil::CalculoImposible);
 }
 
 TEST(Bresse, CountAboveTheLimitIsRefused)
 {
-    DatosBresse d{5, 10, 0.0005, 0.025, 1.2, 2.0, 1.4, Tramos(-1)};
+    DatosBresse d { 5, 10, 0.0005, 0.025, 1.2, 2.0, 1.4, Tramos(-1) };
     EXPECT_EQ(CalcularBresse(d).falla, FallaPerfil::NumeroTramos);
 }
 
@@ -386,7 +388,8 @@ double ProfundidadLejana(const DatosTramosFijos& d, double y1, double a, double 
         [&](double y2) {
             double v2, Sf2;
             elementos(y2, v2, Sf2);
-            return y2 + v2 * v2 / 19.62 + d.dx * (Sf1 + Sf2) / 2 - (y1 + v1 * v1 / 19.62 + d.S * d.dx);
+            return y2 + v2 * v2 / 19.62 + d.dx * (Sf1 + Sf2) / 2
+                - (y1 + v1 * v1 / 19.62 + d.S * d.dx);
         },
         a, b);
 }
@@ -395,7 +398,7 @@ double ProfundidadLejana(const DatosTramosFijos& d, double y1, double a, double 
 
 struct CasoTramosFijos {
     DatosTramosFijos datos;
-    double menor, mayor;  // bracket of the far depths
+    double menor, mayor; // bracket of the far depths
     const char* perfil;
 };
 
@@ -417,19 +420,20 @@ TEST_P(PerfilesTramosFijos, EachReachMeetsItsEnergyBalance)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Canales, PerfilesTramosFijos,
+INSTANTIATE_TEST_SUITE_P(Canales, PerfilesTramosFijos,
     ::testing::Values(
         // M1 upstream from a dam: dx negative, depths fall toward yn (about 1.4 m).
-        CasoTramosFijos{{10, 3, 1.5, 0.0008, 0.02, 2.5, -100, Tramos(5)}, 1.5, 2.6, "M1 upstream"},
+        CasoTramosFijos {
+            { 10, 3, 1.5, 0.0008, 0.02, 2.5, -100, Tramos(5) }, 1.5, 2.6, "M1 upstream" },
         // Downstream on the same channel: depths rise.
-        CasoTramosFijos{{10, 3, 1.5, 0.0008, 0.02, 2.5, 100, Tramos(4)}, 1.5, 4.0, "M1 downstream"},
+        CasoTramosFijos {
+            { 10, 3, 1.5, 0.0008, 0.02, 2.5, 100, Tramos(4) }, 1.5, 4.0, "M1 downstream" },
         // Rectangle, S2 downstream on a steep slope.
-        CasoTramosFijos{{5, 2, 0, 0.01, 0.015, 0.85, 5, Tramos(3)}, 0.4, 0.86, "S2"}));
+        CasoTramosFijos { { 5, 2, 0, 0.01, 0.015, 0.85, 5, Tramos(3) }, 0.4, 0.86, "S2" }));
 
 TEST(TramosFijos, ChecksInTheirOrder)
 {
-    DatosTramosFijos d{10, 3, 1.5, 0.0008, 0.02, 2.5, -100, Tramos(5)};
+    DatosTramosFijos d { 10, 3, 1.5, 0.0008, 0.02, 2.5, -100, Tramos(5) };
     d.dx = 0;
     EXPECT_EQ(CalcularTramosFijos(d).falla, FallaPerfil::DatosIncompletos);
     d.dx = -100;
@@ -437,14 +441,14 @@ TEST(TramosFijos, ChecksInTheirOrder)
     d.Z = 0;
     EXPECT_EQ(CalcularTramosFijos(d).falla, FallaPerfil::AnchoTalud);
     d.b = 3;
-    d.nt = Entero16{};
+    d.nt = Entero16 {};
     EXPECT_EQ(CalcularTramosFijos(d).falla, FallaPerfil::Trampa);
     EXPECT_EQ(CalcularTramosFijos(d).numFilas, 0);
 }
 
 TEST(TramosFijos, CountsBeyondTheArraysStopAfterTheLastPointThatFits)
 {
-    DatosTramosFijos d{10, 3, 1.5, 0.0008, 0.02, 2.5, -10, Tramos(200)};
+    DatosTramosFijos d { 10, 3, 1.5, 0.0008, 0.02, 2.5, -10, Tramos(200) };
     auto r = CalcularTramosFijos(d);
     EXPECT_EQ(r.falla, FallaPerfil::Trampa);
     EXPECT_EQ(r.numFilas, 202);
@@ -478,7 +482,7 @@ TEST(TramosFijos, ADepthLeavingTheSectionStopsWithTheReachesDone)
     // to a negative depth (−1.31 m), which a rectangle still computes while the
     // radius stays positive; six reaches later (−0.62 m) the radius turns
     // negative under its 4/3 power and the trap stops it, seven rows written.
-    DatosTramosFijos d{1, 1, 0, 0.001, 0.015, 0.3, 200, Tramos(10)};
+    DatosTramosFijos d { 1, 1, 0, 0.001, 0.015, 0.3, 200, Tramos(10) };
     const auto r = CalcularTramosFijos(d);
     EXPECT_EQ(r.falla, FallaPerfil::Trampa);
     ASSERT_EQ(r.puntos.size(), 7u);
@@ -490,7 +494,7 @@ TEST(TramosFijos, DistancesBeyondTheNumberRangeStopWithThePointsThatFit)
 {
     // Reaches of 1E308 m from about the normal depth (1.45 m for these data): the
     // first ends at x = 1E308, the second would end at 2E308, beyond any double.
-    DatosTramosFijos d{10, 3, 1.5, 0.0008, 0.02, 1.45, 1e308, Tramos(3)};
+    DatosTramosFijos d { 10, 3, 1.5, 0.0008, 0.02, 1.45, 1e308, Tramos(3) };
     const auto r = CalcularTramosFijos(d);
     EXPECT_EQ(r.falla, FallaPerfil::Trampa);
     ASSERT_EQ(r.puntos.size(), 2u);

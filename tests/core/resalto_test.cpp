@@ -8,6 +8,8 @@
 #include "frame/core/numero_plano.h"
 #include "hydraulics/resalto.h"
 
+using namespace quelmora;
+
 namespace {
 
 // The momentum function M = Q²/(9.81·A) + A·ȳ of each section, written here
@@ -260,8 +262,8 @@ TEST(ResaltoTrapecial, RefusedWhereTheCoefficientIsNotPositive)
 // finds no positive depth ratio, and the window has no message of its own.
 TEST(ResaltoTrapecial, NoPositiveRatioIsAnImpossibleCalculation)
 {
-    EXPECT_EQ(CalcularResaltoTrapecial(5, 800, -5000, 0.0125).fallo,
-        FalloCalculo::CalculoImposible);
+    EXPECT_EQ(
+        CalcularResaltoTrapecial(5, 800, -5000, 0.0125).fallo, FalloCalculo::CalculoImposible);
 }
 
 class ResaltoParabolico : public ::testing::TestWithParam<CasoResalto> { };
@@ -359,16 +361,22 @@ TEST_P(ResaltoSinSeccion, IsAnImpossibleCalculation)
 INSTANTIATE_TEST_SUITE_P(Casos, ResaltoSinSeccion,
     ::testing::Values(
         // b = 0: A = 0 and q = Q/b have no value.
-        CasoSinSeccion { "rectangulo_sin_ancho", [] { return CalcularResaltoRectangular(2, 0, 0.5); } },
-        CasoSinSeccion { "rectangulo_sin_tirante", [] { return CalcularResaltoRectangular(2, 1, 0); } },
+        CasoSinSeccion {
+            "rectangulo_sin_ancho", [] { return CalcularResaltoRectangular(2, 0, 0.5); } },
+        CasoSinSeccion {
+            "rectangulo_sin_tirante", [] { return CalcularResaltoRectangular(2, 1, 0); } },
         // Z = 0: the ratio t = b/(Z·y) of the trapezoid's equation has no value.
-        CasoSinSeccion { "trapecio_sin_talud", [] { return CalcularResaltoTrapecial(2, 2, 0, 0.5); } },
+        CasoSinSeccion {
+            "trapecio_sin_talud", [] { return CalcularResaltoTrapecial(2, 2, 0, 0.5); } },
         // b = −1, Z = 1, y = 1: A = (−1 + 1)·1 = 0.
-        CasoSinSeccion { "trapecio_sin_area", [] { return CalcularResaltoTrapecial(2, -1, 1, 1); } },
+        CasoSinSeccion {
+            "trapecio_sin_area", [] { return CalcularResaltoTrapecial(2, -1, 1, 1); } },
         // T = 0: A = 2·T·y/3 = 0.
-        CasoSinSeccion { "parabola_sin_espejo", [] { return CalcularResaltoParabolico(2, 0.5, 0); } },
+        CasoSinSeccion {
+            "parabola_sin_espejo", [] { return CalcularResaltoParabolico(2, 0.5, 0); } },
         // y = 1e-70: y⁵ = 1e-350 is below the smallest double.
-        CasoSinSeccion { "circulo_tirante_minimo", [] { return CalcularResaltoCircular(0.5, 1e-70, 1); } },
+        CasoSinSeccion {
+            "circulo_tirante_minimo", [] { return CalcularResaltoCircular(0.5, 1e-70, 1); } },
         // d = 1e-170: d² = 1e-340 is below the smallest double.
         CasoSinSeccion { "circulo_diametro_minimo",
             [] { return CalcularResaltoCircular(0.5, 0.5e-170, 1e-170); } }),

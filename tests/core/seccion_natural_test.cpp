@@ -4,6 +4,8 @@
 
 #include "measurement/core/seccion_natural.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

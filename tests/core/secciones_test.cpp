@@ -10,6 +10,8 @@
 
 #include "hydraulics/secciones.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

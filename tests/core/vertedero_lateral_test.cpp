@@ -4,17 +4,19 @@
 
 #include "structures/core/vertedero_lateral.h"
 
-namespace {
+using namespace quelmora;
 
 namespace {
 
-DatosVertederoLateral Datos(double y0, double b, double z, double n, double s, double a, double dl,
-                            double nt)
+namespace {
+
+DatosVertederoLateral Datos(
+    double y0, double b, double z, double n, double s, double a, double dl, double nt)
 {
-    return {y0, b, z, n, s, a, dl, nt};
+    return { y0, b, z, n, s, a, dl, nt };
 }
 
-}  // namespace
+} // namespace
 
 TEST(VertederoLateral, MarchRowByRow)
 {
@@ -25,19 +27,20 @@ TEST(VertederoLateral, MarchRowByRow)
     EXPECT_EQ(r.filasGrilla, 3);
     EXPECT_FALSE(r.distanciaAlcanzada);
     const double esperado[3][16] = {
-        {1, 4.60511392, 0.4, 1.120571283, 0.4676, 0.5239791319, 2.412983594, 4, 84.82829687, 3,
-         28.27609896, 88.29, -60.01390104, -0.0402070779, 0.9597929221, 0},
-        {0.9597929221, 5.129093052, 0.3597929221, 0.9559351365, 0.4635100157, 0.4430855101,
-         2.272626811, 3.919585844, 103.1148791, 2.840788298, 36.29798079, 79.16746666,
-         -42.86948587, -0.05301269108, 0.906780231, 1},
-        {0.906780231, 5.572178562, 0.306780231, 0.7526456514, 0.4580364291, 0.3447391266,
-         1.920947971, 3.813560462, 118.4079021, 2.635810849, 44.92276147, 68.15496356,
-         -23.23220209, -0.08268471337, 0.8240955176, 2},
+        { 1, 4.60511392, 0.4, 1.120571283, 0.4676, 0.5239791319, 2.412983594, 4, 84.82829687, 3,
+            28.27609896, 88.29, -60.01390104, -0.0402070779, 0.9597929221, 0 },
+        { 0.9597929221, 5.129093052, 0.3597929221, 0.9559351365, 0.4635100157, 0.4430855101,
+            2.272626811, 3.919585844, 103.1148791, 2.840788298, 36.29798079, 79.16746666,
+            -42.86948587, -0.05301269108, 0.906780231, 1 },
+        { 0.906780231, 5.572178562, 0.306780231, 0.7526456514, 0.4580364291, 0.3447391266,
+            1.920947971, 3.813560462, 118.4079021, 2.635810849, 44.92276147, 68.15496356,
+            -23.23220209, -0.08268471337, 0.8240955176, 2 },
     };
     ASSERT_EQ(r.filas.size(), 3u);
     for (int k = 0; k < 3; ++k)
         for (int c = 0; c < 16; ++c)
-            EXPECT_NEAR(r.filas[k][c], esperado[k][c], 1e-8 * std::max(1.0, std::fabs(esperado[k][c])))
+            EXPECT_NEAR(
+                r.filas[k][c], esperado[k][c], 1e-8 * std::max(1.0, std::fabs(esperado[k][c])))
                 << "row " << k << " column " << c;
 }
 
@@ -59,14 +62,14 @@ TEST(VertederoLateral, StartAtTheCrestStopsAtZero)
     const auto r = MarchaVertedero(Datos(0.5, 1, 1, 0.014, 0.001, 0.5, 1, 3));
     ASSERT_EQ(r.estado, EstadoVertedero::Calculado);
     ASSERT_EQ(r.filas.size(), 1u);
-    EXPECT_EQ(r.filas[0][2], 0.0);    // h
-    EXPECT_EQ(r.filas[0][4], 0.434);  // m
-    EXPECT_EQ(r.filas[0][5], 0.0);    // ΔQ
-    EXPECT_EQ(r.filas[0][13], 0.0);   // Δh
+    EXPECT_EQ(r.filas[0][2], 0.0); // h
+    EXPECT_EQ(r.filas[0][4], 0.434); // m
+    EXPECT_EQ(r.filas[0][5], 0.0); // ΔQ
+    EXPECT_EQ(r.filas[0][13], 0.0); // Δh
     ASSERT_TRUE(r.distanciaAlcanzada);
     EXPECT_EQ(*r.distanciaAlcanzada, 0.0);
-    EXPECT_EQ(TextoParadaVertedero(*r.distanciaAlcanzada),
-              "Los cálculos se realizaron hasta los  0 m");
+    EXPECT_EQ(
+        TextoParadaVertedero(*r.distanciaAlcanzada), "Los cálculos se realizaron hasta los  0 m");
 }
 
 TEST(VertederoLateral, StopTextOfTwelveAndAHalf)
@@ -81,7 +84,7 @@ struct CasoSecciones {
     std::size_t filas;
 };
 
-class VertederoSecciones : public ::testing::TestWithParam<CasoSecciones> {};
+class VertederoSecciones : public ::testing::TestWithParam<CasoSecciones> { };
 
 TEST_P(VertederoSecciones, SlicesRoundHalfToEven)
 {
@@ -95,9 +98,8 @@ TEST_P(VertederoSecciones, SlicesRoundHalfToEven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabla, VertederoSecciones,
-                         ::testing::Values(CasoSecciones{0, 1, 1}, CasoSecciones{1.5, 2, 2},
-                                           CasoSecciones{2.5, 4, 4}, CasoSecciones{-1, 0, 0},
-                                           CasoSecciones{-0.5, 0, 0}));
+    ::testing::Values(CasoSecciones { 0, 1, 1 }, CasoSecciones { 1.5, 2, 2 },
+        CasoSecciones { 2.5, 4, 4 }, CasoSecciones { -1, 0, 0 }, CasoSecciones { -0.5, 0, 0 }));
 
 TEST(VertederoLateral, NoSliceLengthRepeatsTheStartRow)
 {
@@ -122,7 +124,7 @@ struct CasoFallo {
     DatosVertederoLateral datos;
 };
 
-class VertederoFallos : public ::testing::TestWithParam<CasoFallo> {};
+class VertederoFallos : public ::testing::TestWithParam<CasoFallo> { };
 } // namespace
 
 TEST_P(VertederoFallos, DataWithoutValueFailWithNothingWritten)
@@ -132,17 +134,16 @@ TEST_P(VertederoFallos, DataWithoutValueFailWithNothingWritten)
     EXPECT_TRUE(r.filas.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabla, VertederoFallos,
-    ::testing::Values(CasoFallo{"SinRugosidad", Datos(1, 2, 1, 0, 0.001, 0.6, 1, 3)},
-                      CasoFallo{"PendienteNegativa", Datos(1, 2, 1, 0.015, -0.001, 0.6, 1, 3)},
-                      CasoFallo{"TiranteCero", Datos(0, 2, 1, 0.015, 0.001, 0, 1, 3)},
-                      CasoFallo{"TiranteNegativo", Datos(-1, 2, 1, 0.015, 0.001, -2, 1, 3)},
-                      CasoFallo{"BajoLaCresta", Datos(0.5, 2, 1, 0.015, 0.001, 0.6, 1, 3)},
-                      CasoFallo{"SinSeccion", Datos(1, 0, 0, 0.015, 0.001, 0.6, 1, 3)},
-                      // A crest below the bed lets slice 1 fall to a depth of −0.13 m,
-                      // still above the crest: the whole march fails.
-                      CasoFallo{"FilaPosteriorBajoElFondo", Datos(1, 2, 1, 0.015, 0.001, -0.5, 2, 5)}),
+INSTANTIATE_TEST_SUITE_P(Tabla, VertederoFallos,
+    ::testing::Values(CasoFallo { "SinRugosidad", Datos(1, 2, 1, 0, 0.001, 0.6, 1, 3) },
+        CasoFallo { "PendienteNegativa", Datos(1, 2, 1, 0.015, -0.001, 0.6, 1, 3) },
+        CasoFallo { "TiranteCero", Datos(0, 2, 1, 0.015, 0.001, 0, 1, 3) },
+        CasoFallo { "TiranteNegativo", Datos(-1, 2, 1, 0.015, 0.001, -2, 1, 3) },
+        CasoFallo { "BajoLaCresta", Datos(0.5, 2, 1, 0.015, 0.001, 0.6, 1, 3) },
+        CasoFallo { "SinSeccion", Datos(1, 0, 0, 0.015, 0.001, 0.6, 1, 3) },
+        // A crest below the bed lets slice 1 fall to a depth of −0.13 m,
+        // still above the crest: the whole march fails.
+        CasoFallo { "FilaPosteriorBajoElFondo", Datos(1, 2, 1, 0.015, 0.001, -0.5, 2, 5) }),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(VertederoLateral, SupercriticalStartRaisesTheDepthWithoutAWord)

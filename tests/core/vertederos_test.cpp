@@ -2,6 +2,8 @@
 
 #include "measurement/core/vertederos.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

@@ -25,15 +25,36 @@
 #include "frame/core/numero_plano.h"
 #include "frame/core/numeros.h"
 
+using namespace quelmora;
+
 namespace propiedades_numeros {
 
 // Every mask the windows write through, then three edge forms: a whole mask,
 // a point with no places after it and a mask with no "0" at all.
 inline constexpr const char* kMascaras[] = {
-    "##0.0000",   "###0.0000",   "#0.0000",   "####0.0000",  "##0.000000", "##0.00",
-    "#####0.0",   "####0.#0",    "0.#0",      "0.0##",       "0.0###",     "0.##0",
-    "0.###0",     "0.####0",     "0.#####0",  "0.0#######",  "#0.0#######", "##0.##00",
-    "##0.###0",   "###0.###0",   "0.###############",        "0",          "0.",
+    "##0.0000",
+    "###0.0000",
+    "#0.0000",
+    "####0.0000",
+    "##0.000000",
+    "##0.00",
+    "#####0.0",
+    "####0.#0",
+    "0.#0",
+    "0.0##",
+    "0.0###",
+    "0.##0",
+    "0.###0",
+    "0.####0",
+    "0.#####0",
+    "0.0#######",
+    "#0.0#######",
+    "##0.##00",
+    "##0.###0",
+    "###0.###0",
+    "0.###############",
+    "0",
+    "0.",
     "#",
 };
 inline constexpr std::size_t kCuantasMascaras = sizeof kMascaras / sizeof kMascaras[0];
@@ -91,8 +112,7 @@ inline double LecturaEsperada(std::string_view texto, bool& exacto)
             exacto = false;
             long double suma = 0;
             for (char c : cifras)
-                suma = suma * base
-                    + (Cifra(c) ? c - '0' : (c | 0x20) - 'a' + 10);
+                suma = suma * base + (Cifra(c) ? c - '0' : (c | 0x20) - 'a' + 10);
             v = double(suma);
         }
     } else {
@@ -199,7 +219,8 @@ inline std::string FormaSana(const std::string& t, double valor)
 inline std::string ComprobarMascara(double valor, const char* mascara)
 {
     const std::string t = EscribirMascara(valor, mascara);
-    const std::string donde = std::string(" [") + mascara + "] of " + Numero(valor) + ": '" + t + "'";
+    const std::string donde
+        = std::string(" [") + mascara + "] of " + Numero(valor) + ": '" + t + "'";
     if (!std::isfinite(valor))
         return t.empty() ? std::string() : "non-finite value written" + donde;
     if (auto f = FormaSana(t, valor); !f.empty())

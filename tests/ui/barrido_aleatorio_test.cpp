@@ -8,8 +8,8 @@
 // no more than a second.
 //
 // The seed of each window is fixed (printed with every failure) so that a run is
-// repeatable with the same compiler and library; QUELMORA_BARRIDO sets the number of fillings per window (300 by
-// default) and QUELMORA_BARRIDO_SEMILLA changes the seeds.
+// repeatable with the same compiler and library; QUELMORA_BARRIDO sets the number of fillings per
+// window (300 by default) and QUELMORA_BARRIDO_SEMILLA changes the seeds.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +20,8 @@
 #include "barrido.h"
 #include "frame/core/numeros.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {
@@ -27,16 +29,16 @@ namespace {
 // --- the texts each window may show in a message box ------------------------------
 
 // The completeness and width checks of the frame, in their several wordings.
-const QString kCompleteConBlanco =
-    QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
-const QString kCompleteSinBlanco =
-    QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar");
-const QString kCompleteLosDatos =
-    QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar");
-const QString kAntesDeEjecutar =
-    QStringLiteral("Antes de ejecutar, complete adecuadamente el ingreso de datos");
-const QString kAnchoTalud =
-    QStringLiteral("Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+const QString kCompleteConBlanco
+    = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
+const QString kCompleteSinBlanco
+    = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar");
+const QString kCompleteLosDatos
+    = QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar");
+const QString kAntesDeEjecutar
+    = QStringLiteral("Antes de ejecutar, complete adecuadamente el ingreso de datos");
+const QString kAnchoTalud
+    = QStringLiteral("Los valores de b y Z no pueden ser simultáneamente iguales a cero");
 const QString kNumeroTramos = QStringLiteral(
     "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ");
 
@@ -53,117 +55,127 @@ const QString kDiametro = QStringLiteral("Ingresar para el diámetro, un valor m
 
 const std::map<QString, QStringList>& MensajesPropios()
 {
-    static const std::map<QString, QStringList> mensajes{
-        {"yntrape", {kCompleteConBlanco, kAnchoTalud, kQ, kBCero, kZCero, kN, kS}},
-        {"ynpara", {kCompleteConBlanco, kQ, kEspejo, kN, kS}},
-        {"yncir",
-         {kCompleteConBlanco, kQ, kDiametro, kN, kS,
-          "El tirante es mayor que el diámetro. Incremente el diámetro o la pendiente"}},
-        {"ynmaxef",
-         {kCompleteConBlanco, kQ, "Ingresar para Z, un valor mayor o igual que cero", kN, kS}},
-        {"ynmininf",
-         {kCompleteConBlanco, kQ, "Ingresar para Z, un valor mayor o igual que cero", kN, kS}},
-        {"qtrape",
-         {kCompleteConBlanco, kAnchoTalud, kY, kBCero, kZCero,
-          "Ingresar para n, un valor mayor que cero ", "Ingresar para S, un valor positivo "}},
-        {"qpara", {kCompleteLosDatos, kY, kEspejo, kN, kS}},
-        {"qcir",
-         {kCompleteLosDatos, kY, kDiametro, kN, kS,
-          "El tirante no puede ser mayor que el diámetro. Ingresar valores adecuados"}},
-        {"frmVariosTrape",
-         {kCompleteConBlanco, "Los valores de b y Z, no pueden ser simultáneamente iguales a cero",
-          kQ, kY, kB, "Ingresar para z, un valor mayor que cero", kN,
-          "Ingresar para s, un valor mayor que cero"}},
-        {"frmRelayd",
-         {kAntesDeEjecutar, kQ, kN, kS, "Ingresar para la relación y/d, un valor mayor que cero",
-          "Ingresar para la relación y/d, un valor menor que 1"}},
-        {"frmOtrosCir",
-         {kCompleteConBlanco, kAntesDeEjecutar, kQ, kY, "Ingresar para d, un valor mayor que cero",
-          kN, "Ingresar para s, un valor mayor que cero",
-          "Antes de ejecutar, ingrese para d un valor mayor que para y", "Diseño inadecuado"}},
-        {"yctrape", {kCompleteConBlanco, kAnchoTalud, kQ, kBCero, kZCero}},
-        {"ycpara", {kCompleteConBlanco, kQ, kEspejo}},
-        {"yccir",
-         {kCompleteConBlanco, kQ, kDiametro,
-          "El tirante es mayor que el diámetro. Incremente el diámetro"}},
-        {"rhrectan", {kCompleteConBlanco, kQ, kB, kY}},
-        {"rhtrape", {kCompleteConBlanco, kQ, kY, kB, kZCero}},
-        {"rhpara",
-         {kCompleteSinBlanco, kQ, kY, kEspejo,
-          "Valores de entrada inadecuados. Ingrese nuevos datos"}},
-        {"rhcir",
-         {kCompleteConBlanco, kQ, kY, kDiametro,
-          "El tirante no es adecuado, incremente el tirante mayor o el diámetro",
-          "El tirante conjugado es mayor que el diámetro, incremente el diámetro o aumente el "
-          "tirante menor y ejecute de nuevo"}},
-        {"crinte",
-         {kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
-          "Ingresar para el tirante inicial y1, un valor mayor que cero ",
-          "Ingresar para el tirante final y2, un valor mayor que cero ", kNumeroTramos}},
-        {"crbak",
-         {kCompleteLosDatos, kAnchoTalud, kQ, kBCero, kZCero, kS,
-          "Ingresar para el tirante normal yn, un valor mayor que cero",
-          "Ingresar para el tirante crítico yc, un valor mayor que cero",
-          "Ingresar para el tirante inicial y1, un valor mayor que cero",
-          "Ingresar para el tirante final y2, un valor mayor que cero", kNumeroTramos,
-          "Yreal = Yn, esto no debe ocurrir.Yreal debe ser 2% mayor o menor que Yn.es decir: "
-          "Yreal=.98Yn ó Yreal=1.02Yn"}},
-        {"crbresse",
-         {kCompleteLosDatos, kQ, kBCero, kS, kN,
-          "Ingresar para el tirante normal yn, un valor mayor que cero",
-          "Ingresar para el tirante inicial y1, un valor mayor que cero",
-          "Ingresar para el tirante final y2, un valor mayor que cero", kNumeroTramos}},
-        {"crdirtra",
-         {kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
-          "Ingresar para el tirante inicial y1, un valor mayor que cero ",
-          "Ingresar para el tirante final y2, un valor mayor que cero ", kNumeroTramos}},
-        {"crtrafij",
-         {kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
-          "Ingresar para el tirante inicial yi, un valor mayor que cero ", kNumeroTramos,
-          "No olvidar que para aguas arriba, ingresar para la distancia de cada tramo dx, un "
-          "valor con signo -, y para aguas abajo con signo + "}},
-        {"frmQNaturalNConstante",
-         {"Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!"}},
-        {"frmQNaturalRugCompuesta",
-         {"Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!"}},
-        {"frmCompuerta",
-         {"Ingresar un valor adecuado para el ancho de la compuerta",
-          "Ingresar un valor adecuado para y1",
-          "Ingresar un valor adecuado para la abertura de la compuerta",
-          "Ingresar un valor adecuado para el área del orificio",
-          "Ingresar un valor adecuado para la carga en el orificio"}},
-        {"frmVertederos",
-         {"Ingresar un valor adecuado para la longitud de la cresta del vertedero",
-          "Ingresar un valor adecuado para la carga sobre el vertedero",
-          "Ingresar un valor adecuado para el valor del coeficiente de descarga",
-          "Ingresar un valor adecuado para el coeficiente de descarga",
-          "Ingresar un valor mayor para la carga sobre el vertedero",
-          "Ingresar un valor adecuado para la longitud de cresta del vertedero"}},
-        {"TranAlSa",
-         {"Para estos datos se produce error de cálculos, posiblemente se produce resalto en la "
-          "transición"}},
-        {"TranAlEn",
-         {"Para estos datos se produce error de cálculos, posiblemente se produce resalto en la "
-          "transición",
-          "Ingresar un valor adecuado para el caudal",
-          "Ingresar un valor adecuado para el ancho de solera en C",
-          "Ingresar un valor adecuado para el ancho de solera en F",
-          "Ingresar un valor adecuado para el talud en C",
-          "Ingresar un valor adecuado para el talud en F",
-          "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos",
-          "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos",
-          "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke"}},
-        {"frmVertederoLateral", {"El número de tramos debe ser como máximo 50"}},
-        {"frmPerdidasCanales",
-         {kCompleteConBlanco, kAnchoTalud,
-          "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ",
-          "Ingresar para q, un valor igual o mayor que cero", kBCero, kZCero, kN, kS,
-          "Seleccionar el material del canal para la ecuación de Etcheverry",
-          "Seleccionar el material del canal para la ecuación de Punjab",
-          "Seleccionar el material del canal para la ecuación de Moritz",
-          "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov",
-          "Seleccionar el material del canal para la ecuación de Davis-Wilson",
-          "No descartar todas las fómulas"}},
+    static const std::map<QString, QStringList> mensajes {
+        { "yntrape", { kCompleteConBlanco, kAnchoTalud, kQ, kBCero, kZCero, kN, kS } },
+        { "ynpara", { kCompleteConBlanco, kQ, kEspejo, kN, kS } },
+        { "yncir",
+            { kCompleteConBlanco, kQ, kDiametro, kN, kS,
+                "El tirante es mayor que el diámetro. Incremente el diámetro o la pendiente" } },
+        { "ynmaxef",
+            { kCompleteConBlanco, kQ, "Ingresar para Z, un valor mayor o igual que cero", kN,
+                kS } },
+        { "ynmininf",
+            { kCompleteConBlanco, kQ, "Ingresar para Z, un valor mayor o igual que cero", kN,
+                kS } },
+        { "qtrape",
+            { kCompleteConBlanco, kAnchoTalud, kY, kBCero, kZCero,
+                "Ingresar para n, un valor mayor que cero ",
+                "Ingresar para S, un valor positivo " } },
+        { "qpara", { kCompleteLosDatos, kY, kEspejo, kN, kS } },
+        { "qcir",
+            { kCompleteLosDatos, kY, kDiametro, kN, kS,
+                "El tirante no puede ser mayor que el diámetro. Ingresar valores adecuados" } },
+        { "frmVariosTrape",
+            { kCompleteConBlanco,
+                "Los valores de b y Z, no pueden ser simultáneamente iguales a cero", kQ, kY, kB,
+                "Ingresar para z, un valor mayor que cero", kN,
+                "Ingresar para s, un valor mayor que cero" } },
+        { "frmRelayd",
+            { kAntesDeEjecutar, kQ, kN, kS,
+                "Ingresar para la relación y/d, un valor mayor que cero",
+                "Ingresar para la relación y/d, un valor menor que 1" } },
+        { "frmOtrosCir",
+            { kCompleteConBlanco, kAntesDeEjecutar, kQ, kY,
+                "Ingresar para d, un valor mayor que cero", kN,
+                "Ingresar para s, un valor mayor que cero",
+                "Antes de ejecutar, ingrese para d un valor mayor que para y",
+                "Diseño inadecuado" } },
+        { "yctrape", { kCompleteConBlanco, kAnchoTalud, kQ, kBCero, kZCero } },
+        { "ycpara", { kCompleteConBlanco, kQ, kEspejo } },
+        { "yccir",
+            { kCompleteConBlanco, kQ, kDiametro,
+                "El tirante es mayor que el diámetro. Incremente el diámetro" } },
+        { "rhrectan", { kCompleteConBlanco, kQ, kB, kY } },
+        { "rhtrape", { kCompleteConBlanco, kQ, kY, kB, kZCero } },
+        { "rhpara",
+            { kCompleteSinBlanco, kQ, kY, kEspejo,
+                "Valores de entrada inadecuados. Ingrese nuevos datos" } },
+        { "rhcir",
+            { kCompleteConBlanco, kQ, kY, kDiametro,
+                "El tirante no es adecuado, incremente el tirante mayor o el diámetro",
+                "El tirante conjugado es mayor que el diámetro, incremente el diámetro o aumente "
+                "el "
+                "tirante menor y ejecute de nuevo" } },
+        { "crinte",
+            { kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
+                "Ingresar para el tirante inicial y1, un valor mayor que cero ",
+                "Ingresar para el tirante final y2, un valor mayor que cero ", kNumeroTramos } },
+        { "crbak",
+            { kCompleteLosDatos, kAnchoTalud, kQ, kBCero, kZCero, kS,
+                "Ingresar para el tirante normal yn, un valor mayor que cero",
+                "Ingresar para el tirante crítico yc, un valor mayor que cero",
+                "Ingresar para el tirante inicial y1, un valor mayor que cero",
+                "Ingresar para el tirante final y2, un valor mayor que cero", kNumeroTramos,
+                "Yreal = Yn, esto no debe ocurrir.Yreal debe ser 2% mayor o menor que Yn.es decir: "
+                "Yreal=.98Yn ó Yreal=1.02Yn" } },
+        { "crbresse",
+            { kCompleteLosDatos, kQ, kBCero, kS, kN,
+                "Ingresar para el tirante normal yn, un valor mayor que cero",
+                "Ingresar para el tirante inicial y1, un valor mayor que cero",
+                "Ingresar para el tirante final y2, un valor mayor que cero", kNumeroTramos } },
+        { "crdirtra",
+            { kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
+                "Ingresar para el tirante inicial y1, un valor mayor que cero ",
+                "Ingresar para el tirante final y2, un valor mayor que cero ", kNumeroTramos } },
+        { "crtrafij",
+            { kCompleteLosDatos, kAnchoTalud, kQ, kB, kZCero + " ", kS + " ", kN + " ",
+                "Ingresar para el tirante inicial yi, un valor mayor que cero ", kNumeroTramos,
+                "No olvidar que para aguas arriba, ingresar para la distancia de cada tramo dx, un "
+                "valor con signo -, y para aguas abajo con signo + " } },
+        { "frmQNaturalNConstante",
+            { "Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!" } },
+        { "frmQNaturalRugCompuesta",
+            { "Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!" } },
+        { "frmCompuerta",
+            { "Ingresar un valor adecuado para el ancho de la compuerta",
+                "Ingresar un valor adecuado para y1",
+                "Ingresar un valor adecuado para la abertura de la compuerta",
+                "Ingresar un valor adecuado para el área del orificio",
+                "Ingresar un valor adecuado para la carga en el orificio" } },
+        { "frmVertederos",
+            { "Ingresar un valor adecuado para la longitud de la cresta del vertedero",
+                "Ingresar un valor adecuado para la carga sobre el vertedero",
+                "Ingresar un valor adecuado para el valor del coeficiente de descarga",
+                "Ingresar un valor adecuado para el coeficiente de descarga",
+                "Ingresar un valor mayor para la carga sobre el vertedero",
+                "Ingresar un valor adecuado para la longitud de cresta del vertedero" } },
+        { "TranAlSa",
+            { "Para estos datos se produce error de cálculos, posiblemente se produce resalto en "
+              "la "
+              "transición" } },
+        { "TranAlEn",
+            { "Para estos datos se produce error de cálculos, posiblemente se produce resalto en "
+              "la "
+              "transición",
+                "Ingresar un valor adecuado para el caudal",
+                "Ingresar un valor adecuado para el ancho de solera en C",
+                "Ingresar un valor adecuado para el ancho de solera en F",
+                "Ingresar un valor adecuado para el talud en C",
+                "Ingresar un valor adecuado para el talud en F",
+                "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos",
+                "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos",
+                "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke" } },
+        { "frmVertederoLateral", { "El número de tramos debe ser como máximo 50" } },
+        { "frmPerdidasCanales",
+            { kCompleteConBlanco, kAnchoTalud,
+                "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ",
+                "Ingresar para q, un valor igual o mayor que cero", kBCero, kZCero, kN, kS,
+                "Seleccionar el material del canal para la ecuación de Etcheverry",
+                "Seleccionar el material del canal para la ecuación de Punjab",
+                "Seleccionar el material del canal para la ecuación de Moritz",
+                "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov",
+                "Seleccionar el material del canal para la ecuación de Davis-Wilson",
+                "No descartar todas las fómulas" } },
     };
     return mensajes;
 }
@@ -171,13 +183,49 @@ const std::map<QString, QStringList>& MensajesPropios()
 // --- the random data ---------------------------------------------------------------
 
 // Values at the edges of what the reading rule and the calculations take.
-const QStringList kBordes{
-    "",     "0",       "-1",      "abc",    "1,5",     "-0",     "1E300", "1E-300", "1E400",
-    "-1E400", "1E-400", "-",      " ",      "&HFFFF",  "99999999", "0.0000001", "-0.5",
-    "151",  "152",     "32767",   "40000",  "-32769",  "0.4",    "1e-5",  "2.5x",
-    "nan",  "inf",     "-Infinity", "+1",   ".5",      "5.",     "1.2.3", "1e+400", "1d5",
-    "1.7976931348623157E308", "4.9E-324", "2.2250738585072014E-308", "&H7FFFFFFF",
-    "&HFFFFFFFFFFFFFFFFFFFF", "&O7777777777777777777777", "\t2", QString(400, '9'),
+const QStringList kBordes {
+    "",
+    "0",
+    "-1",
+    "abc",
+    "1,5",
+    "-0",
+    "1E300",
+    "1E-300",
+    "1E400",
+    "-1E400",
+    "1E-400",
+    "-",
+    " ",
+    "&HFFFF",
+    "99999999",
+    "0.0000001",
+    "-0.5",
+    "151",
+    "152",
+    "32767",
+    "40000",
+    "-32769",
+    "0.4",
+    "1e-5",
+    "2.5x",
+    "nan",
+    "inf",
+    "-Infinity",
+    "+1",
+    ".5",
+    "5.",
+    "1.2.3",
+    "1e+400",
+    "1d5",
+    "1.7976931348623157E308",
+    "4.9E-324",
+    "2.2250738585072014E-308",
+    "&H7FFFFFFF",
+    "&HFFFFFFFFFFFFFFFFFFFF",
+    "&O7777777777777777777777",
+    "\t2",
+    QString(400, '9'),
 };
 
 int FillingsPorVentana()
@@ -212,10 +260,12 @@ public:
     {
     }
     double Uniforme() { return std::uniform_real_distribution<double>(0.0, 1.0)(g_); }
-    int Entero(int desde, int hasta) { return std::uniform_int_distribution<int>(desde, hasta)(g_); }
+    int Entero(int desde, int hasta)
+    {
+        return std::uniform_int_distribution<int>(desde, hasta)(g_);
+    }
     bool Con(double probabilidad) { return Uniforme() < probabilidad; }
-    template <class C>
-    const auto& Uno(const C& lista)
+    template <class C> const auto& Uno(const C& lista)
     {
         return lista[Entero(0, static_cast<int>(lista.size()) - 1)];
     }
@@ -225,7 +275,7 @@ public:
     QString Cercano(double base)
     {
         if (base == 0.0)
-            base = Uno(std::vector<double>{0.01, 0.5, 1.0, 2.0, 10.0});
+            base = Uno(std::vector<double> { 0.01, 0.5, 1.0, 2.0, 10.0 });
         const double valor = base * std::exp(std::normal_distribution<double>(0.0, 0.6)(g_));
         return QString::number(valor, 'g', Entero(1, 8));
     }
@@ -245,11 +295,12 @@ public:
         case 0:
             return "-" + Cercano(base);
         case 1: {
-            const int exponente = Uno(std::vector<int>{-300, -100, -20, -8, -3, 3, 8, 20, 100, 300});
+            const int exponente
+                = Uno(std::vector<int> { -300, -100, -20, -8, -3, 3, 8, 20, 100, 300 });
             return Cercano(base) + "E" + QString::number(exponente);
         }
         case 2:
-            return Cercano(base) + Uno(QStringList{"abc", " m", ",5", ".5.5", "e"});
+            return Cercano(base) + Uno(QStringList { "abc", " m", ",5", ".5.5", "e" });
         case 3:
             return otros.isEmpty() ? sano : Uno(otros);
         case 4:
@@ -281,8 +332,8 @@ bool TextoDeResultado(const QString& texto)
     return !digito.match(texto).hasMatch();
 }
 
-constexpr std::chrono::seconds kPlazoColgado{20};
-constexpr std::chrono::milliseconds kPlazoCalculo{1000};
+constexpr std::chrono::seconds kPlazoColgado { 20 };
+constexpr std::chrono::milliseconds kPlazoCalculo { 1000 };
 constexpr int kFallosMaximos = 12;
 
 class BarridoAleatorio : public PruebaVentanas, public ::testing::WithParamInterface<std::string> {
@@ -293,18 +344,19 @@ protected:
     std::uint32_t semilla = 0;
     int fallos = 0;
     int llenado = 0;
-    QString contexto;    // the filling under way, for the failure messages
+    QString contexto; // the filling under way, for the failure messages
     QStringList tecleado; // what this filling typed
     size_t mensajesVistos = 0;
-    std::chrono::steady_clock::duration masLento{};
+    std::chrono::steady_clock::duration masLento {};
     // Every box as last checked.
     std::map<QLineEdit*, QString> previos;
 
     void Fallo(const QString& que)
     {
         ++fallos;
-        ADD_FAILURE() << clase.toStdString() << " (seed " << semilla << ") " << contexto.toStdString()
-                      << ": " << que.toStdString() << "\n  typed: " << tecleado.join(", ").toStdString()
+        ADD_FAILURE() << clase.toStdString() << " (seed " << semilla << ") "
+                      << contexto.toStdString() << ": " << que.toStdString()
+                      << "\n  typed: " << tecleado.join(", ").toStdString()
                       << "\n  again: " << Repetir();
     }
 
@@ -312,16 +364,15 @@ protected:
     std::string Repetir() const
     {
         return "QUELMORA_BARRIDO=" + std::to_string(llenado) + " QUELMORA_BARRIDO_SEMILLA="
-               + SemillaExtra() + " ctest -R 'BarridoAleatorio.*/" + clase.toStdString() + "$'";
+            + SemillaExtra() + " ctest -R 'BarridoAleatorio.*/" + clase.toStdString() + "$'";
     }
 
-    template <class F>
-    void Accion(const QString& que, F&& f)
+    template <class F> void Accion(const QString& que, F&& f)
     {
         vigilante.Armar(clase.toStdString() + " (seed " + std::to_string(semilla) + ") "
-                            + contexto.toStdString() + ": " + que.toStdString() + "; typed: "
-                            + tecleado.join(", ").toStdString() + "; again: " + Repetir(),
-                        kPlazoColgado);
+                + contexto.toStdString() + ": " + que.toStdString()
+                + "; typed: " + tecleado.join(", ").toStdString() + "; again: " + Repetir(),
+            kPlazoColgado);
         f();
         vigilante.Desarmar();
     }
@@ -337,23 +388,23 @@ protected:
     // A press of a button or a choice in a list that calculates: timed, then
     // everything the window shows is checked. A box the press changed must hold
     // a number; only an input box may be emptied, and only with a message.
-    template <class F>
-    void Calcular(const QString& que, F&& f)
+    template <class F> void Calcular(const QString& que, F&& f)
     {
         const auto antes = Textos();
         for (const auto& [caja, texto] : antes)
             if (caja->isReadOnly() && previos.count(caja) && previos[caja] != texto
                 && !TextoDeResultado(texto))
                 Fallo(que + ": before it, box " + NombreDeCaja(caja) + " went from \""
-                      + previos[caja] + "\" to \"" + texto + "\"");
+                    + previos[caja] + "\" to \"" + texto + "\"");
         const size_t mensajes = grabadora.mensajes.size();
         const auto inicio = std::chrono::steady_clock::now();
         Accion(que, f);
         const auto tardo = std::chrono::steady_clock::now() - inicio;
         masLento = std::max(masLento, tardo);
         if (tardo > kPlazoCalculo)
-            Fallo(que + QStringLiteral(" took %1 ms")
-                            .arg(std::chrono::duration_cast<std::chrono::milliseconds>(tardo).count()));
+            Fallo(que
+                + QStringLiteral(" took %1 ms")
+                      .arg(std::chrono::duration_cast<std::chrono::milliseconds>(tardo).count()));
         const bool avisado = grabadora.mensajes.size() > mensajes;
         for (const auto& [caja, previo] : antes) {
             const QString texto = caja->text();
@@ -365,7 +416,7 @@ protected:
             if (qobject_cast<QComboBox*>(caja->parentWidget()))
                 continue;
             Fallo(que + ": box " + NombreDeCaja(caja) + " went from \"" + previo + "\" to \""
-                  + texto + "\"");
+                + texto + "\"");
         }
         Revisar(que);
         previos = Textos();
@@ -385,7 +436,7 @@ protected:
                     const QString t = grilla->Texto(f, c);
                     if (!t.isEmpty() && !TextoDeResultado(t))
                         Fallo(que + QStringLiteral(": cell %1,%2 of ").arg(f).arg(c)
-                              + grilla->objectName() + " holds \"" + t + "\"");
+                            + grilla->objectName() + " holds \"" + t + "\"");
                 }
         // A word such as "nan" typed into a box that takes typing is the user's, not
         // the window's; what a press writes into such a box is checked above.
@@ -395,7 +446,7 @@ protected:
                 tecleadas << "box " + NombreDeCaja(caja) + " = ";
         for (const QString& t : TextosNoNumericos(w)) {
             const bool deUnaEntrada = std::any_of(tecleadas.begin(), tecleadas.end(),
-                                                  [&](const QString& p) { return t.startsWith(p); });
+                [&](const QString& p) { return t.startsWith(p); });
             if (!deUnaEntrada)
                 Fallo(que + ": " + t);
         }
@@ -441,7 +492,7 @@ protected:
             tecleado << interior->objectName() + QStringLiteral(" page %1").arg(i);
             Calcular("choosing " + interior->tabText(i), [&] {
                 QTest::mouseClick(interior->tabBar(), Qt::LeftButton, {},
-                                  interior->tabBar()->tabRect(i).center());
+                    interior->tabBar()->tabRect(i).center());
             });
         }
         const auto opciones = Visibles<QRadioButton>(w);
@@ -449,20 +500,20 @@ protected:
             QRadioButton* opcion = azar.Uno(opciones);
             tecleado << opcion->objectName();
             Calcular("choosing " + opcion->objectName(),
-                     [&] { QTest::mouseClick(opcion, Qt::LeftButton); });
+                [&] { QTest::mouseClick(opcion, Qt::LeftButton); });
         }
         for (QCheckBox* marca : Visibles<QCheckBox>(w))
             if (azar.Con(0.15)) {
                 tecleado << "toggling " + marca->objectName();
                 Calcular("toggling " + marca->objectName(),
-                         [&] { QTest::mouseClick(marca, Qt::LeftButton); });
+                    [&] { QTest::mouseClick(marca, Qt::LeftButton); });
             }
         for (QComboBox* lista : Visibles<QComboBox>(w))
             if (lista->count() > 0 && azar.Con(0.35)) {
                 const QString entrada = lista->itemText(azar.Entero(0, lista->count() - 1));
                 tecleado << lista->objectName() + " \"" + entrada + "\"";
-                Calcular("choosing " + entrada,
-                         [&] { ElegirEnLista(w, lista->objectName(), entrada); });
+                Calcular(
+                    "choosing " + entrada, [&] { ElegirEnLista(w, lista->objectName(), entrada); });
             }
     }
 
@@ -541,15 +592,15 @@ TEST_P(BarridoAleatorio, NoFillingCrashesHangsOrShowsAWrongNumber)
     }
     if (std::getenv("QUELMORA_BARRIDO"))
         std::printf("%s: %d fillings, slowest calculation %lld ms\n", GetParam().c_str(), total,
-                    static_cast<long long>(
-                        std::chrono::duration_cast<std::chrono::milliseconds>(masLento).count()));
+            static_cast<long long>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(masLento).count()));
     if (fallos >= kFallosMaximos)
-        ADD_FAILURE() << clase.toStdString() << ": stopped after " << fallos << " faults; again: "
-                      << Repetir();
+        ADD_FAILURE() << clase.toStdString() << ": stopped after " << fallos
+                      << " faults; again: " << Repetir();
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, BarridoAleatorio, ::testing::ValuesIn(VentanasDeCalculo()),
-                         [](const auto& info) { return info.param; });
+    [](const auto& info) { return info.param; });
 
 } // namespace
 

@@ -24,9 +24,10 @@
 #include "frame/ventanas.h"
 #include "grabadora.h"
 
+using namespace quelmora;
+
 // Finds the control called nombre inside ventana; fails the test when missing.
-template <class T = QWidget>
-T* Hallar(QWidget* ventana, const QString& nombre)
+template <class T = QWidget> T* Hallar(QWidget* ventana, const QString& nombre)
 {
     T* control = ventana ? ventana->findChild<T*>(nombre) : nullptr;
     EXPECT_NE(control, nullptr) << "no control " << nombre.toStdString();
@@ -83,7 +84,7 @@ inline void MoverRaton(QWidget* ventana, const QString& nombre, QPoint punto = {
         destino = raiz;
     const QPoint local = destino->mapFrom(raiz, enRaiz);
     QMouseEvent movimiento(QEvent::MouseMove, local, destino->mapToGlobal(local), Qt::NoButton,
-                           Qt::NoButton, Qt::NoModifier);
+        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(destino, &movimiento);
 }
 
@@ -156,8 +157,8 @@ inline int FilasDe(QWidget* ventana, const QString& grilla)
 // Selects a block of cells of a result grid with the mouse: a click on the first
 // cell, a shift-click on the last (rows counted as the grid counts them, the
 // header being row 0). With the same cell twice, a click makes it current.
-inline void SeleccionarCeldas(QWidget* ventana, const QString& grilla, int fila1, int columna1,
-                              int fila2, int columna2)
+inline void SeleccionarCeldas(
+    QWidget* ventana, const QString& grilla, int fila1, int columna1, int fila2, int columna2)
 {
     auto* g = Hallar<TablaResultados>(ventana, grilla);
     if (!g)
@@ -177,14 +178,14 @@ inline void ElegirPagina(QWidget* ventana, int i)
 {
     auto* pestanas = Hallar<QTabWidget>(ventana, "SSTab1");
     if (pestanas)
-        QTest::mouseClick(pestanas->tabBar(), Qt::LeftButton, {},
-                          pestanas->tabBar()->tabRect(i).center());
+        QTest::mouseClick(
+            pestanas->tabBar(), Qt::LeftButton, {}, pestanas->tabBar()->tabRect(i).center());
 }
 
 // Types each segment into the entry row of a segment grid, Enter after every
 // value, key by key: the first key opens the cell editor, the rest go into it.
 inline void EscribirTramos(QWidget* ventana, const std::vector<QStringList>& filas,
-                           const QString& grilla = QStringLiteral("grdt"))
+    const QString& grilla = QStringLiteral("grdt"))
 {
     auto* g = Hallar<QWidget>(ventana, grilla);
     if (!g)

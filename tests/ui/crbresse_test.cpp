@@ -24,43 +24,42 @@ struct PerfilBresse {
     std::vector<FilaBresse> filas;
 };
 
-const PerfilBresse kM1{
-    "M1", "5", "10", "0.0005", "0.025", "1.2", "2", "1.4", "6",
-    {{{"2.0", "1.6667", "4000.0", "0.1980", "429.06", "3570.94", "0.0"}, "0.0", "2.0", 0},
-     {{"1.90", "1.5833", "3800.0", "0.2234", "484.05", "3315.95", "254.99"}, "254.99", "1.90",
-      254.9940488},
-     {{"1.80", "1.50", "3600.0", "0.2548", "552.03", "3047.97", "522.97"}, "522.97", "1.80",
-      522.972397},
-     {{"1.70", "1.4167", "3400.0", "0.2946", "638.29", "2761.71", "809.24"}, "809.24", "1.70",
-      809.2367647},
-     {{"1.60", "1.3333", "3200.0", "0.3470", "751.81", "2448.19", "1122.76"}, "1122.76", "1.60",
-      1122.756},
-     {{"1.50", "1.250", "3000.0", "0.4198", "909.53", "2090.47", "1480.47"}, "1480.47", "1.50",
-      1480.472697},
-     {{"1.40", "1.1667", "2800.0", "0.5307", "1149.69", "1650.31", "1920.63"}, "1920.63", "1.40",
-      1920.634104}}};
+const PerfilBresse kM1 { "M1", "5", "10", "0.0005", "0.025", "1.2", "2", "1.4", "6",
+    { { { "2.0", "1.6667", "4000.0", "0.1980", "429.06", "3570.94", "0.0" }, "0.0", "2.0", 0 },
+        { { "1.90", "1.5833", "3800.0", "0.2234", "484.05", "3315.95", "254.99" }, "254.99", "1.90",
+            254.9940488 },
+        { { "1.80", "1.50", "3600.0", "0.2548", "552.03", "3047.97", "522.97" }, "522.97", "1.80",
+            522.972397 },
+        { { "1.70", "1.4167", "3400.0", "0.2946", "638.29", "2761.71", "809.24" }, "809.24", "1.70",
+            809.2367647 },
+        { { "1.60", "1.3333", "3200.0", "0.3470", "751.81", "2448.19", "1122.76" }, "1122.76",
+            "1.60", 1122.756 },
+        { { "1.50", "1.250", "3000.0", "0.4198", "909.53", "2090.47", "1480.47" }, "1480.47",
+            "1.50", 1480.472697 },
+        { { "1.40", "1.1667", "2800.0", "0.5307", "1149.69", "1650.31", "1920.63" }, "1920.63",
+            "1.40", 1920.634104 } } };
 
-const PerfilBresse kM2{
-    "M2", "5", "10", "0.0005", "0.025", "1.2", "1.1", "0.8", "3",
-    {{{"1.10", "0.9167", "2200.0", "1.2851", "2837.06", "-637.06", "0.0"}, "0.0", "1.10", 0},
-     {{"1.0", "0.8333", "2000.0", "1.0238", "2260.22", "-260.22", "376.84"}, "376.84", "1.0",
-      376.8420082},
-     {{"0.90", "0.750", "1800.0", "0.8566", "1891.05", "-91.05", "546.01"}, "546.01", "0.90",
-      546.011154},
-     {{"0.80", "0.6667", "1600.0", "0.7267", "1604.19", "-4.19", "632.87"}, "632.87", "0.80",
-      632.8688838}}};
+const PerfilBresse kM2 { "M2", "5", "10", "0.0005", "0.025", "1.2", "1.1", "0.8", "3",
+    { { { "1.10", "0.9167", "2200.0", "1.2851", "2837.06", "-637.06", "0.0" }, "0.0", "1.10", 0 },
+        { { "1.0", "0.8333", "2000.0", "1.0238", "2260.22", "-260.22", "376.84" }, "376.84", "1.0",
+            376.8420082 },
+        { { "0.90", "0.750", "1800.0", "0.8566", "1891.05", "-91.05", "546.01" }, "546.01", "0.90",
+            546.011154 },
+        { { "0.80", "0.6667", "1600.0", "0.7267", "1604.19", "-4.19", "632.87" }, "632.87", "0.80",
+            632.8688838 } } };
 
-const PerfilBresse kS2{
-    "S2", "5", "10", "0.02", "0.015", "0.5", "0.8", "0.55", "5",
-    {{{"0.80", "1.60", "40.0", "0.2179", "-37.86", "77.86", "0.0"}, "0.0", "0.80", 0},
-     {{"0.750", "1.50", "37.50", "0.2548", "-44.26", "81.76", "3.91"}, "3.91", "0.750", 3.905593357},
-     {{"0.70", "1.40", "35.0", "0.3039", "-52.80", "87.80", "9.94"}, "9.94", "0.70", 9.937315032},
-     {{"0.650", "1.30", "32.50", "0.3731", "-64.80", "97.30", "19.45"}, "19.45", "0.650",
-      19.44505431},
-     {{"0.60", "1.20", "30.0", "0.4798", "-83.34", "113.34", "35.49"}, "35.49", "0.60",
-      35.48558839},
-     {{"0.550", "1.10", "27.50", "0.6806", "-118.23", "145.73", "67.87"}, "67.87", "0.550",
-      67.86717951}}};
+const PerfilBresse kS2 { "S2", "5", "10", "0.02", "0.015", "0.5", "0.8", "0.55", "5",
+    { { { "0.80", "1.60", "40.0", "0.2179", "-37.86", "77.86", "0.0" }, "0.0", "0.80", 0 },
+        { { "0.750", "1.50", "37.50", "0.2548", "-44.26", "81.76", "3.91" }, "3.91", "0.750",
+            3.905593357 },
+        { { "0.70", "1.40", "35.0", "0.3039", "-52.80", "87.80", "9.94" }, "9.94", "0.70",
+            9.937315032 },
+        { { "0.650", "1.30", "32.50", "0.3731", "-64.80", "97.30", "19.45" }, "19.45", "0.650",
+            19.44505431 },
+        { { "0.60", "1.20", "30.0", "0.4798", "-83.34", "113.34", "35.49" }, "35.49", "0.60",
+            35.48558839 },
+        { { "0.550", "1.10", "27.50", "0.6806", "-118.23", "145.73", "67.87" }, "67.87", "0.550",
+            67.86717951 } } };
 
 class PruebaCrbresse : public PruebaVentanas {
 protected:
@@ -72,8 +71,8 @@ protected:
     }
     void Datos(const PerfilBresse& p)
     {
-        const char* cajas[] = {"q", "b", "s", "n", "yn", "y1", "y2", "nt"};
-        const char* valores[] = {p.q, p.b, p.s, p.n, p.yn, p.y1, p.y2, p.nt};
+        const char* cajas[] = { "q", "b", "s", "n", "yn", "y1", "y2", "nt" };
+        const char* valores[] = { p.q, p.b, p.s, p.n, p.yn, p.y1, p.y2, p.nt };
         for (int i = 0; i < 8; ++i)
             Escribir(w, cajas[i], valores[i]);
         grabadora.mensajes.clear();
@@ -86,7 +85,7 @@ protected:
 TEST_F(PruebaCrbresse, OpensWithItsHeadersAndNoSideSlope)
 {
     EXPECT_EQ(w->windowTitle(), "Cálculo de la curva de remanso, método de Bresse");
-    const char* cabeceras[] = {"y", "Z=y/yn", "Sx1", "F(Z)", "Sx2", "deltax", "x"};
+    const char* cabeceras[] = { "y", "Z=y/yn", "Sx1", "F(Z)", "Sx2", "deltax", "x" };
     for (int c = 0; c < 7; ++c)
         EXPECT_EQ(Celda(w, "grdTablaP", 0, c), cabeceras[c]);
     EXPECT_EQ(w->findChild<QWidget*>("z"), nullptr);
@@ -107,8 +106,8 @@ TEST_P(PerfilesCrbresse, EveryCellAndGraphPointMatchesTheWorkedProfile)
     for (int i = 1; i <= filas; ++i) {
         const auto& e = p.filas[i - 1];
         for (int c = 0; c < 7; ++c)
-            EXPECT_EQ(Celda(w, "grdTablaP", i, c), e.parcial[c]) << p.nombre << " row " << i
-                                                                   << " column " << c;
+            EXPECT_EQ(Celda(w, "grdTablaP", i, c), e.parcial[c])
+                << p.nombre << " row " << i << " column " << c;
         EXPECT_EQ(Celda(w, "g", i, 0), e.x) << p.nombre << " row " << i;
         EXPECT_EQ(Celda(w, "g", i, 1), e.y) << p.nombre << " row " << i;
     }
@@ -119,7 +118,7 @@ TEST_P(PerfilesCrbresse, EveryCellAndGraphPointMatchesTheWorkedProfile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Perfiles, PerfilesCrbresse, ::testing::Values(kM1, kM2, kS2),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(PruebaCrbresse, DischargeAndWidthOnlyHaveToBeNonZero)
 {
@@ -133,7 +132,7 @@ TEST_F(PruebaCrbresse, DischargeAndWidthOnlyHaveToBeNonZero)
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Complete adecuadamente el ingreso los datos, antes de ejecutar");
+        "Complete adecuadamente el ingreso los datos, antes de ejecutar");
     EXPECT_EQ(grabadora.pitidos, 0);
     Escribir(w, "b", "-1");
     EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para b, un valor igual o mayor que cero");
@@ -148,8 +147,8 @@ TEST_F(PruebaCrbresse, DepthEqualToTheNormalDepthIsANumericFailure)
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Los datos ingresados no permiten realizar el cálculo, revise los datos");
-    EXPECT_EQ(FilasDe(w, "g"), 8);  // the previous profile stays
+        "Los datos ingresados no permiten realizar el cálculo, revise los datos");
+    EXPECT_EQ(FilasDe(w, "g"), 8); // the previous profile stays
     EXPECT_EQ(Celda(w, "g", 7, 0), "1920.63");
 }
 
@@ -164,10 +163,10 @@ TEST_F(PruebaCrbresse, CountRulesAndClearing)
     grabadora.mensajes.clear();
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ");
+        "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ");
     EXPECT_EQ(FilasDe(w, "grdTablaP"), 4);
     Pulsar(w, "bLimpiar");
-    for (const char* caja : {"q", "b", "s", "n", "yn", "y1", "y2", "nt"})
+    for (const char* caja : { "q", "b", "s", "n", "yn", "y1", "y2", "nt" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(Celda(w, "grdTablaP", 0, 3), "F(Z)");
     EXPECT_EQ(Celda(w, "grdTablaP", 1, 3), "");

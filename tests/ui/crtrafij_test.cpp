@@ -23,28 +23,21 @@ struct PerfilFijo {
     std::vector<Punto> puntos;
 };
 
-const PerfilFijo kM1AguasArriba{
-    "M1_upstream", "10", "3", "1.5", "0.0008", "0.02", "2.5", "5", "-100",
-    {{"0.0", "2.500", 0, 2.5},
-     {"-100.0", "2.4278", -100, 2.4278064823},
-     {"-200.0", "2.3567", -200, 2.3566767458},
-     {"-300.0", "2.2868", -300, 2.2867717066},
-     {"-400.0", "2.2183", -400, 2.2182757813},
-     {"-500.0", "2.1514", -500, 2.1513988596}}};
+const PerfilFijo kM1AguasArriba { "M1_upstream", "10", "3", "1.5", "0.0008", "0.02", "2.5", "5",
+    "-100",
+    { { "0.0", "2.500", 0, 2.5 }, { "-100.0", "2.4278", -100, 2.4278064823 },
+        { "-200.0", "2.3567", -200, 2.3566767458 }, { "-300.0", "2.2868", -300, 2.2867717066 },
+        { "-400.0", "2.2183", -400, 2.2182757813 }, { "-500.0", "2.1514", -500, 2.1513988596 } } };
 
-const PerfilFijo kM1AguasAbajo{
-    "M1_downstream", "10", "3", "1.5", "0.0008", "0.02", "2.5", "4", "100",
-    {{"0.0", "2.500", 0, 2.5},
-     {"100.0", "2.5731", 100, 2.5731175793},
-     {"200.0", "2.6470", 200, 2.6470383123},
-     {"300.0", "2.7217", 300, 2.7216577933},
-     {"400.0", "2.7969", 400, 2.7968859714}}};
+const PerfilFijo kM1AguasAbajo { "M1_downstream", "10", "3", "1.5", "0.0008", "0.02", "2.5", "4",
+    "100",
+    { { "0.0", "2.500", 0, 2.5 }, { "100.0", "2.5731", 100, 2.5731175793 },
+        { "200.0", "2.6470", 200, 2.6470383123 }, { "300.0", "2.7217", 300, 2.7216577933 },
+        { "400.0", "2.7969", 400, 2.7968859714 } } };
 
-const PerfilFijo kS2{"S2", "5", "2", "0", "0.01", "0.015", "0.85", "3", "5",
-                     {{"0.0", "0.8500", 0, 0.85},
-                      {"5.0", "0.7659", 5, 0.7659474722},
-                      {"10.0", "0.7418", 10, 0.7417526234},
-                      {"15.0", "0.7270", 15, 0.7270136205}}};
+const PerfilFijo kS2 { "S2", "5", "2", "0", "0.01", "0.015", "0.85", "3", "5",
+    { { "0.0", "0.8500", 0, 0.85 }, { "5.0", "0.7659", 5, 0.7659474722 },
+        { "10.0", "0.7418", 10, 0.7417526234 }, { "15.0", "0.7270", 15, 0.7270136205 } } };
 
 const QString kTrampa = "No olvidar que para aguas arriba, ingresar para la distancia de cada "
                         "tramo dx, un valor con signo -, y para aguas abajo con signo + ";
@@ -59,8 +52,8 @@ protected:
     }
     void Datos(const PerfilFijo& p)
     {
-        const char* cajas[] = {"q", "b", "z", "s", "n", "yi", "nt", "dx"};
-        const char* valores[] = {p.q, p.b, p.z, p.s, p.n, p.yi, p.nt, p.dx};
+        const char* cajas[] = { "q", "b", "z", "s", "n", "yi", "nt", "dx" };
+        const char* valores[] = { p.q, p.b, p.z, p.s, p.n, p.yi, p.nt, p.dx };
         for (int i = 0; i < 8; ++i)
             Escribir(w, cajas[i], valores[i]);
         grabadora.mensajes.clear();
@@ -83,8 +76,8 @@ TEST_F(PruebaCrtrafij, OpensWithTheFinalTableOnlyAndOneCopyButton)
     EXPECT_FALSE(Grafico()->isVisible());
 }
 
-class PerfilesCrtrafij : public PruebaCrtrafij, public ::testing::WithParamInterface<PerfilFijo> {
-};
+class PerfilesCrtrafij : public PruebaCrtrafij,
+                         public ::testing::WithParamInterface<PerfilFijo> { };
 
 TEST_P(PerfilesCrtrafij, DistancesAndDepthsMatchTheEnergyBalance)
 {
@@ -108,26 +101,26 @@ TEST_P(PerfilesCrtrafij, DistancesAndDepthsMatchTheEnergyBalance)
 }
 
 INSTANTIATE_TEST_SUITE_P(Perfiles, PerfilesCrtrafij,
-                         ::testing::Values(kM1AguasArriba, kM1AguasAbajo, kS2),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+    ::testing::Values(kM1AguasArriba, kM1AguasAbajo, kS2),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(PruebaCrtrafij, ZeroChecksIncludeTheReachLengthAndTheCount)
 {
-    for (const char* caja : {"q", "s", "n", "dx", "yi", "nt"}) {
+    for (const char* caja : { "q", "s", "n", "dx", "yi", "nt" }) {
         Datos(kS2);
         Escribir(w, caja, caja == QString("nt") ? "0.5" : "");
         grabadora.mensajes.clear();
         Pulsar(w, "bCalcular");
         ASSERT_EQ(grabadora.mensajes.size(), 1u) << caja;
         EXPECT_EQ(grabadora.ultimoMensaje(),
-                  "Complete adecuadamente el ingreso los datos, antes de ejecutar");
+            "Complete adecuadamente el ingreso los datos, antes de ejecutar");
     }
     Datos(kS2);
     Escribir(w, "b", "0");
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.pitidos, 1);
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+        "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
     EXPECT_FALSE(Grafico()->isVisible());
 }
 
@@ -147,8 +140,9 @@ TEST_F(PruebaCrtrafij, CountBeyondThePointsWritesWhatFitsThenTheTrap)
     EXPECT_EQ(Celda(w, "g", 153, 0), "");
     EXPECT_FALSE(Grafico()->isVisible());
     EXPECT_EQ(NombreDelFoco(), "dx");
-    EXPECT_EQ(TextoDeEstado(w), "Ingresar la distancia de los tramos, cálculo hacia aguas abajo "
-                                "con signo +, hacia aguas arriba con signo -");
+    EXPECT_EQ(TextoDeEstado(w),
+        "Ingresar la distancia de los tramos, cálculo hacia aguas abajo "
+        "con signo +, hacia aguas arriba con signo -");
 
     Escribir(w, "nt", "151");
     grabadora.mensajes.clear();
@@ -162,7 +156,7 @@ TEST_F(PruebaCrtrafij, HugeAndNegativeCountsEndInTheTrapWithTheGridUnchanged)
 {
     Datos(kS2);
     Pulsar(w, "bCalcular");
-    for (const char* nt : {"32766", "40000", "-2"}) {
+    for (const char* nt : { "32766", "40000", "-2" }) {
         Escribir(w, "nt", nt);
         grabadora.mensajes.clear();
         Pulsar(w, "bCalcular");
@@ -197,8 +191,8 @@ TEST_F(PruebaCrtrafij, DepthLeavingTheSectionStopsWithTheRowsAlreadyWritten)
 {
     // Rectangle b = 1, Q = 1 stepped 200 m downstream from 0.3 m: the depths turn
     // negative and at the seventh reach the radius under its 4/3 power has no value.
-    const char* cajas[] = {"q", "b", "z", "s", "n", "yi", "nt", "dx"};
-    const char* valores[] = {"1", "1", "0", "0.001", "0.015", "0.3", "10", "200"};
+    const char* cajas[] = { "q", "b", "z", "s", "n", "yi", "nt", "dx" };
+    const char* valores[] = { "1", "1", "0", "0.001", "0.015", "0.3", "10", "200" };
     for (int i = 0; i < 8; ++i)
         Escribir(w, cajas[i], valores[i]);
     grabadora.mensajes.clear();
@@ -214,7 +208,7 @@ TEST_F(PruebaCrtrafij, DepthLeavingTheSectionStopsWithTheRowsAlreadyWritten)
 TEST_F(PruebaCrtrafij, EnterChainEndsInCalcularAndClearingEmptiesAll)
 {
     Hallar<QLineEdit>(w, "q")->setFocus();
-    for (const char* caja : {"q", "b", "z", "s", "n", "yi", "nt", "dx"}) {
+    for (const char* caja : { "q", "b", "z", "s", "n", "yi", "nt", "dx" }) {
         EXPECT_EQ(NombreDelFoco(), caja);
         Tecla(Qt::Key_Return);
     }
@@ -226,9 +220,9 @@ TEST_F(PruebaCrtrafij, EnterChainEndsInCalcularAndClearingEmptiesAll)
     Pulsar(w, "bResulFinales");
     EXPECT_EQ(grabadora.portapapeles, "5.0");
     Escribir(w, "dx", "-3");
-    EXPECT_TRUE(grabadora.mensajes.empty());  // dx takes any sign
+    EXPECT_TRUE(grabadora.mensajes.empty()); // dx takes any sign
     Pulsar(w, "bLimpiar");
-    for (const char* caja : {"q", "b", "z", "s", "n", "yi", "nt", "dx"})
+    for (const char* caja : { "q", "b", "z", "s", "n", "yi", "nt", "dx" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(FilasDe(w, "g"), 5);
     EXPECT_EQ(Celda(w, "g", 0, 1), "y");

@@ -7,6 +7,8 @@
 #include "conductor.h"
 #include "frame/filas_pestanas.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include "frame/core/numeros.h"
 
+using namespace quelmora;
+
 namespace {
 
 // Expected displays are worked out by hand from the keys clicked.

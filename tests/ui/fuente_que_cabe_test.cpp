@@ -11,6 +11,8 @@
 #include "frame/controles.h"
 #include "resources/imagenes.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {
@@ -34,10 +36,7 @@ int EstiramientoBuscadoUnoAUno(const QFont& base, const QString& texto, int anch
     return 75;
 }
 
-int EstiramientoDe(const QFont& f)
-{
-    return f.stretch() == QFont::AnyStretch ? 0 : f.stretch();
-}
+int EstiramientoDe(const QFont& f) { return f.stretch() == QFont::AnyStretch ? 0 : f.stretch(); }
 
 struct Rotulo {
     const char* nombre;
@@ -56,8 +55,7 @@ TEST_P(FuenteQueCabePrueba, TakesTheWidestStretchThatFits)
     QFont base = FuenteFormulario();
     base.setBold(r.negrita);
     const QString texto = QString::fromUtf8(r.texto);
-    const int ancho
-        = static_cast<int>(r.fraccion * QFontMetrics(base).horizontalAdvance(texto));
+    const int ancho = static_cast<int>(r.fraccion * QFontMetrics(base).horizontalAdvance(texto));
     const int esperado = EstiramientoBuscadoUnoAUno(base, texto, ancho);
     EXPECT_EQ(EstiramientoDe(FuenteQueCabe(base, texto, ancho)), esperado);
     // Asked again (a frame asks at every painting), the same answer.
@@ -68,14 +66,14 @@ TEST_P(FuenteQueCabePrueba, TakesTheWidestStretchThatFits)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rotulos, FuenteQueCabePrueba,
-    ::testing::Values(Rotulo{"cabe_entero", "Caudal (Q):", 1.0, false},
-        Rotulo{"sobra_lugar", "Caudal (Q):", 1.3, true},
-        Rotulo{"un_poco_estrecho", "Número de tramos (nt) :", 0.97, false},
-        Rotulo{"estrecho", "Copiar al portapapeles los resultados", 0.88, true},
-        Rotulo{"casi_al_limite", "Cálculos para una transición de salida alabeada", 0.78, true},
-        Rotulo{"no_cabe_nunca", "Cálculos para una transición de salida alabeada", 0.5, true},
-        Rotulo{"sin_lugar", "Ancho de solera (b):", 0.0, false},
-        Rotulo{"una_letra", "y", 0.9, false}),
+    ::testing::Values(Rotulo { "cabe_entero", "Caudal (Q):", 1.0, false },
+        Rotulo { "sobra_lugar", "Caudal (Q):", 1.3, true },
+        Rotulo { "un_poco_estrecho", "Número de tramos (nt) :", 0.97, false },
+        Rotulo { "estrecho", "Copiar al portapapeles los resultados", 0.88, true },
+        Rotulo { "casi_al_limite", "Cálculos para una transición de salida alabeada", 0.78, true },
+        Rotulo { "no_cabe_nunca", "Cálculos para una transición de salida alabeada", 0.5, true },
+        Rotulo { "sin_lugar", "Ancho de solera (b):", 0.0, false },
+        Rotulo { "una_letra", "y", 0.9, false }),
     [](const ::testing::TestParamInfo<Rotulo>& info) { return std::string(info.param.nombre); });
 
 bool MismaImagen(const QPixmap& a, const QPixmap& b)

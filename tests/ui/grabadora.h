@@ -9,6 +9,8 @@
 
 #include "frame/plataforma.h"
 
+using namespace quelmora;
+
 struct MensajeGrabado {
     QString texto;
     QString titulo;
@@ -30,20 +32,19 @@ public:
     bool portapapelesConTexto = false;
     std::vector<QWidget*> impresas;
     ResultadoImpresion resultadoImpresion = ResultadoImpresion::SinImpresora;
-    QStringList programasIniciados;  // program followed by its arguments, joined by '|'
+    QStringList programasIniciados; // program followed by its arguments, joined by '|'
     bool programaArranca = false;
     int terminaciones = 0;
 
-    void mensaje(QWidget*, const QString& texto, const QString& titulo,
-                 IconoMensaje icono) override
+    void mensaje(QWidget*, const QString& texto, const QString& titulo, IconoMensaje icono) override
     {
-        mensajes.push_back({texto, titulo, icono});
-        eventos.push_back({EventoGrabado::Mensaje, texto});
+        mensajes.push_back({ texto, titulo, icono });
+        eventos.push_back({ EventoGrabado::Mensaje, texto });
     }
     void beep() override
     {
         ++pitidos;
-        eventos.push_back({EventoGrabado::Pitido, {}});
+        eventos.push_back({ EventoGrabado::Pitido, {} });
     }
     void limpiarPortapapeles() override
     {
@@ -64,7 +65,7 @@ public:
     }
     bool iniciarPrograma(const QString& programa, const QStringList& argumentos) override
     {
-        programasIniciados << (QStringList{programa} + argumentos).join('|');
+        programasIniciados << (QStringList { programa } + argumentos).join('|');
         return programaArranca;
     }
     void terminarPrograma() override { ++terminaciones; }

@@ -29,7 +29,7 @@ EjeRedondeado Redondear(QValueAxis& referencia, double desde, double hasta)
 {
     referencia.setRange(desde, hasta);
     referencia.applyNiceNumbers();
-    return {referencia.min(), referencia.max(), referencia.tickCount()};
+    return { referencia.min(), referencia.max(), referencia.tickCount() };
 }
 
 std::pair<double, double> Extremos(const std::vector<QPointF>& puntos, bool enX)
@@ -39,7 +39,7 @@ std::pair<double, double> Extremos(const std::vector<QPointF>& puntos, bool enX)
         desde = std::min(desde, enX ? p.x() : p.y());
         hasta = std::max(hasta, enX ? p.x() : p.y());
     }
-    return {desde, hasta};
+    return { desde, hasta };
 }
 
 class GraficoRedondeo : public ::testing::TestWithParam<Datos> { };
@@ -47,7 +47,7 @@ class GraficoRedondeo : public ::testing::TestWithParam<Datos> { };
 TEST_P(GraficoRedondeo, AxesRoundAsTheChartRoundsThem)
 {
     QWidget ventana;
-    GraficoLineas grafico(&ventana, "Graph1", {0, 0, 6000, 1575}, "Perfil");
+    GraficoLineas grafico(&ventana, "Graph1", { 0, 0, 6000, 1575 }, "Perfil");
     // The chart's own rounding, started as the graph's axes start.
     QValueAxis refX, refY;
     refX.setTickCount(grafico.EjeX()->tickCount());
@@ -71,14 +71,16 @@ TEST_P(GraficoRedondeo, AxesRoundAsTheChartRoundsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Perfiles, GraficoRedondeo,
-    ::testing::Values(
-        Datos{"remanso_aguas_arriba", {{0, 2.5}, {-350.4, 2.31}, {-912.8, 2.12}, {-2271.6, 2.0}}},
-        Datos{"distancias_positivas", {{0, 0.89}, {12.5, 1.02}, {40.1, 1.2}, {97.3, 1.41}}},
-        Datos{"rango_diminuto", {{0, 1.00001}, {0.0003, 1.00002}, {0.0007, 1.00004}}},
-        Datos{"rango_enorme", {{-1.5e7, 3}, {2.5e7, 4000}}},
-        Datos{"cruza_el_cero", {{-3.3, -0.7}, {0, 0}, {4.1, 0.9}}},
-        Datos{"justo_redondo", {{0, 0}, {100, 10}}},
-        Datos{"seccion_natural", {{0, 0}, {0.1, -0.0126}, {2.5, -2}, {4.9, -0.0126}, {5, 0}}}),
+    ::testing::Values(Datos { "remanso_aguas_arriba",
+                          { { 0, 2.5 }, { -350.4, 2.31 }, { -912.8, 2.12 }, { -2271.6, 2.0 } } },
+        Datos { "distancias_positivas",
+            { { 0, 0.89 }, { 12.5, 1.02 }, { 40.1, 1.2 }, { 97.3, 1.41 } } },
+        Datos { "rango_diminuto", { { 0, 1.00001 }, { 0.0003, 1.00002 }, { 0.0007, 1.00004 } } },
+        Datos { "rango_enorme", { { -1.5e7, 3 }, { 2.5e7, 4000 } } },
+        Datos { "cruza_el_cero", { { -3.3, -0.7 }, { 0, 0 }, { 4.1, 0.9 } } },
+        Datos { "justo_redondo", { { 0, 0 }, { 100, 10 } } },
+        Datos { "seccion_natural",
+            { { 0, 0 }, { 0.1, -0.0126 }, { 2.5, -2 }, { 4.9, -0.0126 }, { 5, 0 } } }),
     [](const ::testing::TestParamInfo<Datos>& info) { return std::string(info.param.nombre); });
 
 // Spans without a round step: −1e308 to 1e308 is beyond the number range, and
@@ -90,7 +92,7 @@ class GraficoSinPasoRedondo : public ::testing::TestWithParam<Datos> { };
 TEST_P(GraficoSinPasoRedondo, KeepsTheEndsOfTheDataAndItsTicks)
 {
     QWidget ventana;
-    GraficoLineas grafico(&ventana, "Graph1", {0, 0, 6000, 1575}, "Perfil");
+    GraficoLineas grafico(&ventana, "Graph1", { 0, 0, 6000, 1575 }, "Perfil");
     const auto& puntos = GetParam().puntos;
     for (int vez = 1; vez <= 2; ++vez) {
         grafico.Dibujar(QList<QPointF>(puntos.begin(), puntos.end()));
@@ -102,20 +104,22 @@ TEST_P(GraficoSinPasoRedondo, KeepsTheEndsOfTheDataAndItsTicks)
 }
 
 INSTANTIATE_TEST_SUITE_P(Perfiles, GraficoSinPasoRedondo,
-    ::testing::Values(Datos{"mas_alla_del_rango", {{-1e308, 1}, {1e308, 2}}},
-                      Datos{"menor_que_toda_potencia", {{0, 1}, {4.9e-324, 2}}}),
+    ::testing::Values(Datos { "mas_alla_del_rango", { { -1e308, 1 }, { 1e308, 2 } } },
+        Datos { "menor_que_toda_potencia", { { 0, 1 }, { 4.9e-324, 2 } } }),
     [](const ::testing::TestParamInfo<Datos>& info) { return std::string(info.param.nombre); });
 
 // A line drawn over an earlier drawing is painted as the same line drawn first:
 // nothing of the earlier axes or line stays in the picture.
 TEST(GraficoLineasDibujo, ALineDrawnOverAnotherLooksAsWhenDrawnFirst)
 {
-    const QList<QPointF> perfil{{0, 2.5}, {-350.4, 2.31}, {-912.8, 2.12}, {-2271.6, 2.0}};
-    const QList<QPointF> antes{{0, 0.89}, {12.5, 1.02}, {40.1, 1.2}, {97.3, 1.41}, {500, 7}};
+    const QList<QPointF> perfil { { 0, 2.5 }, { -350.4, 2.31 }, { -912.8, 2.12 },
+        { -2271.6, 2.0 } };
+    const QList<QPointF> antes { { 0, 0.89 }, { 12.5, 1.02 }, { 40.1, 1.2 }, { 97.3, 1.41 },
+        { 500, 7 } };
     QWidget ventana;
     ventana.resize(500, 200);
-    GraficoLineas primero(&ventana, "Graph1", {0, 0, 6000, 1575}, "Perfil");
-    GraficoLineas encima(&ventana, "Graph2", {0, 1600, 6000, 1575}, "Perfil");
+    GraficoLineas primero(&ventana, "Graph1", { 0, 0, 6000, 1575 }, "Perfil");
+    GraficoLineas encima(&ventana, "Graph2", { 0, 1600, 6000, 1575 }, "Perfil");
     ventana.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
     encima.Dibujar(antes);

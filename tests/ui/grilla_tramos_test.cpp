@@ -14,6 +14,8 @@
 
 #include "measurement/grilla_tramos.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

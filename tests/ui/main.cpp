@@ -3,6 +3,8 @@
 
 #include "frame/ventanas.h"
 
+using namespace quelmora;
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -29,7 +29,11 @@ protected:
         }
         return unica;
     }
-    QString Dibujo() { QWidget* d = Visible({"trape", "rectan", "trian"}); return d ? d->objectName() : QString(); }
+    QString Dibujo()
+    {
+        QWidget* d = Visible({ "trape", "rectan", "trian" });
+        return d ? d->objectName() : QString();
+    }
 };
 
 } // namespace
@@ -38,22 +42,26 @@ TEST_F(PruebaMarco, OpensWithFocusInFirstBoxAndItsStatusText)
 {
     EXPECT_EQ(NombreDelFoco(), "q");
     EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del caudal Q");
-    for (const char* caja : {"q", "b", "z", "n", "s", "y", "v", "tf", "lu", "pro", "tra", "re"})
+    for (const char* caja : { "q", "b", "z", "n", "s", "y", "v", "tf", "lu", "pro", "tra", "re" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(Hallar<QLabel>(w, "mv")->text(), "");
-    for (const char* b : {"bCalcular", "bLimpiar", "bImprimir", "bMemuPrincipal", "bCalculadora"})
+    for (const char* b : { "bCalcular", "bLimpiar", "bImprimir", "bMemuPrincipal", "bCalculadora" })
         EXPECT_FALSE(Resaltado(w, b)) << b;
 }
 
 TEST_F(PruebaMarco, RoleButtonsCarryTheirCaptionsAndTooltips)
 {
-    struct Fila { const char* nombre; const char* titulo; const char* ayuda; };
+    struct Fila {
+        const char* nombre;
+        const char* titulo;
+        const char* ayuda;
+    };
     const Fila filas[] = {
-        {"bCalcular", "&Calcular", "Efectuar cálculos"},
-        {"bLimpiar", "&Limpiar Pantalla", "Limpiar pantalla"},
-        {"bImprimir", "&Imprimir", "Imprimir pantalla"},
-        {"bMemuPrincipal", "&Menú Principal", "Volver menú principal"},
-        {"bCalculadora", "C&alculadora", "Activa la calculadora"},
+        { "bCalcular", "&Calcular", "Efectuar cálculos" },
+        { "bLimpiar", "&Limpiar Pantalla", "Limpiar pantalla" },
+        { "bImprimir", "&Imprimir", "Imprimir pantalla" },
+        { "bMemuPrincipal", "&Menú Principal", "Volver menú principal" },
+        { "bCalculadora", "C&alculadora", "Activa la calculadora" },
     };
     for (const Fila& f : filas) {
         auto* b = Hallar<QAbstractButton>(w, f.nombre);
@@ -68,19 +76,22 @@ TEST_F(PruebaMarco, RoleButtonsCarryTheirCaptionsAndTooltips)
 
 TEST_F(PruebaMarco, StatusTextsOnFocusAndMouseMove)
 {
-    struct Fila { const char* control; const char* texto; };
+    struct Fila {
+        const char* control;
+        const char* texto;
+    };
     const Fila filas[] = {
-        {"b", "Ingresar el valor del ancho de fondo del canal"},
-        {"s", "Ingresar el valor de la pendiente del canal"},
-        {"lu", "Ingresar el nombre del lugar del Proyecto"},
-        {"pro", "Ingresar el nombre del Proyecto"},
-        {"tra", "Ingresar el nombre del tramo del canal"},
-        {"re", "Ingresar el tipo de material del canal"},
-        {"bCalcular", "Ejecuta las operaciones"},
-        {"bLimpiar", "Limpia la pantalla para realizar nuevos cálculos"},
-        {"bImprimir", "Realiza la impresión de la pantalla"},
-        {"bMemuPrincipal", "Retorna al Menú principal"},
-        {"bCalculadora", "Activa la calculadora"},
+        { "b", "Ingresar el valor del ancho de fondo del canal" },
+        { "s", "Ingresar el valor de la pendiente del canal" },
+        { "lu", "Ingresar el nombre del lugar del Proyecto" },
+        { "pro", "Ingresar el nombre del Proyecto" },
+        { "tra", "Ingresar el nombre del tramo del canal" },
+        { "re", "Ingresar el tipo de material del canal" },
+        { "bCalcular", "Ejecuta las operaciones" },
+        { "bLimpiar", "Limpia la pantalla para realizar nuevos cálculos" },
+        { "bImprimir", "Realiza la impresión de la pantalla" },
+        { "bMemuPrincipal", "Retorna al Menú principal" },
+        { "bCalculadora", "Activa la calculadora" },
     };
     for (const Fila& f : filas) {
         MoverRaton(w, "q");
@@ -102,12 +113,12 @@ TEST_F(PruebaMarco, ButtonLightsAndTheBareButtonFrameRestoresIt)
 {
     MoverRaton(w, "bCalcular");
     EXPECT_TRUE(Resaltado(w, "bCalcular"));
-    MoverRaton(w, "bCalcular", {3, 3});
-    EXPECT_TRUE(Resaltado(w, "bCalcular"));  // stays lit while the mouse rests on it
+    MoverRaton(w, "bCalcular", { 3, 3 });
+    EXPECT_TRUE(Resaltado(w, "bCalcular")); // stays lit while the mouse rests on it
     // Between the two buttons lies the bare frame.
-    MoverRaton(w, "Frame3", {Pixeles(1350 + 360), Pixeles(600)});
+    MoverRaton(w, "Frame3", { Pixeles(1350 + 360), Pixeles(600) });
     EXPECT_FALSE(Resaltado(w, "bCalcular"));
-    EXPECT_EQ(TextoDeEstado(w), "Ejecuta las operaciones");  // restoring writes no text
+    EXPECT_EQ(TextoDeEstado(w), "Ejecuta las operaciones"); // restoring writes no text
     MoverRaton(w, "bLimpiar");
     EXPECT_TRUE(Resaltado(w, "bLimpiar"));
     EXPECT_EQ(TextoDeEstado(w), "Limpia la pantalla para realizar nuevos cálculos");
@@ -117,10 +128,10 @@ TEST_F(PruebaMarco, LabelsResultsAndOtherFramesRestoreNothing)
 {
     MoverRaton(w, "bCalcular");
     MoverRaton(w, "bCalculadora");
-    MoverRaton(w, "Label1");                          // a label in "Datos:"
-    MoverRaton(w, "Frame2", {Pixeles(3900), Pixeles(1900)});  // bare "Datos:" frame
+    MoverRaton(w, "Label1"); // a label in "Datos:"
+    MoverRaton(w, "Frame2", { Pixeles(3900), Pixeles(1900) }); // bare "Datos:" frame
     MoverRaton(w, "y");
-    MoverRaton(w, "Frame5", {5, 5});
+    MoverRaton(w, "Frame5", { 5, 5 });
     MoverRaton(w, "trape");
     MoverRaton(w, "StatusBar1");
     EXPECT_TRUE(Resaltado(w, "bCalcular"));
@@ -131,15 +142,15 @@ TEST_F(PruebaMarco, EachFrameRestoresItsOwnButtonsAndTheWindowAll)
 {
     MoverRaton(w, "bCalcular");
     MoverRaton(w, "bCalculadora");
-    MoverRaton(w, "Frame4", {3, 3});  // the calculator frame
+    MoverRaton(w, "Frame4", { 3, 3 }); // the calculator frame
     EXPECT_FALSE(Resaltado(w, "bCalculadora"));
     EXPECT_TRUE(Resaltado(w, "bCalcular"));
     MoverRaton(w, "bCalculadora");
-    MoverRaton(w, "Frame3", {3, 3});
+    MoverRaton(w, "Frame3", { 3, 3 });
     EXPECT_FALSE(Resaltado(w, "bCalcular"));
     EXPECT_TRUE(Resaltado(w, "bCalculadora"));
     MoverRaton(w, "bImprimir");
-    MoverRaton(w, "", {2, 2});  // the window surface
+    MoverRaton(w, "", { 2, 2 }); // the window surface
     EXPECT_FALSE(Resaltado(w, "bImprimir"));
     EXPECT_FALSE(Resaltado(w, "bCalculadora"));
 }
@@ -157,15 +168,15 @@ TEST_F(PruebaMarco, TabbingOntoPrintWritesItsTextAndKeepsThePictureNormal)
 TEST_F(PruebaMarco, EnterChainLeadsToCalculateAndEnterThereCalculates)
 {
     auto* v = static_cast<VentanaPrueba*>(w);
-    const char* cadena[] = {"q", "b", "z", "n", "s"};
-    const char* valores[] = {"1.5", "2", "1", "0.014", "0.001"};
+    const char* cadena[] = { "q", "b", "z", "n", "s" };
+    const char* valores[] = { "1.5", "2", "1", "0.014", "0.001" };
     for (int i = 0; i < 5; ++i) {
         ASSERT_EQ(NombreDelFoco(), cadena[i]);
         QTest::keyClicks(QApplication::focusWidget(), valores[i]);
         Tecla(Qt::Key_Return);
     }
     EXPECT_EQ(NombreDelFoco(), "bCalcular");
-    EXPECT_EQ(v->calculos, 0);  // the Enter that moved the focus stays with the box
+    EXPECT_EQ(v->calculos, 0); // the Enter that moved the focus stays with the box
     EXPECT_EQ(TextoDeEstado(w), "Ejecuta las operaciones");
     Tecla(Qt::Key_Return);
     EXPECT_EQ(v->calculos, 1);
@@ -175,9 +186,12 @@ TEST_F(PruebaMarco, EnterChainLeadsToCalculateAndEnterThereCalculates)
 
 TEST_F(PruebaMarco, NegativeWarningOnEveryChangeThatReadsBelowZero)
 {
-    struct Caso { const char* texto; int avisos; };
-    const Caso casos[] = {{"-", 0}, {"-5", 1}, {"-55", 2}, {"-0", 0}, {"-0.0", 0}, {"5", 0},
-                          {"abc", 0}, {"- 3", 1}, {"-1e4", 3}};
+    struct Caso {
+        const char* texto;
+        int avisos;
+    };
+    const Caso casos[] = { { "-", 0 }, { "-5", 1 }, { "-55", 2 }, { "-0", 0 }, { "-0.0", 0 },
+        { "5", 0 }, { "abc", 0 }, { "- 3", 1 }, { "-1e4", 3 } };
     for (const Caso& c : casos) {
         Escribir(w, "q", "");
         grabadora.mensajes.clear();
@@ -192,9 +206,9 @@ TEST_F(PruebaMarco, NegativeWarningOnEveryChangeThatReadsBelowZero)
             EXPECT_EQ(m.icono, IconoMensaje::Ninguno);
         }
         if (c.avisos) {
-            EXPECT_EQ(grabadora.eventos.front().tipo, EventoGrabado::Pitido);  // beep first
+            EXPECT_EQ(grabadora.eventos.front().tipo, EventoGrabado::Pitido); // beep first
         }
-        EXPECT_EQ(Leer(w, "q"), QString(c.texto));  // the text stays as typed
+        EXPECT_EQ(Leer(w, "q"), QString(c.texto)); // the text stays as typed
         EXPECT_EQ(NombreDelFoco(), "q");
     }
 }
@@ -203,11 +217,24 @@ TEST_F(PruebaMarco, DrawingFollowsTheEditedBoxWithExactComparisons)
 {
     // At opening all three lie stacked with the trapezoid in front.
     EXPECT_TRUE(Hallar<QWidget>(w, "trape")->isVisible());
-    struct Paso { const char* caja; const char* texto; const char* dibujo; };
+    struct Paso {
+        const char* caja;
+        const char* texto;
+        const char* dibujo;
+    };
     const Paso pasos[] = {
-        {"z", "1", "trian"},  {"b", "0", "trian"},  {"z", "0", "rectan"}, {"b", "2", "rectan"},
-        {"z", "1", "trape"},  {"z", "", "rectan"},  {"b", "", "trian"},   {"b", "3", "rectan"},
-        {"z", "-1", "trape"}, {"b", "0.0001", "trape"}, {"b", "abc", "trian"}, {"z", "0", "rectan"},
+        { "z", "1", "trian" },
+        { "b", "0", "trian" },
+        { "z", "0", "rectan" },
+        { "b", "2", "rectan" },
+        { "z", "1", "trape" },
+        { "z", "", "rectan" },
+        { "b", "", "trian" },
+        { "b", "3", "rectan" },
+        { "z", "-1", "trape" },
+        { "b", "0.0001", "trape" },
+        { "b", "abc", "trian" },
+        { "z", "0", "rectan" },
     };
     for (const Paso& p : pasos) {
         Escribir(w, p.caja, p.texto);
@@ -232,7 +259,8 @@ TEST_F(PruebaMarco, ChecksAtCalculateStopWithTheirMessages)
     Escribir(w, "n", "0.014");
     Escribir(w, "b", "1");
     Pulsar(w, "bCalcular");
-    EXPECT_EQ(grabadora.ultimoMensaje(), "Complete adecuadamente el ingreso de datos, antes de ejecutar ");
+    EXPECT_EQ(grabadora.ultimoMensaje(),
+        "Complete adecuadamente el ingreso de datos, antes de ejecutar ");
     EXPECT_EQ(grabadora.pitidos, 0);
     EXPECT_EQ(v->calculos, 0);
 
@@ -243,7 +271,8 @@ TEST_F(PruebaMarco, ChecksAtCalculateStopWithTheirMessages)
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.eventos.size(), 2u);
     EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
-    EXPECT_EQ(grabadora.eventos[1].texto, "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+    EXPECT_EQ(grabadora.eventos[1].texto,
+        "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
     EXPECT_EQ(v->calculos, 0);
     EXPECT_EQ(Leer(w, "y"), "");
 }
@@ -267,7 +296,7 @@ TEST_F(PruebaMarco, RefusedCalculationLeavesThePreviousResults)
 
 TEST_F(PruebaMarco, ClearingEmptiesEverythingAndFocusesTheFirstBox)
 {
-    for (const char* c : {"q", "b", "z", "n", "s", "lu", "pro", "tra", "re"})
+    for (const char* c : { "q", "b", "z", "n", "s", "lu", "pro", "tra", "re" })
         Escribir(w, c, "2");
     Escribir(w, "n", "0.03");
     Pulsar(w, "bCalcular");
@@ -276,14 +305,14 @@ TEST_F(PruebaMarco, ClearingEmptiesEverythingAndFocusesTheFirstBox)
     MoverRaton(w, "bLimpiar");
     grabadora.mensajes.clear();
     Pulsar(w, "bLimpiar");
-    for (const char* c : {"q", "b", "z", "n", "s", "y", "v", "tf", "lu", "pro", "tra", "re"})
+    for (const char* c : { "q", "b", "z", "n", "s", "y", "v", "tf", "lu", "pro", "tra", "re" })
         EXPECT_EQ(Leer(w, c), "") << c;
     EXPECT_EQ(Hallar<QLabel>(w, "mv")->text(), "");
     EXPECT_EQ(Dibujo(), "trape");
     EXPECT_EQ(NombreDelFoco(), "q");
     EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del caudal Q");
     EXPECT_TRUE(grabadora.mensajes.empty());
-    EXPECT_TRUE(Resaltado(w, "bLimpiar"));  // pictures untouched
+    EXPECT_TRUE(Resaltado(w, "bLimpiar")); // pictures untouched
     // The velocity colour stays until the next calculation sets it.
     EXPECT_EQ(Hallar<QLineEdit>(w, "v")->palette().color(QPalette::Text), QColor(255, 0, 0));
 }
@@ -305,7 +334,8 @@ TEST_F(PruebaMarco, PrintingWithNoPrinterShowsTheMessageAndChangesNothing)
     Hallar<QAbstractButton>(w, "bImprimir")->click();
     ASSERT_EQ(grabadora.impresas.size(), 1u);
     EXPECT_EQ(grabadora.impresas[0], w);
-    EXPECT_EQ(grabadora.ultimoMensaje(), "No hay una impresora disponible para imprimir la pantalla");
+    EXPECT_EQ(
+        grabadora.ultimoMensaje(), "No hay una impresora disponible para imprimir la pantalla");
     EXPECT_EQ(Leer(w, "q"), "3");
     EXPECT_EQ(TextoDeEstado(w), antes);
     EXPECT_TRUE(w->isVisible());
@@ -355,7 +385,7 @@ TEST_F(PruebaMarco, CalculatorTwiceGivesOneCalculator)
 
 TEST_F(PruebaMarco, ReopeningAfterClosingShowsTheInitialState)
 {
-    for (const char* c : {"q", "b", "lu"})
+    for (const char* c : { "q", "b", "lu" })
         Escribir(w, c, "0");
     Escribir(w, "n", "1");
     Escribir(w, "s", "1");
@@ -367,7 +397,7 @@ TEST_F(PruebaMarco, ReopeningAfterClosingShowsTheInitialState)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(VentanaAbierta("VentanaPrueba"), nullptr);
     w = Abrir("VentanaPrueba");
-    for (const char* c : {"q", "b", "z", "n", "s", "y", "v", "tf", "lu", "pro", "tra", "re"})
+    for (const char* c : { "q", "b", "z", "n", "s", "y", "v", "tf", "lu", "pro", "tra", "re" })
         EXPECT_EQ(Leer(w, c), "") << c;
     EXPECT_EQ(Hallar<QLabel>(w, "mv")->text(), "");
     EXPECT_TRUE(Hallar<QWidget>(w, "trape")->isVisible());
@@ -394,18 +424,18 @@ TEST_F(PruebaMarco, ClientAreaAndStatusBarInTwips)
     EXPECT_EQ(Hallar<QWidget>(w, "Frame2")->geometry(), QRect(48, 88, 273, 137));
     EXPECT_EQ(Hallar<QWidget>(w, "q")->geometry(), QRect(144, 16, 73, 19));
     EXPECT_EQ(Hallar<QWidget>(w, "trape")->geometry(), QRect(480, 88, 256, 126));
-    EXPECT_FALSE(Hallar<QLabel>(w, "Panel2")->text().isEmpty());  // the clock
-    EXPECT_FALSE(Hallar<QLabel>(w, "Panel3")->text().isEmpty());  // the date
+    EXPECT_FALSE(Hallar<QLabel>(w, "Panel2")->text().isEmpty()); // the clock
+    EXPECT_FALSE(Hallar<QLabel>(w, "Panel3")->text().isEmpty()); // the date
 }
 
 TEST_F(PruebaMarco, AccessKeysClickTheRoleButtons)
 {
     auto* v = static_cast<VentanaPrueba*>(w);
-    for (const char* c : {"q", "n", "s"})
+    for (const char* c : { "q", "n", "s" })
         Escribir(w, c, "1");
     Escribir(w, "b", "1");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
-    QTest::qWait(300);  // an access key presses the button visibly before it clicks
+    QTest::qWait(300); // an access key presses the button visibly before it clicks
     EXPECT_EQ(v->calculos, 1);
     EXPECT_EQ(Leer(w, "y"), "2.0000");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
@@ -418,10 +448,10 @@ TEST_F(PruebaMarco, EmptyBoxCheckFocusesTheBoxWithItsInformationMessage)
     auto* v = static_cast<VentanaPrueba*>(w);
     bool paso = true;
     v->otroCalculo = [&] {
-        paso = v->VerificarCampoVacio("q", "Ingresar un valor adecuado para el caudal") &&
-               v->VerificarCampoVacio("n", "Ingresar un valor adecuado para n");
+        paso = v->VerificarCampoVacio("q", "Ingresar un valor adecuado para el caudal")
+            && v->VerificarCampoVacio("n", "Ingresar un valor adecuado para n");
     };
-    Escribir(w, "q", " ");  // a blank is not empty
+    Escribir(w, "q", " "); // a blank is not empty
     Hallar<QWidget>(w, "s")->setFocus();
     Pulsar(w, "bCalcular");
     EXPECT_FALSE(paso);
@@ -438,10 +468,10 @@ TEST_F(PruebaMarco, TrapShowsItsOneMessageAndKeepsWhatWasWritten)
     auto* v = static_cast<VentanaPrueba*>(w);
     int paso = 0;
     v->otroCalculo = [&] {
-        v->CapturarErrorCalculo({"Error en los datos", "Error de cálculos"}, [&] {
+        v->CapturarErrorCalculo({ "Error en los datos", "Error de cálculos" }, [&] {
             v->Escribir("y", 1.25, "##0.0000");
             if (paso == 1)
-                return false;  // the core reported a failure
+                return false; // the core reported a failure
             if (paso == 2)
                 throw std::out_of_range("fila");
             v->Escribir("v", 2.0, "##0.0000");
@@ -480,17 +510,17 @@ TEST_F(PruebaMarco, SelectingADefaultSelectsItWithoutSurroundingBlanks)
 TEST_F(PruebaMarco, ProjectFieldsTakeAnyTextAndNeverAMessage)
 {
     auto* v = static_cast<VentanaPrueba*>(w);
-    const char* textos[] = {"Km 1,5 - 3", "-7", "Canal Norte", "concreto, e=0.10"};
-    const char* cajas[] = {"lu", "pro", "tra", "re"};
+    const char* textos[] = { "Km 1,5 - 3", "-7", "Canal Norte", "concreto, e=0.10" };
+    const char* cajas[] = { "lu", "pro", "tra", "re" };
     for (int i = 0; i < 4; ++i)
         Escribir(w, cajas[i], textos[i]);
-    for (const char* c : {"q", "n", "s", "b"})
+    for (const char* c : { "q", "n", "s", "b" })
         Escribir(w, c, "1");
     Pulsar(w, "bCalcular");
     EXPECT_TRUE(grabadora.mensajes.empty());
     EXPECT_EQ(grabadora.pitidos, 0);
     EXPECT_EQ(v->calculos, 1);
-    EXPECT_EQ(Leer(w, "y"), "2.0000");  // Q + b: the project texts are never read
+    EXPECT_EQ(Leer(w, "y"), "2.0000"); // Q + b: the project texts are never read
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(Leer(w, cajas[i]), QString(textos[i]));
     // They take part in no Enter chain: Enter leaves the focus where it is.

@@ -5,6 +5,8 @@
 
 #include <QTabBar>
 
+using namespace quelmora;
+
 namespace {
 
 namespace {
@@ -15,45 +17,50 @@ class PaginaPrueba : public PaginaCalculo {
 public:
     int calculos = 0;
 
-    explicit PaginaPrueba(const QString& s, const QString& marcoCalculadora) : PaginaCalculo(s)
+    explicit PaginaPrueba(const QString& s, const QString& marcoCalculadora)
+        : PaginaCalculo(s)
     {
-        Marco* datos = NuevoMarco("fraDatos" + s, "Datos:", {480, 600, 3495, 2055});
-        Entradas(datos, Columna{}, {
-            {"txtq" + s, "Caudal (Q):", "m3/s", "Ingresar el valor del caudal Q",
-             "Ingresar para Q, un valor mayor que cero", "txty" + s, "lblq" + s, "lbluq" + s},
-            {"txty" + s, "Tirante (y):", "m", "Ingresar el valor del tirante",
-             "Ingresar para y, un valor mayor que cero", "txtz" + s},
-            {"txtz" + s, "Talud (Z):", "", "Ingresar el valor del talud",
-             "Ingresar para Z, un valor igual o mayor que cero", "txtb" + s},
-            {"txtb" + s, "Ancho (b):", "m", "Ingresar el ancho",
-             "Ingresar para b, un valor igual o mayor que cero", "bCalcular" + s},
-        });
-        Marco* resultados = NuevoMarco("fraResul" + s, "Resultados:", {480, 3000, 10215, 2055});
-        Resultados(resultados, Columna{.etiqueta = 360, .caja = 2280, .unidad = 3720}, {
-            {"txta" + s, "Area hidráulica (A):", "m2"},
-            {"txttf" + s, "Tipo de flujo:", "", 1335},
-        });
-        EtiquetaAvisoVelocidad(resultados, "lblmv" + s, {5880, 1560, 4215, 375});
-        FigurasTrapecio(6720, 720, "imatra" + s, "imarec" + s, "imatri" + s, "txtb" + s,
-                        "txtz" + s);
-        BotonesRol({480, 5400}, {8880, 5400},
-                   NombresConSufijo(s, "bMenu", "fraboton" + s, marcoCalculadora));
+        Marco* datos = NuevoMarco("fraDatos" + s, "Datos:", { 480, 600, 3495, 2055 });
+        Entradas(datos, Columna {},
+            {
+                { "txtq" + s, "Caudal (Q):", "m3/s", "Ingresar el valor del caudal Q",
+                    "Ingresar para Q, un valor mayor que cero", "txty" + s, "lblq" + s,
+                    "lbluq" + s },
+                { "txty" + s, "Tirante (y):", "m", "Ingresar el valor del tirante",
+                    "Ingresar para y, un valor mayor que cero", "txtz" + s },
+                { "txtz" + s, "Talud (Z):", "", "Ingresar el valor del talud",
+                    "Ingresar para Z, un valor igual o mayor que cero", "txtb" + s },
+                { "txtb" + s, "Ancho (b):", "m", "Ingresar el ancho",
+                    "Ingresar para b, un valor igual o mayor que cero", "bCalcular" + s },
+            });
+        Marco* resultados = NuevoMarco("fraResul" + s, "Resultados:", { 480, 3000, 10215, 2055 });
+        Resultados(resultados, Columna { .etiqueta = 360, .caja = 2280, .unidad = 3720 },
+            {
+                { "txta" + s, "Area hidráulica (A):", "m2" },
+                { "txttf" + s, "Tipo de flujo:", "", 1335 },
+            });
+        EtiquetaAvisoVelocidad(resultados, "lblmv" + s, { 5880, 1560, 4215, 375 });
+        FigurasTrapecio(
+            6720, 720, "imatra" + s, "imarec" + s, "imatri" + s, "txtb" + s, "txtz" + s);
+        BotonesRol({ 480, 5400 }, { 8880, 5400 },
+            NombresConSufijo(s, "bMenu", "fraboton" + s, marcoCalculadora));
     }
 
     void Calcular() override
     {
         ++calculos;
-        Escribir("txta" + sufijo(), Numero("txtq" + sufijo()) + Numero("txty" + sufijo()),
-                 "###0.0000");
+        Escribir(
+            "txta" + sufijo(), Numero("txtq" + sufijo()) + Numero("txty" + sufijo()), "###0.0000");
         EscribirTexto("txttf" + sufijo(), "Subcrítico");
     }
 };
 
 class VentanaPaginas : public VentanaCalculo {
 public:
-    VentanaPaginas() : VentanaCalculo("Ventana de prueba con pestañas")
+    VentanaPaginas()
+        : VentanaCalculo("Ventana de prueba con pestañas")
     {
-        NuevasPestanas({360, 360, 11175, 7095});
+        NuevasPestanas({ 360, 360, 11175, 7095 });
         AgregarPagina(new PaginaPrueba("b", "Frame2"), "Cálculo del ancho solera (b)");
         AgregarPagina(new PaginaPrueba("s", "Frame1"), "Cálculo de la pendiente (S)");
     }
@@ -88,8 +95,8 @@ TEST_F(PruebaPaginas, OpensOnPageZeroWithTheFocusInItsDischargeBox)
     EXPECT_EQ(tab->tabText(0), "Cálculo del ancho solera (b)");
     EXPECT_EQ(NombreDelFoco(), "txtqb");
     EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del caudal Q");
-    for (const char* n : {"bCalcularb", "bLimpiarb", "bImprimirb", "bMenub", "bCalculadorab",
-                          "bCalculars", "bMenus", "frabotonb", "Frame2", "Frame1"})
+    for (const char* n : { "bCalcularb", "bLimpiarb", "bImprimirb", "bMenub", "bCalculadorab",
+             "bCalculars", "bMenus", "frabotonb", "Frame2", "Frame1" })
         EXPECT_NE(w->findChild<QWidget*>(n), nullptr) << n;
 }
 
@@ -111,7 +118,7 @@ TEST_F(PruebaPaginas, PickingAPageFocusesItsFirstBoxAndPagesKeepTheirContents)
     Pagina(1);
     EXPECT_EQ(NombreDelFoco(), "txtqs");
     EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del caudal Q");
-    EXPECT_EQ(Leer(w, "txtqs"), "");  // nothing passes between pages
+    EXPECT_EQ(Leer(w, "txtqs"), ""); // nothing passes between pages
     Escribir(w, "txtqs", "5");
     Pagina(0);
     EXPECT_EQ(NombreDelFoco(), "txtqb");
@@ -123,7 +130,7 @@ TEST_F(PruebaPaginas, PickingAPageFocusesItsFirstBoxAndPagesKeepTheirContents)
 TEST_F(PruebaPaginas, EnterChainNeverLeavesThePage)
 {
     Pagina(1);
-    for (const char* caja : {"txtqs", "txtys", "txtzs", "txtbs"}) {
+    for (const char* caja : { "txtqs", "txtys", "txtzs", "txtbs" }) {
         ASSERT_EQ(NombreDelFoco(), caja);
         QTest::keyClicks(QApplication::focusWidget(), "2");
         Tecla(Qt::Key_Return);
@@ -146,7 +153,7 @@ TEST_F(PruebaPaginas, ClearingOnePageLeavesTheOthers)
     Escribir(w, "txtzs", "0");
     Pulsar(w, "bCalculars");
     Pulsar(w, "bLimpiars");
-    for (const char* c : {"txtqs", "txtys", "txtzs", "txtbs", "txtas", "txttfs"})
+    for (const char* c : { "txtqs", "txtys", "txtzs", "txtbs", "txtas", "txttfs" })
         EXPECT_EQ(Leer(w, c), "") << c;
     EXPECT_TRUE(Hallar<QWidget>(w, "imatras")->isVisible());
     EXPECT_TRUE(Hallar<QWidget>(w, "imarecs")->isHidden());
@@ -161,14 +168,14 @@ TEST_F(PruebaPaginas, TabRowRestoresEveryPageButAPageFrameOnlyItsOwn)
 {
     MoverRaton(w, "bCalcularb");
     MoverRaton(w, "bCalculadorab");
-    P(1)->Boton(Rol::Limpiar)->ResaltarBoton();  // lit before the page was left
-    MoverRaton(w, "frabotonb", {3, 3});
+    P(1)->Boton(Rol::Limpiar)->ResaltarBoton(); // lit before the page was left
+    MoverRaton(w, "frabotonb", { 3, 3 });
     EXPECT_FALSE(Resaltado(w, "bCalcularb"));
     EXPECT_TRUE(Resaltado(w, "bCalculadorab"));
     EXPECT_TRUE(Resaltado(w, "bLimpiars"));
     MoverRaton(w, "bImprimirb");
     MoverRaton(w, "", Hallar<QWidget>(w, "SSTab1")->mapTo(w, QPoint(tab->width() - 5, 5)));
-    for (const char* b : {"bCalcularb", "bImprimirb", "bCalculadorab", "bLimpiars"})
+    for (const char* b : { "bCalcularb", "bImprimirb", "bCalculadorab", "bLimpiars" })
         EXPECT_FALSE(Resaltado(w, b)) << b;
     EXPECT_EQ(TextoDeEstado(w), "Realiza la impresión de la pantalla");
 }
@@ -176,7 +183,7 @@ TEST_F(PruebaPaginas, TabRowRestoresEveryPageButAPageFrameOnlyItsOwn)
 TEST_F(PruebaPaginas, BarePageRestoresEveryPageAndTheWindowSurfaceNothing)
 {
     MoverRaton(w, "bCalcularb");
-    MoverRaton(w, "", {2, 2});  // the window surface outside the tab control
+    MoverRaton(w, "", { 2, 2 }); // the window surface outside the tab control
     EXPECT_TRUE(Resaltado(w, "bCalcularb"));
     P(1)->Boton(Rol::Calcular)->ResaltarBoton();
     QWidget* pagina = tab->widget(0);

@@ -13,8 +13,8 @@ namespace {
 
 namespace {
 
-const QString kIncompletos =
-    QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
+const QString kIncompletos
+    = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
 const QString kSinMaterial = QStringLiteral("No ingresó el material del canal");
 
 struct Canal {
@@ -23,7 +23,7 @@ struct Canal {
 
 // Q = 1, b = 1, Z = 1, n = 0.014, S = 0.001: y = 0.573189, A = 0.901734,
 // p = 2.621222, T = 2.146377, v = 1.108975.
-const Canal kCanal{"1", "1", "1", "0.014", "0.001", "2"};
+const Canal kCanal { "1", "1", "1", "0.014", "0.001", "2" };
 
 class PruebaPerdidas : public PruebaVentanas {
 protected:
@@ -58,11 +58,18 @@ protected:
     }
     QString Perdida(int fila) { return Celda(w, "grdPerdidas", fila, 1); }
     bool Marcada(const char* casilla) { return Hallar<QCheckBox>(w, casilla)->isChecked(); }
-    void Marcar(const char* casilla) { QTest::mouseClick(Hallar<QCheckBox>(w, casilla), Qt::LeftButton); }
-    QString Pagina() { return Hallar<QTabWidget>(w, "SSTab1")->tabText(Hallar<QTabWidget>(w, "SSTab1")->currentIndex()); }
+    void Marcar(const char* casilla)
+    {
+        QTest::mouseClick(Hallar<QCheckBox>(w, casilla), Qt::LeftButton);
+    }
+    QString Pagina()
+    {
+        return Hallar<QTabWidget>(w, "SSTab1")
+            ->tabText(Hallar<QTabWidget>(w, "SSTab1")->currentIndex());
+    }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(PruebaPerdidas, OpensOnTheEarthPage)
 {
@@ -73,8 +80,8 @@ TEST_F(PruebaPerdidas, OpensOnTheEarthPage)
     EXPECT_EQ(Leer(w, "txtErevestido"), "");
     EXPECT_EQ(Celda(w, "grdPerdidas", 0, 0), "Fórmula");
     EXPECT_EQ(Celda(w, "grdPerdidas", 0, 1), "m^3/s-km");
-    const char* formulas[] = {"Ingham", "Etcheverry", "Punjab", "Moritz", "Pavlovski",
-                              "Kostiakov", "Davis-Wilson"};
+    const char* formulas[]
+        = { "Ingham", "Etcheverry", "Punjab", "Moritz", "Pavlovski", "Kostiakov", "Davis-Wilson" };
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(Celda(w, "grdPerdidas", i + 1, 0), formulas[i]);
         EXPECT_EQ(Perdida(i + 1), "");
@@ -111,25 +118,25 @@ struct CasoErosion {
     bool erosiva;
 };
 
-class PruebaErosion : public PruebaPerdidas, public ::testing::WithParamInterface<CasoErosion> {};
+class PruebaErosion : public PruebaPerdidas, public ::testing::WithParamInterface<CasoErosion> { };
 
 TEST_P(PruebaErosion, VelocityTurnsRedOnlyAboveBothLimits)
 {
     const CasoErosion c = GetParam();
     ElegirPestana(w, "SSTab1", "Canales revestidos");
-    Datos({"2", "1.5", "1", c.n, "0.002", "1"});
+    Datos({ "2", "1.5", "1", c.n, "0.002", "1" });
     Escribir(w, "txtErevestido", "0.1");
     Pulsar(w, "bCalcular");
     EXPECT_EQ(Leer(w, "y"), c.y);
     EXPECT_EQ(Leer(w, "v"), c.v);
     EXPECT_EQ(Hallar<QLineEdit>(w, "v")->palette().color(QPalette::Text),
-              c.erosiva ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        c.erosiva ? QColor(255, 0, 0) : QColor(0, 0, 0));
     EXPECT_EQ(Hallar<QLabel>(w, "mv")->text(), c.erosiva ? "Cuidado velocidad erosiva" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabla, PruebaErosion,
-                         ::testing::Values(CasoErosion{"0.025", "0.7908", "1.1040", true},
-                                           CasoErosion{"0.024", "0.7735", "1.1373", false}));
+    ::testing::Values(CasoErosion { "0.025", "0.7908", "1.1040", true },
+        CasoErosion { "0.024", "0.7735", "1.1373", false }));
 
 TEST_F(PruebaPerdidas, LinedChecksLengthThenThicknessThenTheChannel)
 {
@@ -142,7 +149,7 @@ TEST_F(PruebaPerdidas, LinedChecksLengthThenThicknessThenTheChannel)
     Escribir(w, "txtL", "2");
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ");
+        "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ");
     Escribir(w, "txtErevestido", "0.1");
     Escribir(w, "txtKrevestido", "0.00000505");
     Pulsar(w, "bCalcular");
@@ -155,14 +162,14 @@ TEST_F(PruebaPerdidas, LinedChecksLengthThenThicknessThenTheChannel)
 TEST_F(PruebaPerdidas, BottomAndSlopeBothZeroBeepFirst)
 {
     ElegirPestana(w, "SSTab1", "Canales revestidos");
-    Datos({"1", "0", "0", "0.014", "0.001", "2"});
+    Datos({ "1", "0", "0", "0.014", "0.001", "2" });
     grabadora.eventos.clear();
     Escribir(w, "txtErevestido", "0.1");
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.eventos.size(), 2u);
     EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
     EXPECT_EQ(grabadora.eventos[1].texto,
-              "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+        "Los valores de b y Z no pueden ser simultáneamente iguales a cero");
 }
 
 TEST_F(PruebaPerdidas, NegativeDischargeWarnsWhileTyping)
@@ -177,7 +184,7 @@ TEST_F(PruebaPerdidas, NegativeDischargeWarnsWhileTyping)
 
 TEST_F(PruebaPerdidas, EnterChainsEndAtTheTabControlAndAtCalcular)
 {
-    for (const char* caja : {"q", "b", "z", "n"}) {
+    for (const char* caja : { "q", "b", "z", "n" }) {
         Escribir(w, caja, "1");
         Tecla(Qt::Key_Return);
     }
@@ -216,9 +223,9 @@ TEST_F(PruebaPerdidas, ClearingTheLinedPageKeepsTheEarthPage)
     Escribir(w, "txtKrevestido", "0.001");
     Pulsar(w, "bCalcular");
     Pulsar(w, "bLimpiar");
-    for (const char* caja : {"q", "b", "z", "n", "s", "txtL", "y", "a", "p", "t", "v",
-                             "txtErevestido", "txtPrevestido", "txtQperdidorevestido",
-                             "txtQfinalrevestido", "txtPorcentajerevestido"})
+    for (const char* caja : { "q", "b", "z", "n", "s", "txtL", "y", "a", "p", "t", "v",
+             "txtErevestido", "txtPrevestido", "txtQperdidorevestido", "txtQfinalrevestido",
+             "txtPorcentajerevestido" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(Leer(w, "txtKrevestido"), "0.00000505");
     EXPECT_EQ(NombreDelFoco(), "q");
@@ -228,7 +235,7 @@ TEST_F(PruebaPerdidas, ClearingTheLinedPageKeepsTheEarthPage)
 
 TEST_F(PruebaPerdidas, EachFormulaWhenItsMaterialIsChosen)
 {
-    Datos(kCanal);  // leaving the slope box works out Ingham
+    Datos(kCanal); // leaving the slope box works out Ingham
     EXPECT_EQ(Perdida(1), "0.004063");
     ElegirMateriales();
     EXPECT_TRUE(grabadora.mensajes.empty());
@@ -236,7 +243,7 @@ TEST_F(PruebaPerdidas, EachFormulaWhenItsMaterialIsChosen)
     EXPECT_EQ(Leer(w, "txtEtcheverry"), "0.003776");
     EXPECT_EQ(Perdida(2), "0.003776");
     EXPECT_EQ(Leer(w, "txtCp"), "0.02");
-    EXPECT_EQ(Leer(w, "txtPunjab"), "0.02");  // Q = 1: the coefficient itself, unmasked
+    EXPECT_EQ(Leer(w, "txtPunjab"), "0.02"); // Q = 1: the coefficient itself, unmasked
     EXPECT_EQ(Perdida(3), "0.02");
     EXPECT_EQ(Leer(w, "txtCm"), "0.19");
     EXPECT_EQ(Leer(w, "txtMoritz"), "0.001913");
@@ -287,7 +294,7 @@ TEST_F(PruebaPerdidas, MissingMaterialsAreNamedInListOrder)
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.mensajes[0].texto,
-              "Seleccionar el material del canal para la ecuación de Etcheverry");
+        "Seleccionar el material del canal para la ecuación de Etcheverry");
     EXPECT_EQ(grabadora.mensajes[0].titulo, kSinMaterial);
     EXPECT_EQ(grabadora.mensajes[0].icono, IconoMensaje::Informacion);
     EXPECT_TRUE(Hallar<QTabWidget>(w, "SSTab1")->hasFocus());
@@ -296,17 +303,17 @@ TEST_F(PruebaPerdidas, MissingMaterialsAreNamedInListOrder)
     Elegir("Moritz", "cmbMoritz", "Arcilla y arena");
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov");
+        "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov");
     Elegir("Pavlovski - Kostiakov", "cmbKostiakov", "Limo");
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Seleccionar el material del canal para la ecuación de Davis-Wilson");
+        "Seleccionar el material del canal para la ecuación de Davis-Wilson");
     EXPECT_EQ(Leer(w, "txtQfinal"), "");
 }
 
 TEST_F(PruebaPerdidas, EarthCalculationWithoutLengthStopsFirst)
 {
-    Datos({"1", "1", "1", "0.014", "0.001", ""});
+    Datos({ "1", "1", "1", "0.014", "0.001", "" });
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(), kIncompletos);
     EXPECT_EQ(NombreDelFoco(), "txtL");
@@ -332,8 +339,8 @@ TEST_F(PruebaPerdidas, AllFormulasDiscardedStillCorrectsWithNoLoss)
     Datos(kCanal);
     ElegirMateriales();
     Pulsar(w, "bCalcular");
-    for (const char* c : {"chkIngham", "chkEtcheverry", "chkPunjab", "chkMoritz", "chkPavlovski",
-                          "chkKostiakov", "chkDavisWilson"})
+    for (const char* c : { "chkIngham", "chkEtcheverry", "chkPunjab", "chkMoritz", "chkPavlovski",
+             "chkKostiakov", "chkDavisWilson" })
         Marcar(c);
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
@@ -350,11 +357,11 @@ TEST_F(PruebaPerdidas, LossesReachingTheDischargeLeaveTheResults)
     Datos(kCanal);
     ElegirMateriales();
     Pulsar(w, "bCalcular");
-    Escribir(w, "txtL", "200");  // 0.0091715 × 200 > 1
+    Escribir(w, "txtL", "200"); // 0.0091715 × 200 > 1
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Los datos ingresados no permiten realizar el cálculo, revise los datos");
+        "Los datos ingresados no permiten realizar el cálculo, revise los datos");
     EXPECT_EQ(Leer(w, "txtQperdido"), "0.0184");
     EXPECT_EQ(Leer(w, "txtQfinal"), "0.9816");
 }
@@ -375,7 +382,7 @@ TEST_F(PruebaPerdidas, ListChosenBeforeTheDataCountsAsNotChosen)
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Seleccionar el material del canal para la ecuación de Etcheverry");
+        "Seleccionar el material del canal para la ecuación de Etcheverry");
     EXPECT_EQ(Leer(w, "txtPromedio"), "");
 }
 
@@ -406,9 +413,9 @@ TEST_F(PruebaPerdidas, ClearingTheEarthPageKeepsListsAndLosses)
     Escribir(w, "txtErevestido", "0.2");
     ElegirPestana(w, "SSTab1", "Canales en tierra");
     Pulsar(w, "bLimpiar");
-    for (const char* caja : {"q", "txtL", "y", "txtCe", "txtEtcheverry", "txtPunjab", "txtK",
-                             "txtKostiakov", "txtPavlovski", "txtCd", "txtDavisWilson",
-                             "txtPromedio", "txtQperdido", "txtQfinal", "txtQporcentaje"})
+    for (const char* caja : { "q", "txtL", "y", "txtCe", "txtEtcheverry", "txtPunjab", "txtK",
+             "txtKostiakov", "txtPavlovski", "txtCd", "txtDavisWilson", "txtPromedio",
+             "txtQperdido", "txtQfinal", "txtQporcentaje" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(Perdida(2), "");
     EXPECT_EQ(Celda(w, "grdPerdidas", 2, 0), "Etcheverry");
@@ -419,13 +426,13 @@ TEST_F(PruebaPerdidas, ClearingTheEarthPageKeepsListsAndLosses)
     Datos(kCanal);
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Seleccionar el material del canal para la ecuación de Etcheverry");
+        "Seleccionar el material del canal para la ecuación de Etcheverry");
 }
 
 TEST_F(PruebaPerdidas, KeptLossesOutliveTheWindow)
 {
     // Ingham worked out for a 2 m bottom (0.004456 per km), then the window closes.
-    Datos({"1", "2", "1", "0.014", "0.001", "2"});
+    Datos({ "1", "2", "1", "0.014", "0.001", "2" });
     Pulsar(w, "bMemuPrincipal");
     QApplication::processEvents();
     w = Abrir("frmPerdidasCanales");
@@ -453,7 +460,7 @@ TEST_F(PruebaPerdidas, NegativeSlopeEndsWithTheNumericFailureMessage)
     Datos(kCanal);
     Escribir(w, "txtErevestido", "0.1");
     Pulsar(w, "bCalcular");
-    Escribir(w, "s", "-0.001");  // warned while typing, accepted at "&Calcular"
+    Escribir(w, "s", "-0.001"); // warned while typing, accepted at "&Calcular"
     grabadora.mensajes.clear();
     // Leaving the slope box for the button runs the step once, the button again.
     Pulsar(w, "bCalcular");
@@ -493,7 +500,7 @@ TEST_F(PruebaPerdidas, LossGridShowsAllItsRowsWithoutScrolling)
     const int ultima = grilla->rowCount() - 1;
     EXPECT_EQ(ultima, 6);
     EXPECT_LE(grilla->rowViewportPosition(ultima) + grilla->rowHeight(ultima),
-              grilla->viewport()->height());
+        grilla->viewport()->height());
     EXPECT_FALSE(grilla->verticalScrollBar()->isVisible());
 }
 

@@ -16,11 +16,12 @@ TEST_F(PruebaVentanas, RemansoMenuOpensTheFiveProfileWindows)
         const char* clase;
         const char* titulo;
     } casos[] = {
-        {"rintegracion", "crinte", "Cálculo de la curva de remanso, método de integración gráfica"},
-        {"bakhmeteff", "crbak", "Cálculo de la curva de remanso, método de Bakhmeteff"},
-        {"bresse", "crbresse", "Cálculo de la curva de remanso, método de Bresse"},
-        {"directo", "crdirtra", "Cálculo de la curva de remanso, método directo por tramos"},
-        {"tramos", "crtrafij", "Cálculo de la curva de remanso, método de tramos fijos"},
+        { "rintegracion", "crinte",
+            "Cálculo de la curva de remanso, método de integración gráfica" },
+        { "bakhmeteff", "crbak", "Cálculo de la curva de remanso, método de Bakhmeteff" },
+        { "bresse", "crbresse", "Cálculo de la curva de remanso, método de Bresse" },
+        { "directo", "crdirtra", "Cálculo de la curva de remanso, método directo por tramos" },
+        { "tramos", "crtrafij", "Cálculo de la curva de remanso, método de tramos fijos" },
     };
     for (const auto& c : casos) {
         ElegirMenu(menu, c.entrada);
@@ -33,21 +34,21 @@ TEST_F(PruebaVentanas, RemansoMenuOpensTheFiveProfileWindows)
 TEST_F(PruebaVentanas, TablesAndGraphRestoreNoPictureButTheWindowAndCopyFrameDo)
 {
     QWidget* w = Abrir("crinte");
-    for (const char* caja : {"q", "b", "z", "s", "n", "y1", "y2"})
+    for (const char* caja : { "q", "b", "z", "s", "n", "y1", "y2" })
         Escribir(w, caja, "1");
     Escribir(w, "nt", "2");
     Pulsar(w, "bCalcular");
-    for (const char* sobre : {"g", "grdTablaP", "Graph1", "Frame1", "Frame2", "Label13"}) {
+    for (const char* sobre : { "g", "grdTablaP", "Graph1", "Frame1", "Frame2", "Label13" }) {
         MoverRaton(w, "bResulParciales");
         ASSERT_TRUE(Resaltado(w, "bResulParciales"));
         MoverRaton(w, sobre);
         EXPECT_TRUE(Resaltado(w, "bResulParciales")) << sobre;
     }
-    MoverRaton(w, "Frame5", {4, 4});
+    MoverRaton(w, "Frame5", { 4, 4 });
     EXPECT_FALSE(Resaltado(w, "bResulParciales"));
     MoverRaton(w, "bResulFinales");
     MoverRaton(w, "bCalcular");
-    MoverRaton(w, "", {2, 2});  // the bare window left of Frame1
+    MoverRaton(w, "", { 2, 2 }); // the bare window left of Frame1
     EXPECT_FALSE(Resaltado(w, "bResulFinales"));
     EXPECT_FALSE(Resaltado(w, "bCalcular"));
     EXPECT_EQ(TextoDeEstado(w), "Ejecuta las operaciones");
@@ -57,8 +58,8 @@ TEST_F(PruebaVentanas, EqualDepthsDrawAFlatProfileOnWidenedAxes)
 {
     // y1 = y2: every x is 0 and every depth 1.1; both axes get room around them.
     QWidget* w = Abrir("crinte");
-    const char* cajas[] = {"q", "b", "z", "s", "n", "y1", "y2", "nt"};
-    const char* valores[] = {"2", "2", "1", "0.001", "0.015", "1.1", "1.1", "4"};
+    const char* cajas[] = { "q", "b", "z", "s", "n", "y1", "y2", "nt" };
+    const char* valores[] = { "2", "2", "1", "0.001", "0.015", "1.1", "1.1", "4" };
     for (int i = 0; i < 8; ++i)
         Escribir(w, cajas[i], valores[i]);
     Pulsar(w, "bCalcular");
@@ -78,8 +79,8 @@ TEST_F(PruebaVentanas, OneStepGivesTwoRowsAndTwoPoints)
     // by hand E(1.5) = 1.522653, E(1.2) = 1.235395, Se = 1.97605e-4 and 3.50782e-4,
     // Δx = −0.287258/(0.001 − 2.74194e-4) = −395.727.
     QWidget* w = Abrir("crdirtra");
-    const char* cajas[] = {"q", "b", "z", "s", "n", "y1", "y2", "nt"};
-    const char* valores[] = {"2", "2", "0", "0.001", "0.015", "1.5", "1.2", "1"};
+    const char* cajas[] = { "q", "b", "z", "s", "n", "y1", "y2", "nt" };
+    const char* valores[] = { "2", "2", "0", "0.001", "0.015", "1.5", "1.2", "1" };
     for (int i = 0; i < 8; ++i)
         Escribir(w, cajas[i], valores[i]);
     Pulsar(w, "bCalcular");
@@ -92,8 +93,8 @@ TEST_F(PruebaVentanas, OneStepGivesTwoRowsAndTwoPoints)
 TEST_F(PruebaVentanas, FixedReachesWithTheLargestCountWriteOneHundredFiftyTwoRows)
 {
     QWidget* w = Abrir("crtrafij");
-    const char* cajas[] = {"q", "b", "z", "s", "n", "yi", "nt", "dx"};
-    const char* valores[] = {"10", "3", "1.5", "0.0008", "0.02", "2.5", "32765", "-1"};
+    const char* cajas[] = { "q", "b", "z", "s", "n", "yi", "nt", "dx" };
+    const char* valores[] = { "10", "3", "1.5", "0.0008", "0.02", "2.5", "32765", "-1" };
     for (int i = 0; i < 8; ++i)
         Escribir(w, cajas[i], valores[i]);
     grabadora.mensajes.clear();

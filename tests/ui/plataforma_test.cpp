@@ -8,6 +8,8 @@
 #include "conductor.h"
 #include "frame/plataforma.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {
@@ -55,8 +57,8 @@ CajaVista LeerCajaDe(const std::function<void()>& mostrar)
 
 TEST(PlataformaReal, AvisoSimpleIsAnOkBoxWithoutIconTitledQuelmora)
 {
-    const CajaVista caja
-        = LeerCajaDe([] { AvisoSimple(QStringLiteral("Ingresar para Q, un valor mayor que cero")); });
+    const CajaVista caja = LeerCajaDe(
+        [] { AvisoSimple(QStringLiteral("Ingresar para Q, un valor mayor que cero")); });
     ASSERT_TRUE(caja.vista);
     EXPECT_EQ(caja.texto, "Ingresar para Q, un valor mayor que cero");
     EXPECT_EQ(caja.titulo, "Quelmora");
@@ -86,8 +88,8 @@ TEST(PlataformaReal, CalculatorErrorBoxIsCritical)
     const CajaVista caja = LeerCajaDe(
         [&] { Hallar<QAbstractButton>(calculadora, QStringLiteral("cmdEquals"))->click(); });
     ASSERT_TRUE(caja.vista);
-    EXPECT_EQ(caja.texto,
-        "No se puede cumplir con su petición.\r\nEsta operación ha sido cancelada.");
+    EXPECT_EQ(
+        caja.texto, "No se puede cumplir con su petición.\r\nEsta operación ha sido cancelada.");
     EXPECT_EQ(caja.titulo, "Error en cálculo");
     EXPECT_EQ(caja.icono, QMessageBox::Critical);
     EXPECT_EQ(caja.botones, QList<QMessageBox::StandardButton> { QMessageBox::Ok });

@@ -9,6 +9,8 @@
 #include "conductor.h"
 #include "resources/portada.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

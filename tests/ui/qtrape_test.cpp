@@ -57,8 +57,8 @@ protected:
     }
 };
 
-class ResultadosQtrape : public VentanaQtrape, public ::testing::WithParamInterface<CasoTrapecio> {
-};
+class ResultadosQtrape : public VentanaQtrape,
+                         public ::testing::WithParamInterface<CasoTrapecio> { };
 
 TEST_P(ResultadosQtrape, WritesEveryBoxOfTheDischarge)
 {

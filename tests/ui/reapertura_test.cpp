@@ -20,6 +20,8 @@
 #include "app/botonsalir.h"
 #include "conductor.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {
@@ -38,48 +40,49 @@ struct Ventana {
 
 const std::vector<Ventana>& Ventanas()
 {
-    static const std::vector<Ventana> ventanas{
-        {"yntrape", "yntrapezoidal", {"bMemuPrincipal"}},
-        {"ynpara", "ynparabolica", {"bMenuPrincipal"}},
-        {"yncir", "yncircular", {"bMenuPrincipal"}},
-        {"ynmaxef", "maxima", {"bMenuPrincipal"}},
-        {"ynmininf", "ynmiinf", {"bMenuPrincipal"}},
-        {"yctrape", "yctrapezoidal", {"bMenuPrincipal"}},
-        {"ycpara", "ycparabolica", {"bMenuPrincipal"}},
-        {"yccir", "yccircular", {"bMenuPrincipal"}},
-        {"rhrectan", "rhrectangular", {"bMenuPrincipal"}},
-        {"rhtrape", "rhtrapezoidal", {"bMenuPrincipal"}},
-        {"rhpara", "rhparabolica", {"bMenuPrincipal"}},
-        {"rhcir", "rhcircular", {"bMenuPrincipal"}},
-        {"crinte", "rintegracion", {"bMenuPrincipal"}},
-        {"crbak", "bakhmeteff", {"bMenuPrincipal"}},
-        {"crbresse", "bresse", {"bMenuPrincipal"}},
-        {"crdirtra", "directo", {"bMenuPrincipal"}},
-        {"crtrafij", "tramos", {"bMenuPrincipal"}},
-        {"qtrape", "qtrapezoidal", {"bMenuPrincipal"}},
-        {"qpara", "qparabolica", {"bMenuPrincipal"}},
-        {"qcir", "qcircular", {"bMenuPrincipal"}},
-        {"frmVariosTrape", "otroTra", {"bMenub", "bMenus", "bMenun"}},
-        {"frmRelayd", "otrorelacion", {"bMenuPrincipal"}},
-        {"frmOtrosCir", "otrocircu", {"bMenus", "bMenun"}},
-        {"frmQNaturalNConstante", "mnumedNcosntante", {"bMenuPrincipal"}},
-        {"frmQNaturalRugCompuesta", "mnumedncompuesta", {"bMenuPrincipal"}},
-        {"frmCompuerta", "mnumedcompuerta", {"bMenuPrincipalC", "bMenuPrincipalO"}},
-        {"frmVertederos", "mnumedvertederos", {"bMenuPrincipalC", "bMenuPrincipalO", "bMenuPrincipalT"}},
-        {"TranAlEn", "mnuestrucentrada", {"bMenuPrincipal"}},
-        {"TranAlSa", "mnuestrusalida", {"bMenuPrincipal"}},
-        {"frmVertederoLateral", "mnuestrulateral", {"bMenuPrincipal"}},
-        {"frmPerdidasCanales", "mnuestruperdidas", {"bMemuPrincipal"}},
-        {"Acerca", "quelmora", {"bSalir"}},
-        {"frmCalculadora", nullptr, {}},
+    static const std::vector<Ventana> ventanas {
+        { "yntrape", "yntrapezoidal", { "bMemuPrincipal" } },
+        { "ynpara", "ynparabolica", { "bMenuPrincipal" } },
+        { "yncir", "yncircular", { "bMenuPrincipal" } },
+        { "ynmaxef", "maxima", { "bMenuPrincipal" } },
+        { "ynmininf", "ynmiinf", { "bMenuPrincipal" } },
+        { "yctrape", "yctrapezoidal", { "bMenuPrincipal" } },
+        { "ycpara", "ycparabolica", { "bMenuPrincipal" } },
+        { "yccir", "yccircular", { "bMenuPrincipal" } },
+        { "rhrectan", "rhrectangular", { "bMenuPrincipal" } },
+        { "rhtrape", "rhtrapezoidal", { "bMenuPrincipal" } },
+        { "rhpara", "rhparabolica", { "bMenuPrincipal" } },
+        { "rhcir", "rhcircular", { "bMenuPrincipal" } },
+        { "crinte", "rintegracion", { "bMenuPrincipal" } },
+        { "crbak", "bakhmeteff", { "bMenuPrincipal" } },
+        { "crbresse", "bresse", { "bMenuPrincipal" } },
+        { "crdirtra", "directo", { "bMenuPrincipal" } },
+        { "crtrafij", "tramos", { "bMenuPrincipal" } },
+        { "qtrape", "qtrapezoidal", { "bMenuPrincipal" } },
+        { "qpara", "qparabolica", { "bMenuPrincipal" } },
+        { "qcir", "qcircular", { "bMenuPrincipal" } },
+        { "frmVariosTrape", "otroTra", { "bMenub", "bMenus", "bMenun" } },
+        { "frmRelayd", "otrorelacion", { "bMenuPrincipal" } },
+        { "frmOtrosCir", "otrocircu", { "bMenus", "bMenun" } },
+        { "frmQNaturalNConstante", "mnumedNcosntante", { "bMenuPrincipal" } },
+        { "frmQNaturalRugCompuesta", "mnumedncompuesta", { "bMenuPrincipal" } },
+        { "frmCompuerta", "mnumedcompuerta", { "bMenuPrincipalC", "bMenuPrincipalO" } },
+        { "frmVertederos", "mnumedvertederos",
+            { "bMenuPrincipalC", "bMenuPrincipalO", "bMenuPrincipalT" } },
+        { "TranAlEn", "mnuestrucentrada", { "bMenuPrincipal" } },
+        { "TranAlSa", "mnuestrusalida", { "bMenuPrincipal" } },
+        { "frmVertederoLateral", "mnuestrulateral", { "bMenuPrincipal" } },
+        { "frmPerdidasCanales", "mnuestruperdidas", { "bMemuPrincipal" } },
+        { "Acerca", "quelmora", { "bSalir" } },
+        { "frmCalculadora", nullptr, {} },
     };
     return ventanas;
 }
 
 // The calculation window whose "C&alculadora" opens the calculator here, and a
 // second one that asks for it again.
-const Ventana kLlamadora{"yntrape", "yntrapezoidal", {}};
-const Ventana kOtraLlamadora{"qtrape", "qtrapezoidal", {}};
+const Ventana kLlamadora { "yntrape", "yntrapezoidal", {} };
+const Ventana kOtraLlamadora { "qtrape", "qtrapezoidal", {} };
 
 // Sound data a user types into each window: boxes, then the segments of a
 // natural channel. Boxes not listed keep their opening text until the end of
@@ -91,70 +94,77 @@ struct Datos {
 
 const std::map<QString, Datos>& DatosSanos()
 {
-    static const std::map<QString, Datos> datos{
-        {"yntrape", {{{"q", "2"}, {"b", "1.2"}, {"z", "1.5"}, {"n", "0.03"}, {"s", "0.002"}}}},
-        {"ynpara", {{{"q", "0.8"}, {"t", "2.5"}, {"n", "0.02"}, {"s", "0.0015"}}}},
-        {"yncir", {{{"q", "0.4"}, {"d", "1.2"}, {"n", "0.013"}, {"s", "0.001"}}}},
-        {"ynmaxef", {{{"q", "1.5"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.001"}}}},
-        {"ynmininf", {{{"q", "1.5"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.001"}}}},
-        {"qtrape", {{{"y", "0.8"}, {"b", "1"}, {"z", "1"}, {"n", "0.03"}, {"s", "0.004"}}}},
-        {"qpara", {{{"y", "0.6"}, {"t", "2"}, {"n", "0.02"}, {"s", "0.002"}}}},
-        {"qcir", {{{"y", "0.4"}, {"d", "1"}, {"n", "0.013"}, {"s", "0.002"}}}},
-        {"yctrape", {{{"q", "2"}, {"b", "1.5"}, {"z", "0.5"}}}},
-        {"ycpara", {{{"q", "1.2"}, {"t", "2.4"}}}},
-        {"yccir", {{{"q", "0.6"}, {"d", "1.1"}}}},
-        {"rhrectan", {{{"q", "3"}, {"b", "1.5"}, {"y", "0.25"}}}},
-        {"rhtrape", {{{"q", "2.5"}, {"y", "0.25"}, {"b", "1.2"}, {"z", "0.75"}}}},
-        {"rhpara", {{{"q", "1.5"}, {"y", "0.25"}, {"t", "2.2"}}}},
-        {"rhcir", {{{"q", "0.4"}, {"y1", "0.15"}, {"d", "1"}}}},
-        {"crinte",
-         {{{"q", "8"}, {"b", "2.5"}, {"z", "1"}, {"s", "0.0006"}, {"n", "0.018"}, {"y1", "2.4"},
-           {"y2", "1.9"}, {"nt", "5"}}}},
-        {"crdirtra",
-         {{{"q", "8"}, {"b", "2.5"}, {"z", "1"}, {"s", "0.0006"}, {"n", "0.018"}, {"y1", "2.4"},
-           {"y2", "1.9"}, {"nt", "5"}}}},
-        {"crtrafij",
-         {{{"q", "8"}, {"b", "2.5"}, {"z", "1"}, {"s", "0.0006"}, {"n", "0.018"}, {"yi", "2.4"},
-           {"nt", "4"}, {"dx", "-150"}}}},
-        {"crbak",
-         {{{"q", "8"}, {"b", "2.5"}, {"z", "1"}, {"s", "0.0006"}, {"yn", "1.5"}, {"yc", "0.9"},
-           {"y1", "2.4"}, {"y2", "1.7"}, {"nt", "4"}}}},
-        {"crbresse",
-         {{{"q", "6"}, {"b", "12"}, {"s", "0.0004"}, {"n", "0.022"}, {"yn", "1.1"}, {"y1", "1.9"},
-           {"y2", "1.3"}, {"nt", "5"}}}},
-        {"TranAlSa",
-         {{{"q", "2.2"}, {"bc", "2.4"}, {"BF", "1.6"}, {"zc", "1.5"}, {"ZF", "0"}, {"yc", "0.95"},
-           {"hz", "0.06"}}}},
-        {"TranAlEn",
-         {{{"q", "1.4"}, {"bc", "1.1"}, {"BF", "2.4"}, {"zc", "0"}, {"ZF", "1.5"}, {"yc", "0.75"},
-           {"hz", "0.05"}}}},
-        {"frmVertederoLateral",
-         {{{"txty", "1.1"}, {"txtb", "2"}, {"txtZ", "1"}, {"txtn", "0.016"}, {"txtS", "0.001"},
-           {"txtU", "0.65"}, {"txtL", "1.5"}, {"txtNt", "3"}}}},
-        {"frmQNaturalNConstante",
-         {{{"txtS", "0.002"}, {"txtn", "0.03"}, {"txtho", "0.5"}},
-          {{"1.5", "0.8"}, {"2", "1.2"}, {"1.5", "0"}}}},
-        {"frmQNaturalRugCompuesta",
-         {{{"txtS", "0.001"}, {"txtho", "0.4"}, {"txtvo", "0.035"}, {"txtnf", "0.04"}},
-          {{"2", "0.9", "0.03"}, {"2.5", "1.4", "0.025"}, {"2", "0.6", "0.035"}}}},
-        {"frmCompuerta",
-         {{{"txtb", "1.8"}, {"txty1", "1.4"}, {"txta", "0.25"}, {"txtao", "0.04"},
-           {"txtho", "1.5"}}}},
-        {"frmVertederos",
-         {{{"txtL", "1.5"}, {"txth", "0.25"}, {"txtn", "1"}, {"txtLt", "1.2"}, {"txtHt", "0.3"},
-           {"txthtri", "0.35"}}}},
-        {"frmVariosTrape",
-         {{{"txtqb", "1.2"}, {"txtyb", "0.7"}, {"txtzb", "1"}, {"txtnb", "0.015"},
-           {"txtsb", "0.001"}, {"txtqs", "1.2"}, {"txtys", "0.7"}, {"txtbs", "1"}, {"txtzs", "1"},
-           {"txtns", "0.015"}, {"txtqn", "1.2"}, {"txtyn", "0.7"}, {"txtbn", "1"},
-           {"txtzn", "1"}, {"txtsn", "0.001"}}}},
-        {"frmRelayd", {{{"txtq", "0.6"}, {"txtyd", "0.6"}, {"txtn", "0.014"}, {"txts", "0.0015"}}}},
-        {"frmOtrosCir",
-         {{{"txtqs", "0.35"}, {"txtys", "0.45"}, {"txtds", "1"}, {"txtns", "0.013"},
-           {"txtqn", "0.35"}, {"txtyn", "0.45"}, {"txtdn", "1"}, {"txtsn", "0.0009"}}}},
-        {"frmPerdidasCanales",
-         {{{"q", "1.2"}, {"b", "1.5"}, {"z", "1"}, {"n", "0.02"}, {"s", "0.001"}, {"txtL", "3"},
-           {"txtErevestido", "0.08"}}}},
+    static const std::map<QString, Datos> datos {
+        { "yntrape",
+            { { { "q", "2" }, { "b", "1.2" }, { "z", "1.5" }, { "n", "0.03" },
+                { "s", "0.002" } } } },
+        { "ynpara", { { { "q", "0.8" }, { "t", "2.5" }, { "n", "0.02" }, { "s", "0.0015" } } } },
+        { "yncir", { { { "q", "0.4" }, { "d", "1.2" }, { "n", "0.013" }, { "s", "0.001" } } } },
+        { "ynmaxef", { { { "q", "1.5" }, { "z", "1" }, { "n", "0.025" }, { "s", "0.001" } } } },
+        { "ynmininf", { { { "q", "1.5" }, { "z", "1" }, { "n", "0.025" }, { "s", "0.001" } } } },
+        { "qtrape",
+            { { { "y", "0.8" }, { "b", "1" }, { "z", "1" }, { "n", "0.03" }, { "s", "0.004" } } } },
+        { "qpara", { { { "y", "0.6" }, { "t", "2" }, { "n", "0.02" }, { "s", "0.002" } } } },
+        { "qcir", { { { "y", "0.4" }, { "d", "1" }, { "n", "0.013" }, { "s", "0.002" } } } },
+        { "yctrape", { { { "q", "2" }, { "b", "1.5" }, { "z", "0.5" } } } },
+        { "ycpara", { { { "q", "1.2" }, { "t", "2.4" } } } },
+        { "yccir", { { { "q", "0.6" }, { "d", "1.1" } } } },
+        { "rhrectan", { { { "q", "3" }, { "b", "1.5" }, { "y", "0.25" } } } },
+        { "rhtrape", { { { "q", "2.5" }, { "y", "0.25" }, { "b", "1.2" }, { "z", "0.75" } } } },
+        { "rhpara", { { { "q", "1.5" }, { "y", "0.25" }, { "t", "2.2" } } } },
+        { "rhcir", { { { "q", "0.4" }, { "y1", "0.15" }, { "d", "1" } } } },
+        { "crinte",
+            { { { "q", "8" }, { "b", "2.5" }, { "z", "1" }, { "s", "0.0006" }, { "n", "0.018" },
+                { "y1", "2.4" }, { "y2", "1.9" }, { "nt", "5" } } } },
+        { "crdirtra",
+            { { { "q", "8" }, { "b", "2.5" }, { "z", "1" }, { "s", "0.0006" }, { "n", "0.018" },
+                { "y1", "2.4" }, { "y2", "1.9" }, { "nt", "5" } } } },
+        { "crtrafij",
+            { { { "q", "8" }, { "b", "2.5" }, { "z", "1" }, { "s", "0.0006" }, { "n", "0.018" },
+                { "yi", "2.4" }, { "nt", "4" }, { "dx", "-150" } } } },
+        { "crbak",
+            { { { "q", "8" }, { "b", "2.5" }, { "z", "1" }, { "s", "0.0006" }, { "yn", "1.5" },
+                { "yc", "0.9" }, { "y1", "2.4" }, { "y2", "1.7" }, { "nt", "4" } } } },
+        { "crbresse",
+            { { { "q", "6" }, { "b", "12" }, { "s", "0.0004" }, { "n", "0.022" }, { "yn", "1.1" },
+                { "y1", "1.9" }, { "y2", "1.3" }, { "nt", "5" } } } },
+        { "TranAlSa",
+            { { { "q", "2.2" }, { "bc", "2.4" }, { "BF", "1.6" }, { "zc", "1.5" }, { "ZF", "0" },
+                { "yc", "0.95" }, { "hz", "0.06" } } } },
+        { "TranAlEn",
+            { { { "q", "1.4" }, { "bc", "1.1" }, { "BF", "2.4" }, { "zc", "0" }, { "ZF", "1.5" },
+                { "yc", "0.75" }, { "hz", "0.05" } } } },
+        { "frmVertederoLateral",
+            { { { "txty", "1.1" }, { "txtb", "2" }, { "txtZ", "1" }, { "txtn", "0.016" },
+                { "txtS", "0.001" }, { "txtU", "0.65" }, { "txtL", "1.5" }, { "txtNt", "3" } } } },
+        { "frmQNaturalNConstante",
+            { { { "txtS", "0.002" }, { "txtn", "0.03" }, { "txtho", "0.5" } },
+                { { "1.5", "0.8" }, { "2", "1.2" }, { "1.5", "0" } } } },
+        { "frmQNaturalRugCompuesta",
+            { { { "txtS", "0.001" }, { "txtho", "0.4" }, { "txtvo", "0.035" },
+                  { "txtnf", "0.04" } },
+                { { "2", "0.9", "0.03" }, { "2.5", "1.4", "0.025" }, { "2", "0.6", "0.035" } } } },
+        { "frmCompuerta",
+            { { { "txtb", "1.8" }, { "txty1", "1.4" }, { "txta", "0.25" }, { "txtao", "0.04" },
+                { "txtho", "1.5" } } } },
+        { "frmVertederos",
+            { { { "txtL", "1.5" }, { "txth", "0.25" }, { "txtn", "1" }, { "txtLt", "1.2" },
+                { "txtHt", "0.3" }, { "txthtri", "0.35" } } } },
+        { "frmVariosTrape",
+            { { { "txtqb", "1.2" }, { "txtyb", "0.7" }, { "txtzb", "1" }, { "txtnb", "0.015" },
+                { "txtsb", "0.001" }, { "txtqs", "1.2" }, { "txtys", "0.7" }, { "txtbs", "1" },
+                { "txtzs", "1" }, { "txtns", "0.015" }, { "txtqn", "1.2" }, { "txtyn", "0.7" },
+                { "txtbn", "1" }, { "txtzn", "1" }, { "txtsn", "0.001" } } } },
+        { "frmRelayd",
+            { { { "txtq", "0.6" }, { "txtyd", "0.6" }, { "txtn", "0.014" },
+                { "txts", "0.0015" } } } },
+        { "frmOtrosCir",
+            { { { "txtqs", "0.35" }, { "txtys", "0.45" }, { "txtds", "1" }, { "txtns", "0.013" },
+                { "txtqn", "0.35" }, { "txtyn", "0.45" }, { "txtdn", "1" },
+                { "txtsn", "0.0009" } } } },
+        { "frmPerdidasCanales",
+            { { { "q", "1.2" }, { "b", "1.5" }, { "z", "1" }, { "n", "0.02" }, { "s", "0.001" },
+                { "txtL", "3" }, { "txtErevestido", "0.08" } } } },
     };
     return datos;
 }
@@ -215,9 +225,9 @@ void AnotarTabla(Instantanea& e, const QString& ruta, const QTableWidget* t)
         QStringList celdas;
         for (int c = 0; c < t->columnCount(); ++c)
             celdas << (t->item(f, c) ? t->item(f, c)->text() : QString());
-        e[ruta + QStringLiteral(":fila %1").arg(f, 3, 10, QLatin1Char('0'))]
-            = celdas.join('|') + " «"
-            + (t->verticalHeaderItem(f) ? t->verticalHeaderItem(f)->text() : QString()) + "»";
+        e[ruta + QStringLiteral(":fila %1").arg(f, 3, 10, QLatin1Char('0'))] = celdas.join('|')
+            + " «" + (t->verticalHeaderItem(f) ? t->verticalHeaderItem(f)->text() : QString())
+            + "»";
     }
     e[ruta + ":actual"] = QStringLiteral("%1,%2").arg(t->currentRow()).arg(t->currentColumn());
     QStringList bloques;
@@ -261,7 +271,8 @@ void AnotarControl(Instantanea& e, const QWidget* raiz, const QWidget* w)
         if (auto* salir = qobject_cast<const BotonSalir*>(w))
             e[ruta + ":resaltado"] = Si(salir->Resaltado());
     } else if (auto* lista = qobject_cast<const QComboBox*>(w)) {
-        e[ruta + ":elegido"] = QStringLiteral("%1 «%2»").arg(lista->currentIndex()).arg(lista->currentText());
+        e[ruta + ":elegido"]
+            = QStringLiteral("%1 «%2»").arg(lista->currentIndex()).arg(lista->currentText());
         e[ruta + ":entradas"] = QString::number(lista->count());
     } else if (auto* pestanas = qobject_cast<const QTabWidget*>(w)) {
         QStringList titulos;
@@ -296,7 +307,7 @@ void Recorrer(Instantanea& e, const QWidget* raiz, const QWidget* w)
     for (QObject* hijo : w->children()) {
         auto* control = qobject_cast<QWidget*>(hijo);
         if (!control || control->isWindow())
-            continue;  // pop-up lists and menus are not part of the window's face
+            continue; // pop-up lists and menus are not part of the window's face
         AnotarControl(e, raiz, control);
         if (!InteriorAjeno(control))
             Recorrer(e, raiz, control);
@@ -336,7 +347,8 @@ QString Diferencias(const Instantanea& antes, const Instantanea& despues)
         const auto a = antes.find(k);
         const auto d = despues.find(k);
         const QString va = a == antes.end() ? QStringLiteral("(no existe)") : "«" + a->second + "»";
-        const QString vd = d == despues.end() ? QStringLiteral("(no existe)") : "«" + d->second + "»";
+        const QString vd
+            = d == despues.end() ? QStringLiteral("(no existe)") : "«" + d->second + "»";
         if (va != vd)
             lineas << QStringLiteral("  %1: %2 -> %3").arg(k, va, vd);
     }
@@ -347,8 +359,7 @@ QString Diferencias(const Instantanea& antes, const Instantanea& despues)
 
 // --- working a window as a user does ------------------------------------------
 
-template <class T>
-QList<T*> Visibles(QWidget* ventana)
+template <class T> QList<T*> Visibles(QWidget* ventana)
 {
     QList<T*> controles;
     for (T* c : ventana->findChildren<T*>())
@@ -379,7 +390,7 @@ void MostrarPaginasDe(QWidget* ventana, QWidget* control)
         auto* pila = qobject_cast<QStackedWidget*>(w->parentWidget());
         auto* pestanas = pila ? qobject_cast<QTabWidget*>(pila->parentWidget()) : nullptr;
         if (pestanas)
-            caminos.prepend({pestanas, pestanas->indexOf(w)});
+            caminos.prepend({ pestanas, pestanas->indexOf(w) });
     }
     for (const auto& [pestanas, i] : caminos)
         ElegirPaginaDe(pestanas, i);
@@ -420,8 +431,8 @@ BotonRol* BotonDeRol(QWidget* ventana, Rol rol, bool visible)
 void Trabajar(QWidget* ventana, const QString& clase)
 {
     if (clase == "frmCalculadora") {
-        for (const char* tecla : {"cmdNum_7", "cmdDecimal", "cmdNum_5", "cmdMem_2", "cmdOp_2",
-                                  "cmdNum_3", "cmdEquals", "cmdOp_4", "cmdNum_2"})
+        for (const char* tecla : { "cmdNum_7", "cmdDecimal", "cmdNum_5", "cmdMem_2", "cmdOp_2",
+                 "cmdNum_3", "cmdEquals", "cmdOp_4", "cmdNum_2" })
             Pulsar(ventana, tecla);
         Pulsar(ventana, "OptRadian");
         return;
@@ -523,7 +534,7 @@ void PrintTo(const Ventana& v, std::ostream* os) { *os << v.clase; }
 class PruebaReapertura : public PruebaVentanas, public ::testing::WithParamInterface<Ventana> {
 protected:
     QWidget* menu = nullptr;
-    QWidget* llamadora = nullptr;  // the calculation window that opens the calculator
+    QWidget* llamadora = nullptr; // the calculation window that opens the calculator
 
     void SetUp() override
     {
@@ -623,7 +634,7 @@ TEST_P(PruebaReapertura, ClosedByItsCloseBoxOpensAgainAsAtFirst)
     }
 }
 
-class PruebaCierrePropio : public PruebaReapertura {};
+class PruebaCierrePropio : public PruebaReapertura { };
 
 TEST_P(PruebaCierrePropio, ClosedByItsOwnButtonOpensAgainAsAtFirst)
 {
@@ -666,8 +677,8 @@ std::vector<Ventana> ConCierrePropio()
     return v;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ventanas, PruebaCierrePropio, ::testing::ValuesIn(ConCierrePropio()),
-                         NombreDe);
+INSTANTIATE_TEST_SUITE_P(
+    Ventanas, PruebaCierrePropio, ::testing::ValuesIn(ConCierrePropio()), NombreDe);
 
 // The list above covers every window class there is, the main window aside.
 TEST(ListaDeVentanas, CoversEveryRegisteredWindow)
@@ -685,8 +696,8 @@ TEST(ListaDeVentanas, CoversEveryRegisteredWindow)
 
 struct Grilla {
     const char* nombre;
-    int filasMinimas;  // rows, the header row included
-    QStringList cabecera;  // over the data columns
+    int filasMinimas; // rows, the header row included
+    QStringList cabecera; // over the data columns
     // The segment grid: its exact rows and the label of its last row.
     int filasExactas = 0;
     const char* ultimaEtiqueta = nullptr;
@@ -699,12 +710,12 @@ struct Apertura {
     // Boxes that open with a text; every other box opens empty.
     std::vector<std::pair<const char*, const char*>> textos;
     const char* foco;
-    const char* estado;  // status text; nullptr when the window has no status bar
+    const char* estado; // status text; nullptr when the window has no status bar
     std::vector<const char*> etiquetasVacias = {};
-    std::vector<const char*> marcadas = {};  // option buttons chosen at opening
+    std::vector<const char*> marcadas = {}; // option buttons chosen at opening
     std::vector<const char*> visibles = {};
     std::vector<const char*> ocultos = {};
-    std::vector<std::pair<const char*, int>> paginas = {};  // tab control, page showing
+    std::vector<std::pair<const char*, int>> paginas = {}; // tab control, page showing
     std::vector<Grilla> grillas = {};
 };
 
@@ -715,92 +726,92 @@ const QString kEstadoQ = QStringLiteral("Ingresar el valor del caudal Q");
 // One window of each menu at least, as its description has it.
 const std::vector<Apertura>& Aperturas()
 {
-    static const std::vector<Apertura> a{
-        {.clase = "yntrape",
-         .entrada = "yntrapezoidal",
-         .titulo = "Cálculo de tirante normal secciones: trapezoidal, rectangular, triangular",
-         .textos = {},
-         .foco = "q",
-         .estado = "Ingresar el valor del caudal Q",
-         .etiquetasVacias = {"mv"},
-         .visibles = {"trape", "rectan", "trian"}},
-        {.clase = "yctrape",
-         .entrada = "yctrapezoidal",
-         .titulo = "Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular",
-         .textos = {},
-         .foco = "q",
-         .estado = "Ingresar el valor del caudal Q",
-         .visibles = {"trape", "rectan", "trian"}},
-        {.clase = "rhrectan",
-         .entrada = "rhrectangular",
-         .titulo = "Cálculo del Resalto Hidráulico Sección Rectangular",
-         .textos = {},
-         .foco = "q",
-         .estado = "Ingresar el valor del caudal Q",
-         .etiquetasVacias = {"lblMensajeC", "yyr1", "yyr2", "llr"}},
-        {.clase = "crinte",
-         .entrada = "rintegracion",
-         .titulo = "Cálculo de la curva de remanso, método de integración gráfica",
-         .textos = {},
-         .foco = "q",
-         .estado = "Ingresar el valor del caudal Q",
-         .ocultos = {"Graph1"},
-         .grillas = {{"g", 200, {"x", "y"}},
-                     {"grdTablaP", 200,
-                      {"y", "A", "p", "R", "T", "v", "Se", "1-Q2T/gA3", "So-Se", "f(y)", "deltax",
-                       "x"}}}},
-        {.clase = "qtrape",
-         .entrada = "qtrapezoidal",
-         .titulo = "Cálculo del caudal, sección trapezoidal, rectangular, triangular",
-         .textos = {},
-         .foco = "y",
-         .estado = "Ingresar el Tirante (profundidad del agua en el canal)",
-         .etiquetasVacias = {"mv"},
-         .visibles = {"trape"}},
-        {.clase = "frmVariosTrape",
-         .entrada = "otroTra",
-         .titulo = "Cálculos varios en sección trapezoidal, rectangular y triangular",
-         .textos = {},
-         .foco = "txtqb",
-         .estado = "Ingresar el valor del caudal Q",
-         .paginas = {{"SSTab1", 0}}},
-        {.clase = "frmVertederos",
-         .entrada = "mnumedvertederos",
-         .titulo = "Cálculos en vertederos",
-         .textos = {{"txtn", "0"}, {"txtCd", "1.84"}, {"txtCdtri", "1.4"}},
-         .foco = "txtL",
-         .estado = nullptr,
-         .marcadas = {"OptAguda", "opta90"},
-         .paginas = {{"SSTab1", 0}}},
-        {.clase = "frmQNaturalNConstante",
-         .entrada = "mnumedNcosntante",
-         .titulo = "Cálculo del caudal en una sección natural con  rugosidad constante",
-         .textos = {{"txtho", "0"}},
-         .foco = "txtS",
-         .estado = nullptr,
-         .ocultos = {"Graph1", "txtt"},
-         // "Tramo" heads the label column; an empty grid is its header and the
-         // entry row, labelled "[?]".
-         .grillas = {{"grdt", 2, {"L (m)", "h (m)"}, 2, "[?]"}}},
-        {.clase = "frmPerdidasCanales",
-         .entrada = "mnuestruperdidas",
-         .titulo = "Cálculo de pérdidas por infiltración en canales",
-         .textos = {{"txtKrevestido", "0.00000505"}},
-         .foco = "q",
-         .estado = nullptr,
-         .etiquetasVacias = {"mv"},
-         .paginas = {{"SSTab1", 0}, {"SSTab2", 0}}},
-        {.clase = "Acerca",
-         .entrada = "quelmora",
-         .titulo = "Acerca de Quelmora versión 3.0",
-         .textos = {},
-         .foco = nullptr,
-         .estado = nullptr},
+    static const std::vector<Apertura> a {
+        { .clase = "yntrape",
+            .entrada = "yntrapezoidal",
+            .titulo = "Cálculo de tirante normal secciones: trapezoidal, rectangular, triangular",
+            .textos = {},
+            .foco = "q",
+            .estado = "Ingresar el valor del caudal Q",
+            .etiquetasVacias = { "mv" },
+            .visibles = { "trape", "rectan", "trian" } },
+        { .clase = "yctrape",
+            .entrada = "yctrapezoidal",
+            .titulo = "Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular",
+            .textos = {},
+            .foco = "q",
+            .estado = "Ingresar el valor del caudal Q",
+            .visibles = { "trape", "rectan", "trian" } },
+        { .clase = "rhrectan",
+            .entrada = "rhrectangular",
+            .titulo = "Cálculo del Resalto Hidráulico Sección Rectangular",
+            .textos = {},
+            .foco = "q",
+            .estado = "Ingresar el valor del caudal Q",
+            .etiquetasVacias = { "lblMensajeC", "yyr1", "yyr2", "llr" } },
+        { .clase = "crinte",
+            .entrada = "rintegracion",
+            .titulo = "Cálculo de la curva de remanso, método de integración gráfica",
+            .textos = {},
+            .foco = "q",
+            .estado = "Ingresar el valor del caudal Q",
+            .ocultos = { "Graph1" },
+            .grillas = { { "g", 200, { "x", "y" } },
+                { "grdTablaP", 200,
+                    { "y", "A", "p", "R", "T", "v", "Se", "1-Q2T/gA3", "So-Se", "f(y)", "deltax",
+                        "x" } } } },
+        { .clase = "qtrape",
+            .entrada = "qtrapezoidal",
+            .titulo = "Cálculo del caudal, sección trapezoidal, rectangular, triangular",
+            .textos = {},
+            .foco = "y",
+            .estado = "Ingresar el Tirante (profundidad del agua en el canal)",
+            .etiquetasVacias = { "mv" },
+            .visibles = { "trape" } },
+        { .clase = "frmVariosTrape",
+            .entrada = "otroTra",
+            .titulo = "Cálculos varios en sección trapezoidal, rectangular y triangular",
+            .textos = {},
+            .foco = "txtqb",
+            .estado = "Ingresar el valor del caudal Q",
+            .paginas = { { "SSTab1", 0 } } },
+        { .clase = "frmVertederos",
+            .entrada = "mnumedvertederos",
+            .titulo = "Cálculos en vertederos",
+            .textos = { { "txtn", "0" }, { "txtCd", "1.84" }, { "txtCdtri", "1.4" } },
+            .foco = "txtL",
+            .estado = nullptr,
+            .marcadas = { "OptAguda", "opta90" },
+            .paginas = { { "SSTab1", 0 } } },
+        { .clase = "frmQNaturalNConstante",
+            .entrada = "mnumedNcosntante",
+            .titulo = "Cálculo del caudal en una sección natural con  rugosidad constante",
+            .textos = { { "txtho", "0" } },
+            .foco = "txtS",
+            .estado = nullptr,
+            .ocultos = { "Graph1", "txtt" },
+            // "Tramo" heads the label column; an empty grid is its header and the
+            // entry row, labelled "[?]".
+            .grillas = { { "grdt", 2, { "L (m)", "h (m)" }, 2, "[?]" } } },
+        { .clase = "frmPerdidasCanales",
+            .entrada = "mnuestruperdidas",
+            .titulo = "Cálculo de pérdidas por infiltración en canales",
+            .textos = { { "txtKrevestido", "0.00000505" } },
+            .foco = "q",
+            .estado = nullptr,
+            .etiquetasVacias = { "mv" },
+            .paginas = { { "SSTab1", 0 }, { "SSTab2", 0 } } },
+        { .clase = "Acerca",
+            .entrada = "quelmora",
+            .titulo = "Acerca de Quelmora versión 3.0",
+            .textos = {},
+            .foco = nullptr,
+            .estado = nullptr },
     };
     return a;
 }
 
-class PruebaApertura : public PruebaVentanas, public ::testing::WithParamInterface<Apertura> {};
+class PruebaApertura : public PruebaVentanas, public ::testing::WithParamInterface<Apertura> { };
 
 TEST_P(PruebaApertura, OpensAsItsDescriptionSays)
 {
@@ -818,10 +829,10 @@ TEST_P(PruebaApertura, OpensAsItsDescriptionSays)
         textos[caja] = texto;
     for (QLineEdit* caja : w->findChildren<QLineEdit*>()) {
         if (caja->objectName().isEmpty())
-            continue;  // the text field of a list
+            continue; // the text field of a list
         const auto t = textos.find(caja->objectName());
-        EXPECT_EQ(caja->text().toStdString(),
-                  t == textos.end() ? std::string() : t->second.toStdString())
+        EXPECT_EQ(
+            caja->text().toStdString(), t == textos.end() ? std::string() : t->second.toStdString())
             << "box " << caja->objectName().toStdString();
     }
     for (const char* etiqueta : a.etiquetasVacias) {
@@ -854,7 +865,8 @@ TEST_P(PruebaApertura, OpensAsItsDescriptionSays)
         ASSERT_NE(t, nullptr);
         QStringList cabecera;
         for (int c = 0; c < t->columnCount(); ++c)
-            cabecera << (t->horizontalHeaderItem(c) ? t->horizontalHeaderItem(c)->text() : QString());
+            cabecera << (t->horizontalHeaderItem(c) ? t->horizontalHeaderItem(c)->text()
+                                                    : QString());
         EXPECT_EQ(cabecera.join('|').toStdString(), g.cabecera.join('|').toStdString()) << g.nombre;
         EXPECT_GE(t->rowCount() + 1, g.filasMinimas) << g.nombre;
         if (g.filasExactas) {
@@ -872,7 +884,7 @@ TEST_P(PruebaApertura, OpensAsItsDescriptionSays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, PruebaApertura, ::testing::ValuesIn(Aperturas()),
-                         [](const ::testing::TestParamInfo<Apertura>& i) { return i.param.clase; });
+    [](const ::testing::TestParamInfo<Apertura>& i) { return i.param.clase; });
 
 // The calculator, opened from a calculation window: "0.", the memory recall
 // disabled, degrees chosen, both menu entries enabled, the display focused.
@@ -891,7 +903,7 @@ TEST_F(PruebaVentanas, CalculatorOpensAsItsDescriptionSays)
     EXPECT_FALSE(Hallar<QWidget>(w, "cmdMem_1")->isEnabled());
     EXPECT_TRUE(Hallar<QAbstractButton>(w, "OptDegree")->isChecked());
     EXPECT_FALSE(Hallar<QAbstractButton>(w, "OptRadian")->isChecked());
-    for (const char* entrada : {"mnuEdit_0", "mnuEdit_1"}) {
+    for (const char* entrada : { "mnuEdit_0", "mnuEdit_1" }) {
         auto* accion = w->findChild<QAction*>(entrada);
         ASSERT_NE(accion, nullptr) << entrada;
         EXPECT_TRUE(accion->isEnabled()) << entrada;
@@ -906,7 +918,7 @@ TEST_F(PruebaVentanas, CalculatorOpensAsItsDescriptionSays)
 // before closing is the one averaged, as long as the slope box is not left with
 // the data complete.
 class PruebaPerdidasGuardadas : public PruebaVentanas,
-                                public ::testing::WithParamInterface<const char*> {};
+                                public ::testing::WithParamInterface<const char*> { };
 
 TEST_P(PruebaPerdidasGuardadas, InghamLossOutlivesTheWindow)
 {
@@ -919,10 +931,10 @@ TEST_P(PruebaPerdidasGuardadas, InghamLossOutlivesTheWindow)
 
     // b = 2.5, Z = 0.5, y found by the window: the loss shows in the grid's
     // Ingham row as soon as the slope box is left.
-    for (const auto& [caja, texto] : std::vector<std::pair<const char*, const char*>>{
-             {"q", "1.5"}, {"b", "2.5"}, {"z", "0.5"}, {"n", "0.02"}, {"s", "0.0008"}})
+    for (const auto& [caja, texto] : std::vector<std::pair<const char*, const char*>> {
+             { "q", "1.5" }, { "b", "2.5" }, { "z", "0.5" }, { "n", "0.02" }, { "s", "0.0008" } })
         Escribir(w, caja, texto);
-    Escribir(w, "txtL", "4");  // leaves the slope box
+    Escribir(w, "txtL", "4"); // leaves the slope box
     const QString ingham = Celda(w, "grdPerdidas", 1, 1);
     ASSERT_FALSE(ingham.isEmpty());
 
@@ -942,17 +954,18 @@ TEST_P(PruebaPerdidasGuardadas, InghamLossOutlivesTheWindow)
     // Another channel, typed with the slope first so that leaving the slope box
     // finds the data incomplete and works out nothing.
     Escribir(w, "s", "0.001");
-    for (const auto& [caja, texto] : std::vector<std::pair<const char*, const char*>>{
-             {"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.014"}, {"txtL", "2"}})
+    for (const auto& [caja, texto] : std::vector<std::pair<const char*, const char*>> {
+             { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.014" }, { "txtL", "2" } })
         Escribir(w, caja, texto);
     EXPECT_EQ(Celda(w, "grdPerdidas", 1, 1).toStdString(), "");
     // Clayey beds all through: small losses, none of which ticks itself.
-    for (const auto& [pagina, lista, material] : std::vector<std::tuple<const char*, const char*, const char*>>{
-             {"Etcheverry", "cmbEtcheverry", "Arcillosos"},
-             {"Punjab", "cmbPunjab", "Suelos comunes (medios)"},
-             {"Moritz", "cmbMoritz", "Franco arcilloso ordinario, limo"},
-             {"Pavlovski - Kostiakov", "cmbKostiakov", "Tierra arenosa"},
-             {"Davis - Wilson", "CmbDavisWilson", "Suelo arcilloso"}}) {
+    for (const auto& [pagina, lista, material] :
+        std::vector<std::tuple<const char*, const char*, const char*>> {
+            { "Etcheverry", "cmbEtcheverry", "Arcillosos" },
+            { "Punjab", "cmbPunjab", "Suelos comunes (medios)" },
+            { "Moritz", "cmbMoritz", "Franco arcilloso ordinario, limo" },
+            { "Pavlovski - Kostiakov", "cmbKostiakov", "Tierra arenosa" },
+            { "Davis - Wilson", "CmbDavisWilson", "Suelo arcilloso" } }) {
         ElegirPestana(w, "SSTab2", pagina);
         ElegirEnLista(w, lista, material);
     }
@@ -967,12 +980,11 @@ TEST_P(PruebaPerdidasGuardadas, InghamLossOutlivesTheWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cierres, PruebaPerdidasGuardadas,
-                         ::testing::Values("caja", "bMemuPrincipal"),
-                         [](const ::testing::TestParamInfo<const char*>& i) {
-                             return std::string(i.param == std::string("caja") ? "CloseBox"
-                                                                               : "MenuButton");
-                         });
+    ::testing::Values("caja", "bMemuPrincipal"),
+    [](const ::testing::TestParamInfo<const char*>& i) {
+        return std::string(i.param == std::string("caja") ? "CloseBox" : "MenuButton");
+    });
 
-}  // namespace
+} // namespace
 
 } // namespace

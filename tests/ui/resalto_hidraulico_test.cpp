@@ -161,8 +161,8 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResaltoMensaje,
         // no positive conjugate is found: the failure text, nothing written.
         CasoMensaje { "rhtrape", { { "q", "1.5" }, { "y", "0.2" }, { "b", "1" }, { "z", "2.5" } },
             "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
-        CasoMensaje {
-            "rhtrape", { { "q", "5" }, { "y", "0.0125" }, { "b", "800" }, { "z", "-5000" } },
+        CasoMensaje { "rhtrape",
+            { { "q", "5" }, { "y", "0.0125" }, { "b", "800" }, { "z", "-5000" } },
             "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
         CasoMensaje { "rhpara", { { "q", "1" }, { "t", "2" } },
             "Complete adecuadamente el ingreso de datos, antes de ejecutar", "yy2" },

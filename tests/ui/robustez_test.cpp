@@ -15,7 +15,7 @@ namespace {
 
 namespace {
 
-constexpr std::chrono::seconds kPlazoPorAccion{5};
+constexpr std::chrono::seconds kPlazoPorAccion { 5 };
 
 // --- the data sets ------------------------------------------------------------
 
@@ -30,24 +30,37 @@ struct Conjunto {
     QString valor = {};
 };
 
-const std::vector<std::pair<QString, QString>> kUniformes{
-    {"Vacios", ""},          {"Ceros", "0"},           {"Negativos", "-1"},
-    {"FueraDeRango", "1E400"}, {"NegativosFueraDeRango", "-1E400"}, {"CasiCero", "1E-300"},
-    {"Letras", "abc"},       {"Enormes", "99999999"},  {"Diminutos", "0.0000001"},
-    {"Subdesborde", "1E-400"}, {"MenosCero", "-0"},     {"SoloSigno", "-"},
-    {"Hexadecimales", "&HFFFF"}, {"MediosEnteros", "0.5"},
+const std::vector<std::pair<QString, QString>> kUniformes {
+    { "Vacios", "" },
+    { "Ceros", "0" },
+    { "Negativos", "-1" },
+    { "FueraDeRango", "1E400" },
+    { "NegativosFueraDeRango", "-1E400" },
+    { "CasiCero", "1E-300" },
+    { "Letras", "abc" },
+    { "Enormes", "99999999" },
+    { "Diminutos", "0.0000001" },
+    { "Subdesborde", "1E-400" },
+    { "MenosCero", "-0" },
+    { "SoloSigno", "-" },
+    { "Hexadecimales", "&HFFFF" },
+    { "MediosEnteros", "0.5" },
 };
 
-const std::vector<std::pair<QString, QString>> kEstropeos{
-    {"cero", "0"}, {"negativo", "-1"}, {"enorme", "99999999"}, {"inmenso", "1E300"},
-    {"fuera_de_rango", "1E400"}, {"casi_cero", "1E-300"},
+const std::vector<std::pair<QString, QString>> kEstropeos {
+    { "cero", "0" },
+    { "negativo", "-1" },
+    { "enorme", "99999999" },
+    { "inmenso", "1E300" },
+    { "fuera_de_rango", "1E400" },
+    { "casi_cero", "1E-300" },
 };
 
 // Data sets that show a fault still being mended in a window under work
 // elsewhere: window and data set, and what the window does with them.
 const std::map<std::pair<QString, QString>, const char*>& FallosConocidos()
 {
-    static const std::map<std::pair<QString, QString>, const char*> fallos{};
+    static const std::map<std::pair<QString, QString>, const char*> fallos {};
     return fallos;
 }
 
@@ -80,25 +93,24 @@ protected:
     {
         std::vector<Conjunto> conjuntos;
         for (const auto& [nombre, valor] : kUniformes)
-            conjuntos.push_back({nombre, valor});
+            conjuntos.push_back({ nombre, valor });
         const auto sanos = Sanos().find(clase);
         if (sanos == Sanos().end())
             return conjuntos;
-        conjuntos.push_back({"Sanos", std::nullopt});
+        conjuntos.push_back({ "Sanos", std::nullopt });
         for (const QLineEdit* caja : cajas) {
             if (TextoSano(caja).isEmpty())
                 continue;
             for (const auto& [nombre, valor] : kEstropeos)
-                conjuntos.push_back({NombreDeCaja(caja) + "_" + nombre, std::nullopt,
-                                     NombreDeCaja(caja), 0, 0, valor});
+                conjuntos.push_back({ NombreDeCaja(caja) + "_" + nombre, std::nullopt,
+                    NombreDeCaja(caja), 0, 0, valor });
         }
         const auto& tramos = sanos->second.tramos;
         if (!tramos.empty())
             for (int c = 1; c <= tramos[0].size(); ++c)
                 for (const auto& [nombre, valor] : kEstropeos)
-                    conjuntos.push_back(
-                        {QStringLiteral("tramo2_columna%1_%2").arg(c).arg(nombre), std::nullopt,
-                         {}, 2, c, valor});
+                    conjuntos.push_back({ QStringLiteral("tramo2_columna%1_%2").arg(c).arg(nombre),
+                        std::nullopt, {}, 2, c, valor });
         return conjuntos;
     }
 
@@ -153,8 +165,7 @@ protected:
         }
     }
 
-    template <class F>
-    void Accion(const QString& que, F&& f)
+    template <class F> void Accion(const QString& que, F&& f)
     {
         vigilante.Armar(clase.toStdString() + ": " + que.toStdString(), kPlazoPorAccion);
         f();
@@ -169,7 +180,7 @@ protected:
             marcadas[caja] = caja->text() == kMarca;
         const size_t mensajes = grabadora.mensajes.size();
         Accion(contexto + ", " + boton->objectName(),
-               [&] { QTest::mouseClick(boton, Qt::LeftButton); });
+            [&] { QTest::mouseClick(boton, Qt::LeftButton); });
         const QString donde = contexto + ", " + boton->objectName();
         for (const QString& t : TextosNoNumericos(w))
             ADD_FAILURE() << donde.toStdString() << ": " << t.toStdString();
@@ -177,8 +188,8 @@ protected:
         if (!avisado) {
             for (const auto& [caja, marcada] : marcadas)
                 if (marcada && caja->text().isEmpty())
-                    ADD_FAILURE() << donde.toStdString() << ": box " << NombreDeCaja(caja).toStdString()
-                                  << " emptied with no message";
+                    ADD_FAILURE() << donde.toStdString() << ": box "
+                                  << NombreDeCaja(caja).toStdString() << " emptied with no message";
         }
         if (sinMensaje && avisado)
             ADD_FAILURE() << donde.toStdString() << ": sound data refused with \""
@@ -190,7 +201,7 @@ protected:
     {
         const QList<QLineEdit*> cajas = CajasDeEntrada(w);
         for (const Conjunto& d : Conjuntos(cajas)) {
-            const auto conocido = FallosConocidos().find({clase, d.nombre});
+            const auto conocido = FallosConocidos().find({ clase, d.nombre });
             if (conocido != FallosConocidos().end()) {
                 omitidos << d.nombre + ": " + conocido->second;
                 continue;
@@ -214,7 +225,7 @@ protected:
                     continue;
                 }
                 Accion("choosing " + opcion->objectName(),
-                       [&] { QTest::mouseClick(opcion, Qt::LeftButton); });
+                    [&] { QTest::mouseClick(opcion, Qt::LeftButton); });
                 for (QAbstractButton* boton : botones)
                     Calcular(boton, contexto + ", " + opcion->objectName(), false);
             }
@@ -231,7 +242,7 @@ protected:
             for (int i = 0; i < interior->count(); ++i) {
                 Accion("page " + interior->tabText(i), [&] {
                     QTest::mouseClick(interior->tabBar(), Qt::LeftButton, {},
-                                      interior->tabBar()->tabRect(i).center());
+                        interior->tabBar()->tabRect(i).center());
                 });
                 ElegirEnListas(contexto + ", " + interior->tabText(i));
             }
@@ -243,7 +254,8 @@ protected:
     {
         for (QComboBox* lista : Visibles<QComboBox>(w)) {
             for (int i = 0; i < lista->count(); ++i) {
-                const QString donde = contexto + ", " + lista->objectName() + " " + lista->itemText(i);
+                const QString donde
+                    = contexto + ", " + lista->objectName() + " " + lista->itemText(i);
                 Accion(donde, [&] { ElegirEnLista(w, lista->objectName(), lista->itemText(i)); });
                 for (const QString& t : TextosNoNumericos(w))
                     ADD_FAILURE() << donde.toStdString() << ": " << t.toStdString();
@@ -273,9 +285,8 @@ TEST_P(Robustez, NoDataCrashesHangsOrWritesANonNumber)
         GTEST_SKIP() << "known faults: " << omitidos.join("; ").toStdString();
 }
 
-
 INSTANTIATE_TEST_SUITE_P(Ventanas, Robustez, ::testing::ValuesIn(VentanasDeCalculo()),
-                         [](const auto& info) { return info.param; });
+    [](const auto& info) { return info.param; });
 
 } // namespace
 

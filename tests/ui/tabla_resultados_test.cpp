@@ -18,7 +18,7 @@ struct PruebaTabla : PruebaVentanas {
     {
         PruebaVentanas::SetUp();
         ventana.resize(400, 300);
-        tabla = new TablaResultados(&ventana, "grd", {0, 0, 5400, 4000}, 3, 6);
+        tabla = new TablaResultados(&ventana, "grd", { 0, 0, 5400, 4000 }, 3, 6);
         for (int f = 0; f < 6; ++f)
             for (int c = 0; c < 3; ++c)
                 tabla->PonerTexto(f, c, QString("%1%2").arg(QChar('a' + c)).arg(f));
@@ -36,7 +36,7 @@ TEST_F(PruebaTabla, RowZeroIsTheFixedHeader)
     EXPECT_EQ(tabla->horizontalHeaderItem(1)->text(), "b0");
     EXPECT_EQ(tabla->Texto(0, 2), "c0");
     EXPECT_EQ(tabla->Texto(5, 2), "c5");
-    EXPECT_EQ(tabla->Texto(6, 0), "");  // no such row
+    EXPECT_EQ(tabla->Texto(6, 0), ""); // no such row
 }
 
 TEST_F(PruebaTabla, FewerRowsDropTheLastAndKeepTheRest)

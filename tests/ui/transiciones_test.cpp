@@ -19,41 +19,41 @@ struct Diseno {
     const char *q, *bc, *bf, *zc, *zf, *yc, *hz, *k;
 };
 
-using Filas = std::vector<std::vector<const char*>>;  // I, b, Z, HZ, y, v, E
+using Filas = std::vector<std::vector<const char*>>; // I, b, Z, HZ, y, v, E
 
 // Outlet: Q = 2, bc = 2.5, BF = 1.8, zc = 1.5, ZF = 0, yc = 0.9, hz = 0.05, K = 0.2;
 // t = 0.163099, H = 0.863585, L = Int(3.8725) + 1 = 4, eight reaches of 0.5 m.
-const Diseno kSalida{"2", "2.5", "1.8", "1.5", "0", "0.9", "0.05", "0.2"};
-const Filas kFilasSalida{
-    {"0", "1.80", "0.0", "0.0", "0.7811", "1.4225", "0.8842"},
-    {"1", "1.8054", "0.0969", "0.0063", "0.7975", "1.3321", "0.8879"},
-    {"2", "1.8226", "0.2010", "0.0125", "0.8136", "1.2376", "0.8917"},
-    {"3", "1.8532", "0.3141", "0.0188", "0.8292", "1.1411", "0.8956"},
-    {"4", "1.8993", "0.4393", "0.0250", "0.8442", "1.0436", "0.8997"},
-    {"5", "1.9647", "0.5814", "0.0313", "0.8584", "0.9457", "0.9040"},
-    {"6", "2.0557", "0.750", "0.0375", "0.8719", "0.8466", "0.9084"},
-    {"7", "2.1875", "0.9697", "0.0438", "0.8849", "0.7421", "0.9129"},
-    {"8", "2.50", "1.50", "0.050", "0.90", "0.5772", "0.9170"},
+const Diseno kSalida { "2", "2.5", "1.8", "1.5", "0", "0.9", "0.05", "0.2" };
+const Filas kFilasSalida {
+    { "0", "1.80", "0.0", "0.0", "0.7811", "1.4225", "0.8842" },
+    { "1", "1.8054", "0.0969", "0.0063", "0.7975", "1.3321", "0.8879" },
+    { "2", "1.8226", "0.2010", "0.0125", "0.8136", "1.2376", "0.8917" },
+    { "3", "1.8532", "0.3141", "0.0188", "0.8292", "1.1411", "0.8956" },
+    { "4", "1.8993", "0.4393", "0.0250", "0.8442", "1.0436", "0.8997" },
+    { "5", "1.9647", "0.5814", "0.0313", "0.8584", "0.9457", "0.9040" },
+    { "6", "2.0557", "0.750", "0.0375", "0.8719", "0.8466", "0.9084" },
+    { "7", "2.1875", "0.9697", "0.0438", "0.8849", "0.7421", "0.9129" },
+    { "8", "2.50", "1.50", "0.050", "0.90", "0.5772", "0.9170" },
 };
 
 // Inlet: Q = 1.5, bc = 1, BF = 2.6, zc = 0, ZF = 2, yc = 0.8, hz = 0.04, K = 0.1;
 // yF = 1.031654, L = Int(7.16) + 1 = 8.
-const Diseno kEntrada{"1.5", "1", "2.6", "0", "2", "0.8", "0.04", "0.1"};
-const Filas kFilasEntrada{
-    {"0", "1.0", "0.0", "0.0", "0.80", "1.8750", "0.9792"},
-    {"1", "1.0112", "0.1292", "0.0050", "0.8701", "1.5342", "0.9901"},
-    {"2", "1.0468", "0.2679", "0.010", "0.9174", "1.2650", "0.9989"},
-    {"3", "1.1103", "0.4189", "0.0150", "0.9508", "1.0458", "1.0065"},
-    {"4", "1.2071", "0.5858", "0.020", "0.9752", "0.8650", "1.0133"},
-    {"5", "1.3456", "0.7753", "0.0250", "0.9936", "0.7135", "1.0195"},
-    {"6", "1.5410", "1.0", "0.030", "1.0080", "0.5838", "1.0254"},
-    {"7", "1.8302", "1.2929", "0.0350", "1.0199", "0.4671", "1.0310"},
-    {"8", "2.60", "2.0", "0.040", "1.0317", "0.3118", "1.0366"},
+const Diseno kEntrada { "1.5", "1", "2.6", "0", "2", "0.8", "0.04", "0.1" };
+const Filas kFilasEntrada {
+    { "0", "1.0", "0.0", "0.0", "0.80", "1.8750", "0.9792" },
+    { "1", "1.0112", "0.1292", "0.0050", "0.8701", "1.5342", "0.9901" },
+    { "2", "1.0468", "0.2679", "0.010", "0.9174", "1.2650", "0.9989" },
+    { "3", "1.1103", "0.4189", "0.0150", "0.9508", "1.0458", "1.0065" },
+    { "4", "1.2071", "0.5858", "0.020", "0.9752", "0.8650", "1.0133" },
+    { "5", "1.3456", "0.7753", "0.0250", "0.9936", "0.7135", "1.0195" },
+    { "6", "1.5410", "1.0", "0.030", "1.0080", "0.5838", "1.0254" },
+    { "7", "1.8302", "1.2929", "0.0350", "1.0199", "0.4671", "1.0310" },
+    { "8", "2.60", "2.0", "0.040", "1.0317", "0.3118", "1.0366" },
 };
 
 // bc − BF = 8.1 with vertical walls: L = Int(19.035) + 1 = 20.
-const Diseno kVeinteMetrosSalida{"0.5", "9.1", "1", "0", "0", "1", "0", "0.2"};
-const Diseno kVeinteMetrosEntrada{"0.5", "1", "9.1", "0", "0", "1", "0", "0.1"};
+const Diseno kVeinteMetrosSalida { "0.5", "9.1", "1", "0", "0", "1", "0", "0.2" };
+const Diseno kVeinteMetrosEntrada { "0.5", "1", "9.1", "0", "0", "1", "0", "0.1" };
 
 class PruebaTransicion : public PruebaVentanas {
 protected:
@@ -97,13 +97,14 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(PruebaTransicion, OutletOpensEmptyWithItsDefaultCoefficient)
 {
     AbrirVentana("TranAlSa");
-    EXPECT_EQ(w->windowTitle(), "Cálculos para una transición de salida alabeada en flujo subcrítico");
-    for (const char* caja : {"q", "bc", "BF", "zc", "ZF", "yc", "hz", "YF", "LT", "NT"})
+    EXPECT_EQ(
+        w->windowTitle(), "Cálculos para una transición de salida alabeada en flujo subcrítico");
+    for (const char* caja : { "q", "bc", "BF", "zc", "ZF", "yc", "hz", "YF", "LT", "NT" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(Leer(w, "k"), "0.2");
     EXPECT_EQ(FilasDe(w, "STV"), 22);
@@ -118,7 +119,8 @@ TEST_F(PruebaTransicion, OutletOpensEmptyWithItsDefaultCoefficient)
 TEST_F(PruebaTransicion, InletOpensWithTwentyOneRowGrids)
 {
     AbrirVentana("TranAlEn");
-    EXPECT_EQ(w->windowTitle(), "Cálculos para una transición de entrada alabeada en flujo subcrítico");
+    EXPECT_EQ(
+        w->windowTitle(), "Cálculos para una transición de entrada alabeada en flujo subcrítico");
     EXPECT_EQ(Leer(w, "k"), "0.1");
     EXPECT_EQ(FilasDe(w, "STV"), 21);
     EXPECT_EQ(FilasDe(w, "TVE"), 21);
@@ -151,18 +153,18 @@ TEST_F(PruebaTransicion, InletDesignCellByCell)
 TEST_F(PruebaTransicion, InletNamesTheFirstEmptyBoxInOrder)
 {
     AbrirVentana("TranAlEn");
-    const std::vector<std::pair<const char*, const char*>> orden{
-        {"q", "Ingresar un valor adecuado para el caudal"},
-        {"bc", "Ingresar un valor adecuado para el ancho de solera en C"},
-        {"BF", "Ingresar un valor adecuado para el ancho de solera en F"},
-        {"zc", "Ingresar un valor adecuado para el talud en C"},
-        {"ZF", "Ingresar un valor adecuado para el talud en F"},
-        {"yc", "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos"},
-        {"hz", "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos"},
-        {"k", "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke"},
+    const std::vector<std::pair<const char*, const char*>> orden {
+        { "q", "Ingresar un valor adecuado para el caudal" },
+        { "bc", "Ingresar un valor adecuado para el ancho de solera en C" },
+        { "BF", "Ingresar un valor adecuado para el ancho de solera en F" },
+        { "zc", "Ingresar un valor adecuado para el talud en C" },
+        { "ZF", "Ingresar un valor adecuado para el talud en F" },
+        { "yc", "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos" },
+        { "hz", "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos" },
+        { "k", "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke" },
     };
     Escribir(w, "k", "");
-    const char* valores[] = {"1.5", "1", "2.6", "0", "2", "0.8", "0.04", "0.1"};
+    const char* valores[] = { "1.5", "1", "2.6", "0", "2", "0.8", "0.04", "0.1" };
     for (std::size_t i = 0; i < orden.size(); ++i) {
         SCOPED_TRACE(orden[i].first);
         Pulsar(w, "bCalcular");
@@ -206,7 +208,7 @@ TEST_F(PruebaTransicion, JumpInSectionFLeavesTheEarlierResults)
     AbrirVentana("TranAlSa");
     Calcular(kSalida);
     // 5 m³/s through a 0.5 m end has no subcritical depth below the head target.
-    Calcular({"5", "3", "0.5", "1.5", "0", "1", "0.1", "0.2"});
+    Calcular({ "5", "3", "0.5", "1.5", "0", "1", "0.1", "0.2" });
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.ultimoMensaje(), kErrorCalculo);
     EXPECT_EQ(Leer(w, "YF"), "0.7811");
@@ -220,7 +222,7 @@ TEST_F(PruebaTransicion, DepthInSectionFThatNeverSettlesShowsTheMessageAndChange
     // Section F (1 m, Z = 0.5) has no depth for a head target of 0.611 m: its
     // y + t/A² is 0.867 m at the lowest. The iteration swings between two depths
     // until its pass limit.
-    Calcular({"2", "4", "1", "1", "0.5", "0.8", "0.2", "0.2"});
+    Calcular({ "2", "4", "1", "1", "0.5", "0.8", "0.2", "0.2" });
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.mensajes[0].texto, kErrorCalculo);
     EXPECT_EQ(grabadora.mensajes[0].titulo, "Error de cálculos");
@@ -262,11 +264,11 @@ TEST_F(PruebaTransicion, InletFailsAtTwentyMetresAfterTwentyRowsOfTheLaws)
 TEST_F(PruebaTransicion, LengthGivesTheNumberOfReaches)
 {
     AbrirVentana("TranAlSa");
-    Calcular({"0.5", "2.8", "1", "0", "0", "1", "0", "0.2"});  // Int(4.23) + 1 = 5
+    Calcular({ "0.5", "2.8", "1", "0", "0", "1", "0", "0.2" }); // Int(4.23) + 1 = 5
     EXPECT_EQ(Leer(w, "LT"), "5");
     EXPECT_EQ(Leer(w, "NT"), "10");
     EXPECT_EQ(FilasEscritas("TVE"), 11);
-    Calcular({"0.5", "3.2", "1", "0", "0", "1", "0", "0.2"});  // Int(5.17) + 1 = 6
+    Calcular({ "0.5", "3.2", "1", "0", "0", "1", "0", "0.2" }); // Int(5.17) + 1 = 6
     EXPECT_EQ(Leer(w, "LT"), "6");
     EXPECT_EQ(Leer(w, "NT"), "6");
     EXPECT_EQ(FilasEscritas("STV"), 7);
@@ -289,7 +291,7 @@ TEST_F(PruebaTransicion, NegativeLengthShowsTheThreeBoxesAndTheMessage)
 {
     AbrirVentana("TranAlSa");
     Calcular(kSalida);
-    Calcular({"0.5", "1", "4", "0", "0", "1", "0", "0.2"});  // Int(−7.05) + 1 = −7
+    Calcular({ "0.5", "1", "4", "0", "0", "1", "0", "0.2" }); // Int(−7.05) + 1 = −7
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.ultimoMensaje(), kErrorCalculo);
     EXPECT_EQ(Leer(w, "LT"), "-7");
@@ -300,7 +302,7 @@ TEST_F(PruebaTransicion, NegativeLengthShowsTheThreeBoxesAndTheMessage)
 TEST_F(PruebaTransicion, EnterRunsThroughTheBoxesAndSelectsTheCoefficient)
 {
     AbrirVentana("TranAlSa");
-    const char* cadena[] = {"q", "bc", "BF", "zc", "ZF", "yc", "hz"};
+    const char* cadena[] = { "q", "bc", "BF", "zc", "ZF", "yc", "hz" };
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(NombreDelFoco(), cadena[i]);
         Tecla(Qt::Key_Return);
@@ -320,7 +322,7 @@ TEST_F(PruebaTransicion, ClearingEmptiesBoxesCoefficientAndGrids)
     AbrirVentana("TranAlSa");
     Calcular(kSalida);
     Pulsar(w, "bLimpiar");
-    for (const char* caja : {"q", "bc", "BF", "zc", "ZF", "yc", "hz", "k", "YF", "LT", "NT"})
+    for (const char* caja : { "q", "bc", "BF", "zc", "ZF", "yc", "hz", "k", "YF", "LT", "NT" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(FilasEscritas("STV"), 0);
     EXPECT_EQ(FilasEscritas("TVE"), 0);
@@ -334,7 +336,7 @@ TEST_F(PruebaTransicion, OutletAfterClearingRunsWithoutLossCoefficient)
 {
     AbrirVentana("TranAlSa");
     Pulsar(w, "bLimpiar");
-    Datos({"0", "3", "1", "1.5", "0", "1", "0.2", ""});
+    Datos({ "0", "3", "1", "1.5", "0", "1", "0.2", "" });
     Pulsar(w, "bCalcular");
     EXPECT_TRUE(grabadora.mensajes.empty());
     EXPECT_EQ(Leer(w, "YF"), "0.8000");
@@ -344,10 +346,10 @@ TEST_F(PruebaTransicion, InletAfterClearingStopsOnTheCoefficient)
 {
     AbrirVentana("TranAlEn");
     Pulsar(w, "bLimpiar");
-    Datos({"1.5", "1", "2.6", "0", "2", "0.8", "0.04", ""});
+    Datos({ "1.5", "1", "2.6", "0", "2", "0.8", "0.04", "" });
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(),
-              "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke");
+        "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke");
     EXPECT_EQ(NombreDelFoco(), "k");
 }
 
@@ -375,14 +377,14 @@ TEST_F(PruebaTransicion, CopyButtonsCarryTheirTexts)
     MoverRaton(w, "bResulParcialesI");
     EXPECT_EQ(TextoDeEstado(w), "Antes de copiar, seleccionar los resultados parciales inferior");
     EXPECT_TRUE(Resaltado(w, "bResulParcialesI"));
-    MoverRaton(w, "Frame5", {3, 60});
+    MoverRaton(w, "Frame5", { 3, 60 });
     EXPECT_FALSE(Resaltado(w, "bResulParcialesI"));
 }
 
 // The copy frame's caption, regular and not bold as in no other frame of these
 // windows, reads whole inside its frame.
 class PruebaMarcoCopia : public PruebaVentanas,
-                         public ::testing::WithParamInterface<const char*> {};
+                         public ::testing::WithParamInterface<const char*> { };
 
 TEST_P(PruebaMarcoCopia, CaptionInRegularWeightFitsItsFrame)
 {
@@ -396,8 +398,8 @@ TEST_P(PruebaMarcoCopia, CaptionInRegularWeightFitsItsFrame)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, PruebaMarcoCopia,
-                         ::testing::Values("TranAlSa", "TranAlEn", "frmVertederoLateral"),
-                         [](const auto& info) { return std::string(info.param); });
+    ::testing::Values("TranAlSa", "TranAlEn", "frmVertederoLateral"),
+    [](const auto& info) { return std::string(info.param); });
 
 TEST_F(PruebaTransicion, TitleLabelKeepsItsFullFaceOnItsLines)
 {
@@ -409,7 +411,7 @@ TEST_F(PruebaTransicion, TitleLabelKeepsItsFullFaceOnItsLines)
     EXPECT_DOUBLE_EQ(titulo->font().pointSizeF(), 9.75);
     // Wrapped over its lines, it needs no narrower face.
     EXPECT_TRUE(titulo->font().stretch() == QFont::AnyStretch
-                || titulo->font().stretch() == QFont::Unstretched);
+        || titulo->font().stretch() == QFont::Unstretched);
 }
 
 } // namespace

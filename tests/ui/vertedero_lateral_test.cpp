@@ -15,22 +15,22 @@ struct Datos {
     const char *y, *b, *z, *n, *s, *a, *dl, *nt;
 };
 
-using Fila = std::vector<const char*>;  // the sixteen columns, upper grid first
+using Fila = std::vector<const char*>; // the sixteen columns, upper grid first
 
 // y0 = 1, b = 2, Z = 1, n = 0.015, S = 0.001, a = 0.6, ΔL = 1, two slices.
-const Datos kCanal{"1", "2", "1", "0.015", "0.001", "0.6", "1", "2"};
-const std::vector<Fila> kFilasCanal{
-    {"1.0", "4.6051", "0.40", "1.1206", "0.4676", "0.5240", "2.4130", "4.0", "84.8283", "3.0",
-     "28.2761", "88.290", "-60.0139", "-0.0402", "0.9598", "0.0"},
-    {"0.9598", "5.1291", "0.3598", "0.9559", "0.4635", "0.4431", "2.2726", "3.9196", "103.1149",
-     "2.8408", "36.2980", "79.1675", "-42.8695", "-0.0530", "0.9068", "1.0"},
-    {"0.9068", "5.5722", "0.3068", "0.7526", "0.4580", "0.3447", "1.9209", "3.8136", "118.4079",
-     "2.6358", "44.9228", "68.1550", "-23.2322", "-0.0827", "0.8241", "2.0"},
+const Datos kCanal { "1", "2", "1", "0.015", "0.001", "0.6", "1", "2" };
+const std::vector<Fila> kFilasCanal {
+    { "1.0", "4.6051", "0.40", "1.1206", "0.4676", "0.5240", "2.4130", "4.0", "84.8283", "3.0",
+        "28.2761", "88.290", "-60.0139", "-0.0402", "0.9598", "0.0" },
+    { "0.9598", "5.1291", "0.3598", "0.9559", "0.4635", "0.4431", "2.2726", "3.9196", "103.1149",
+        "2.8408", "36.2980", "79.1675", "-42.8695", "-0.0530", "0.9068", "1.0" },
+    { "0.9068", "5.5722", "0.3068", "0.7526", "0.4580", "0.3447", "1.9209", "3.8136", "118.4079",
+        "2.6358", "44.9228", "68.1550", "-23.2322", "-0.0827", "0.8241", "2.0" },
 };
 
 // y0 = 0.8 over a 0.5 m crest, ΔL = 2, 40 slices: the fifth section (8 m) gives
 // y + Δh = 0.3342, below the crest.
-const Datos kHastaLaCresta{"0.8", "1.5", "0.5", "0.014", "0.0008", "0.5", "2", "40"};
+const Datos kHastaLaCresta { "0.8", "1.5", "0.5", "0.014", "0.0008", "0.5", "2", "40" };
 
 const QString kTramos = QStringLiteral("El número de tramos debe ser como máximo 50");
 
@@ -69,16 +69,15 @@ protected:
     QString Mensaje() { return Hallar<QLabel>(w, "lblMensaje")->text(); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(PruebaVertederoLateral, OpensWithHeadersOnly)
 {
     EXPECT_EQ(w->windowTitle(), "Diseño de un vertedero lateral para un flujo subcrítico");
     EXPECT_EQ(FilasDe(w, "grdDatosVerte01"), 52);
     EXPECT_EQ(FilasDe(w, "grdDatosVerte02"), 52);
-    const char* cabeceras[] = {"y",   "Q", "h=y-a", "hSqr(2gh)", "m",         "deltaQ",
-                               "Q*deltaQ", "T", "Q2T", "A", "Q2T/A", "gA2", "Q2T/A-gA2",
-                               "deltah", "y+deltah", "Lacum"};
+    const char* cabeceras[] = { "y", "Q", "h=y-a", "hSqr(2gh)", "m", "deltaQ", "Q*deltaQ", "T",
+        "Q2T", "A", "Q2T/A", "gA2", "Q2T/A-gA2", "deltah", "y+deltah", "Lacum" };
     for (int c = 0; c < 16; ++c)
         EXPECT_EQ(CeldaMarcha(0, c), cabeceras[c]);
     EXPECT_EQ(FilasEscritas(), 0);
@@ -114,18 +113,18 @@ TEST_F(PruebaVertederoLateral, DepthReachingTheCrestStopsTheMarch)
 
 TEST_F(PruebaVertederoLateral, StartAtTheCrestStopsAtZero)
 {
-    Calcular({"0.5", "1", "1", "0.014", "0.001", "0.5", "1", "3"});
+    Calcular({ "0.5", "1", "1", "0.014", "0.001", "0.5", "1", "3" });
     EXPECT_EQ(Mensaje(), "Los cálculos se realizaron hasta los  0 m");
     EXPECT_EQ(FilasEscritas(), 1);
-    EXPECT_EQ(CeldaMarcha(1, 2), "0.0");    // h
+    EXPECT_EQ(CeldaMarcha(1, 2), "0.0"); // h
     EXPECT_EQ(CeldaMarcha(1, 4), "0.4340"); // m = 0.434
-    EXPECT_EQ(CeldaMarcha(1, 5), "0.0");    // ΔQ
-    EXPECT_EQ(CeldaMarcha(1, 13), "0.0");   // Δh
+    EXPECT_EQ(CeldaMarcha(1, 5), "0.0"); // ΔQ
+    EXPECT_EQ(CeldaMarcha(1, 13), "0.0"); // Δh
 }
 
 TEST_F(PruebaVertederoLateral, NoSlicesWritesTheStartRowOnly)
 {
-    Calcular({"0.5", "1", "1", "0.014", "0.001", "0.5", "1", "0"});
+    Calcular({ "0.5", "1", "1", "0.014", "0.001", "0.5", "1", "0" });
     EXPECT_EQ(FilasEscritas(), 1);
     EXPECT_EQ(Mensaje(), "");
 }
@@ -133,7 +132,7 @@ TEST_F(PruebaVertederoLateral, NoSlicesWritesTheStartRowOnly)
 TEST_F(PruebaVertederoLateral, NegativeSlicesLeaveHeadersOnly)
 {
     Calcular(kCanal);
-    Calcular({"1", "2", "1", "0.015", "0.001", "0.6", "1", "-1"});
+    Calcular({ "1", "2", "1", "0.015", "0.001", "0.6", "1", "-1" });
     EXPECT_TRUE(grabadora.mensajes.empty());
     EXPECT_EQ(FilasEscritas(), 0);
     EXPECT_EQ(CeldaMarcha(0, 15), "Lacum");
@@ -142,15 +141,15 @@ TEST_F(PruebaVertederoLateral, NegativeSlicesLeaveHeadersOnly)
 
 TEST_F(PruebaVertederoLateral, HalfSlicesRoundToEven)
 {
-    Calcular({"1", "2", "1", "0.015", "0.001", "0.6", "0.1", "2.5"});
+    Calcular({ "1", "2", "1", "0.015", "0.001", "0.6", "0.1", "2.5" });
     EXPECT_EQ(FilasEscritas(), 4);
-    Calcular({"1", "2", "1", "0.015", "0.001", "0.6", "0.1", "1.5"});
+    Calcular({ "1", "2", "1", "0.015", "0.001", "0.6", "0.1", "1.5" });
     EXPECT_EQ(FilasEscritas(), 2);
 }
 
 TEST_F(PruebaVertederoLateral, NoSliceLengthFillsAllFiftyOneRows)
 {
-    Calcular({"1", "2", "1", "0.015", "0.001", "0.6", "0", "50"});
+    Calcular({ "1", "2", "1", "0.015", "0.001", "0.6", "0", "50" });
     EXPECT_EQ(FilasEscritas(), 51);
     EXPECT_EQ(CeldaMarcha(51, 0), "1.0");
     EXPECT_EQ(CeldaMarcha(51, 15), "0.0");
@@ -159,7 +158,7 @@ TEST_F(PruebaVertederoLateral, NoSliceLengthFillsAllFiftyOneRows)
 
 TEST_F(PruebaVertederoLateral, ShorterMarchLeavesNoRowsOfTheLongerOne)
 {
-    Calcular({"1", "2", "1", "0.015", "0.001", "0.6", "0", "50"});
+    Calcular({ "1", "2", "1", "0.015", "0.001", "0.6", "0", "50" });
     Calcular(kCanal);
     EXPECT_EQ(FilasEscritas(), 3);
     EXPECT_EQ(CeldaMarcha(2, 15), "1.0");
@@ -179,7 +178,7 @@ TEST_F(PruebaVertederoLateral, SlicesAboveFiftyWarnWhileTyping)
     EXPECT_EQ(grabadora.mensajes.size(), 1u);
     QTest::keyClicks(Hallar<QLineEdit>(w, "txtNt"), ".5");
     EXPECT_EQ(grabadora.mensajes.size(), 2u);
-    Escribir(w, "txtNt", "600");  // 6, 60 and 600
+    Escribir(w, "txtNt", "600"); // 6, 60 and 600
     EXPECT_EQ(grabadora.mensajes.size(), 4u);
 }
 
@@ -205,7 +204,7 @@ struct CasoSinValor {
 };
 
 class PruebaVertederoSinValor : public PruebaVertederoLateral,
-                                public ::testing::WithParamInterface<CasoSinValor> {};
+                                public ::testing::WithParamInterface<CasoSinValor> { };
 } // namespace
 
 TEST_P(PruebaVertederoSinValor, ShowsTheNumericFailureAndKeepsTheEarlierMarch)
@@ -218,13 +217,13 @@ TEST_P(PruebaVertederoSinValor, ShowsTheNumericFailureAndKeepsTheEarlierMarch)
     EXPECT_EQ(Mensaje(), "Los cálculos se realizaron hasta los  8 m");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabla, PruebaVertederoSinValor,
-    ::testing::Values(CasoSinValor{"SinRugosidad", {"1", "2", "1", "", "0.001", "0.6", "1", "2"}},
-                      CasoSinValor{"PendienteNegativa", {"1", "2", "1", "0.015", "-0.001", "0.6", "1", "2"}},
-                      CasoSinValor{"TiranteCero", {"", "2", "1", "0.015", "0.001", "", "1", "2"}},
-                      CasoSinValor{"BajoLaCresta", {"0.5", "2", "1", "0.015", "0.001", "0.6", "1", "2"}},
-                      CasoSinValor{"SinSeccion", {"1", "0", "0", "0.015", "0.001", "0.6", "1", "2"}}),
+INSTANTIATE_TEST_SUITE_P(Tabla, PruebaVertederoSinValor,
+    ::testing::Values(
+        CasoSinValor { "SinRugosidad", { "1", "2", "1", "", "0.001", "0.6", "1", "2" } },
+        CasoSinValor { "PendienteNegativa", { "1", "2", "1", "0.015", "-0.001", "0.6", "1", "2" } },
+        CasoSinValor { "TiranteCero", { "", "2", "1", "0.015", "0.001", "", "1", "2" } },
+        CasoSinValor { "BajoLaCresta", { "0.5", "2", "1", "0.015", "0.001", "0.6", "1", "2" } },
+        CasoSinValor { "SinSeccion", { "1", "0", "0", "0.015", "0.001", "0.6", "1", "2" } }),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(PruebaVertederoLateral, CopyButtonsCopyEachGridsSelection)
@@ -242,7 +241,7 @@ TEST_F(PruebaVertederoLateral, ClearingKeepsTheHeaders)
 {
     Calcular(kHastaLaCresta);
     Pulsar(w, "bLimpiar");
-    for (const char* caja : {"txty", "txtb", "txtZ", "txtn", "txtS", "txtU", "txtL", "txtNt"})
+    for (const char* caja : { "txty", "txtb", "txtZ", "txtn", "txtS", "txtU", "txtL", "txtNt" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(FilasEscritas(), 0);
     EXPECT_EQ(CeldaMarcha(0, 0), "y");
@@ -253,7 +252,7 @@ TEST_F(PruebaVertederoLateral, ClearingKeepsTheHeaders)
 
 TEST_F(PruebaVertederoLateral, EnterRunsThroughTheBoxesToCalcular)
 {
-    const char* cadena[] = {"txty", "txtb", "txtZ", "txtn", "txtS", "txtU", "txtL", "txtNt"};
+    const char* cadena[] = { "txty", "txtb", "txtZ", "txtn", "txtS", "txtU", "txtL", "txtNt" };
     for (const char* caja : cadena) {
         EXPECT_EQ(NombreDelFoco(), caja);
         Escribir(w, caja, "1");

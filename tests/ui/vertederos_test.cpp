@@ -8,6 +8,8 @@
 #include "conductor.h"
 #include "resources/dibujos_medicion.h"
 
+using namespace quelmora;
+
 namespace {
 
 namespace {

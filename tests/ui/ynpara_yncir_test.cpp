@@ -174,8 +174,8 @@ TEST_F(VentanaYnpara, ClearingEmptiesResultsAndTheWarningLabel)
     Pulsar(w, "bCalcular");
     ASSERT_EQ(Hallar<QLabel>(w, "mv")->text(), "Cuidado velocidad erosiva");
     Pulsar(w, "bLimpiar");
-    for (const char* caja :
-        { "q", "t", "n", "s", "y", "a", "k", "f", "tf", "p", "r", "v", "e", "lu", "pro", "tra", "re" })
+    for (const char* caja : { "q", "t", "n", "s", "y", "a", "k", "f", "tf", "p", "r", "v", "e",
+             "lu", "pro", "tra", "re" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     // An empty caption, not 27 blanks.
     EXPECT_EQ(Hallar<QLabel>(w, "mv")->text(), "");
@@ -191,8 +191,8 @@ TEST_F(VentanaYncir, ClearingEmptiesEveryBoxAndFocusesTheDischarge)
     Pulsar(w, "bCalcular");
     ASSERT_FALSE(Leer(w, "y").isEmpty());
     Pulsar(w, "bLimpiar");
-    for (const char* caja :
-        { "q", "d", "n", "s", "y", "a", "t", "f", "tf", "p", "r", "v", "e", "lu", "pro", "tra", "re" })
+    for (const char* caja : { "q", "d", "n", "s", "y", "a", "t", "f", "tf", "p", "r", "v", "e",
+             "lu", "pro", "tra", "re" })
         EXPECT_EQ(Leer(w, caja), "") << caja;
     EXPECT_EQ(NombreDelFoco(), "q");
     EXPECT_TRUE(grabadora.mensajes.empty());

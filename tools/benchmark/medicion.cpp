@@ -40,6 +40,8 @@
 #include "frame/ventanas.h"
 #include "reloj.h"
 
+using namespace quelmora;
+
 extern char** environ;
 
 namespace {
@@ -88,14 +90,17 @@ public:
         ++mensajes;
         ultimo = texto;
     }
-    void beep() override {}
+    void beep() override { }
     void limpiarPortapapeles() override { portapapeles.clear(); }
     void ponerTextoPortapapeles(const QString& texto) override { portapapeles = texto; }
     bool portapapelesTieneTexto() override { return !portapapeles.isEmpty(); }
     QString textoPortapapeles() override { return portapapeles; }
-    ResultadoImpresion imprimirVentana(QWidget*) override { return ResultadoImpresion::SinImpresora; }
+    ResultadoImpresion imprimirVentana(QWidget*) override
+    {
+        return ResultadoImpresion::SinImpresora;
+    }
     bool iniciarPrograma(const QString&, const QStringList&) override { return false; }
-    void terminarPrograma() override {}
+    void terminarPrograma() override { }
 };
 
 [[noreturn]] void Abortar(const std::string& que)
@@ -106,8 +111,8 @@ public:
 
 // Runs the event loop until listo() holds and three passes in a row delivered no
 // event; returns the clock at the end of the last painting.
-std::int64_t HastaQuieto(AplicacionMedida& app, const std::function<bool()>& listo,
-                         const std::string& que)
+std::int64_t HastaQuieto(
+    AplicacionMedida& app, const std::function<bool()>& listo, const std::string& que)
 {
     const std::int64_t limite = RelojNs() + kPlazoNs;
     int quietas = 0;
@@ -121,10 +126,7 @@ std::int64_t HastaQuieto(AplicacionMedida& app, const std::function<bool()>& lis
     return app.finUltimoPintado;
 }
 
-bool Expuesta(QWidget* w)
-{
-    return w && w->windowHandle() && w->windowHandle()->isExposed();
-}
+bool Expuesta(QWidget* w) { return w && w->windowHandle() && w->windowHandle()->isExposed(); }
 
 // Shows the window of the class by the showing rule, as its menu entry does, and
 // times it until it is exposed, painted and quiet.
@@ -136,7 +138,8 @@ bool Expuesta(QWidget* w)
     QWidget* w = MostrarVentana(clase);
     if (!w)
         Abortar("no window for " + clase.toStdString());
-    const std::int64_t fin = HastaQuieto(app, [w] { return Expuesta(w); }, clase.toStdString());
+    const std::int64_t fin = HastaQuieto(
+        app, [w] { return Expuesta(w); }, clase.toStdString());
     if (ms)
         *ms = Milisegundos(inicio, fin);
     return w;
@@ -147,10 +150,7 @@ bool Expuesta(QWidget* w)
     return Abrir(app, clase, ms);
 }
 
-QString SinAcelerador(QString texto)
-{
-    return texto.remove('&');
-}
+QString SinAcelerador(QString texto) { return texto.remove('&'); }
 
 QString NombreDeCaja(const QLineEdit* caja)
 {
@@ -173,7 +173,7 @@ void Elegir(QWidget* w, const QString& pagina, const QString& lista, const QStri
         for (int i = 0; i < pestanas->count(); ++i)
             if (SinAcelerador(pestanas->tabText(i)) == pagina)
                 QTest::mouseClick(pestanas->tabBar(), Qt::LeftButton, {},
-                                  pestanas->tabBar()->tabRect(i).center());
+                    pestanas->tabBar()->tabRect(i).center());
     }
     if (!combo->isVisible())
         return;
@@ -248,28 +248,31 @@ QList<QAbstractButton*> BotonesCalcular(QWidget* w)
 
 // The press on a calculate button, until the event loop has nothing left; a
 // function of its own so that a profiler can be pointed at it.
-[[gnu::noinline]] std::int64_t PulsarCalcular(AplicacionMedida& app, QAbstractButton* boton,
-                                              std::int64_t inicio)
+[[gnu::noinline]] std::int64_t PulsarCalcular(
+    AplicacionMedida& app, QAbstractButton* boton, std::int64_t inicio)
 {
     app.finUltimoPintado = inicio;
     QTest::mouseClick(boton, Qt::LeftButton);
     const std::int64_t escrito = RelojNs();
-    return std::max(escrito, HastaQuieto(app, [] { return true; }, "calculation"));
+    return std::max(escrito,
+        HastaQuieto(
+            app, [] { return true; }, "calculation"));
 }
 
 // Fills each page of the window and clicks each of its calculate buttons, timed
 // from the press to the last repaint that follows; one line per click.
 void Calcular(AplicacionMedida& app, PlataformaMuda& muda, QWidget* w, const CasoMedicion& caso,
-              bool informar)
+    bool informar)
 {
     auto* pestanas = w->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     const int paginas = pestanas ? pestanas->count() : 1;
     for (int i = 0; i < paginas; ++i) {
         QString pagina;
         if (pestanas) {
-            QTest::mouseClick(pestanas->tabBar(), Qt::LeftButton, {},
-                              pestanas->tabBar()->tabRect(i).center());
-            HastaQuieto(app, [] { return true; }, "page change");
+            QTest::mouseClick(
+                pestanas->tabBar(), Qt::LeftButton, {}, pestanas->tabBar()->tabRect(i).center());
+            HastaQuieto(
+                app, [] { return true; }, "page change");
             pagina = " / " + SinAcelerador(pestanas->tabText(i)).simplified();
         }
         Llenar(w, caso);
@@ -289,8 +292,8 @@ void Calcular(AplicacionMedida& app, PlataformaMuda& muda, QWidget* w, const Cas
                 etiqueta += " / " + boton->objectName();
             const bool escribio = Textos(w) != antes;
             std::printf("calcular\t%s\t%.4f\t%d\t%d\t%s\n", qPrintable(etiqueta),
-                        Milisegundos(inicio, fin), muda.mensajes - mensajes, escribio ? 1 : 0,
-                        muda.mensajes > mensajes ? qPrintable(muda.ultimo) : "");
+                Milisegundos(inicio, fin), muda.mensajes - mensajes, escribio ? 1 : 0,
+                muda.mensajes > mensajes ? qPrintable(muda.ultimo) : "");
             QTest::qWait(20);
         }
     }
@@ -370,8 +373,8 @@ double Mediana(std::vector<double> v)
 double Arrancar(const char* programa)
 {
     static int vez = 0;
-    const std::string anotacion = "/tmp/quelmora_sonda_" + std::to_string(getpid()) + "_"
-        + std::to_string(++vez);
+    const std::string anotacion
+        = "/tmp/quelmora_sonda_" + std::to_string(getpid()) + "_" + std::to_string(++vez);
     std::vector<std::string> entorno;
     for (char** e = environ; *e; ++e)
         if (std::strncmp(*e, "LD_PRELOAD=", 11) != 0 && std::strncmp(*e, "QUELMORA_SONDA=", 15) != 0
@@ -384,7 +387,7 @@ double Arrancar(const char* programa)
     for (auto& e : entorno)
         envp.push_back(e.data());
     envp.push_back(nullptr);
-    char* args[] = {const_cast<char*>(programa), nullptr};
+    char* args[] = { const_cast<char*>(programa), nullptr };
 
     posix_spawn_file_actions_t acciones;
     posix_spawn_file_actions_init(&acciones);
@@ -434,10 +437,7 @@ std::vector<QStringList> Ejecutar(const QString& argumentos)
     return lineas;
 }
 
-QString Comillas(const QString& s)
-{
-    return "'" + QString(s).replace("'", "'\\''") + "'";
-}
+QString Comillas(const QString& s) { return "'" + QString(s).replace("'", "'\\''") + "'"; }
 
 const char* Veredicto(bool bien, bool& todoBien)
 {
@@ -468,12 +468,12 @@ int Conducir(int arranques, int rondas)
     const double mVacia = Mediana(vacia);
     const double mPrograma = Mediana(programa);
     const double razon = mPrograma / mVacia;
-    std::printf("Start-up, process start to main window shown and painted (%d starts each)\n",
-                arranques);
+    std::printf(
+        "Start-up, process start to main window shown and painted (%d starts each)\n", arranques);
     std::printf("  %-44s %8.1f ms\n", "bare Qt program, one empty main window", mVacia);
     std::printf("  %-44s %8.1f ms  = %.2f x bare   target <= %.1f x (%.0f ms)  %s\n\n",
-                RUTA_QUELMORA, mPrograma, razon, kArranqueRelativo, kArranqueRelativo * mVacia,
-                Veredicto(razon <= kArranqueRelativo, todoBien));
+        RUTA_QUELMORA, mPrograma, razon, kArranqueRelativo, kArranqueRelativo * mVacia,
+        Veredicto(razon <= kArranqueRelativo, todoBien));
 
     // Each case in its own processes, round after round.
     std::map<QString, std::vector<double>> aperturas;
@@ -501,23 +501,23 @@ int Conducir(int arranques, int rondas)
 
     std::printf("Opening each window the first time, through the showing rule, until shown and "
                 "painted (%d runs)\n",
-                rondas);
+        rondas);
     for (const CasoMedicion& c : CasosMedicion()) {
         if (c.nombre != c.clase)
             continue;
         const double m = Mediana(aperturas[c.clase]);
         std::printf("  %-44s %8.1f ms  target <= %.0f ms  %s\n", qPrintable(c.clase), m,
-                    kAperturaMs, Veredicto(m <= kAperturaMs, todoBien));
+            kAperturaMs, Veredicto(m <= kAperturaMs, todoBien));
     }
 
     std::printf("\n\"&Calcular\" with sound data, from the press to the results written and "
                 "painted (%d runs)\n",
-                rondas);
+        rondas);
     for (const QString& etiqueta : ordenCalculos) {
         const double m = Mediana(calculos[etiqueta]);
         std::printf("  %-44s %8.2f ms  target <= %.0f ms  %s%s\n", qPrintable(etiqueta), m,
-                    kCalculoMs, Veredicto(m <= kCalculoMs, todoBien),
-                    avisos.count(etiqueta) ? qPrintable("  (" + avisos[etiqueta] + ")") : "");
+            kCalculoMs, Veredicto(m <= kCalculoMs, todoBien),
+            avisos.count(etiqueta) ? qPrintable("  (" + avisos[etiqueta] + ")") : "");
     }
 
     std::vector<double> picos;
@@ -532,8 +532,8 @@ int Conducir(int arranques, int rondas)
     const double pico = Mediana(picos);
     std::printf("\nPeak memory (VmHWM) with every window open at once and calculated\n");
     std::printf("  %-44s %8.1f MB  target <= %.0f MB  %s\n",
-                qPrintable(QStringLiteral("%1 windows open").arg(abiertas)), pico, kMemoriaMB,
-                Veredicto(pico <= kMemoriaMB, todoBien));
+        qPrintable(QStringLiteral("%1 windows open").arg(abiertas)), pico, kMemoriaMB,
+        Veredicto(pico <= kMemoriaMB, todoBien));
 
     std::printf("\n%s\n", todoBien ? "Every target met." : "Some targets missed.");
     return todoBien ? 0 : 1;

@@ -7,7 +7,7 @@
 
 inline std::int64_t RelojNs()
 {
-    timespec t{};
+    timespec t {};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
 }

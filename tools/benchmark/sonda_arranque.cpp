@@ -45,10 +45,7 @@ protected:
     }
 };
 
-void Instalar()
-{
-    QCoreApplication::instance()->installEventFilter(new Sonda);
-}
+void Instalar() { QCoreApplication::instance()->installEventFilter(new Sonda); }
 
 struct Registro {
     Registro()

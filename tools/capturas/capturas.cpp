@@ -34,6 +34,8 @@
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"
 
+using namespace quelmora;
+
 namespace {
 
 QTextStream salida(stderr);

@@ -7,6 +7,8 @@
 
 #include "frame/core/numeros.h"
 
+namespace quelmora {
+
 std::string TextoGeneral(double valor)
 {
     // A zero of either sign is written 0: a pasted "-0" must not show as "-0.".
@@ -487,3 +489,5 @@ bool BBCalc::CanPaste()
             return false;
     return true;
 }
+
+} // namespace quelmora

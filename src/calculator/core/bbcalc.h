@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+namespace quelmora {
+
 // The box the engine shows its number in. Its tag keeps the entry buffer: what
 // has been typed, or the text of the last value shown.
 class CajaPantalla {
@@ -143,3 +145,5 @@ private:
     bool calcError_ = false;
     bool angleMode_ = false;
 };
+
+} // namespace quelmora

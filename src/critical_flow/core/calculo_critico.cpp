@@ -9,6 +9,8 @@
 #include "hydraulics/newton_analitico.h"
 #include "hydraulics/secciones.h"
 
+namespace quelmora {
+
 namespace {
 
 ResultadoTiranteCritico Fallo(FalloCalculo fallo)
@@ -114,3 +116,5 @@ ResultadoTiranteCritico CalcularTiranteCriticoCircular(double caudal, double d)
     r.perimetro = final.elementos.perimetro;
     return Completar(r, caudal);
 }
+
+} // namespace quelmora

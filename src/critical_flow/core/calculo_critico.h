@@ -4,6 +4,8 @@
 
 #include "critical_flow/core/fallo.h"
 
+namespace quelmora {
+
 struct ResultadoTiranteCritico {
     FalloCalculo fallo = FalloCalculo::Ninguno;
     double tirante = 0.0; // y
@@ -23,3 +25,5 @@ ResultadoTiranteCritico CalcularTiranteCriticoTrapecial(double caudal, double b,
 ResultadoTiranteCritico CalcularTiranteCriticoParabolico(double caudal, double espejo);
 // Circle of diameter d, Q ≠ 0 and d ≠ 0.
 ResultadoTiranteCritico CalcularTiranteCriticoCircular(double caudal, double d);
+
+} // namespace quelmora

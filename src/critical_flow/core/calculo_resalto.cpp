@@ -10,6 +10,8 @@
 #include "hydraulics/newton_analitico.h"
 #include "hydraulics/secciones.h"
 
+namespace quelmora {
+
 namespace {
 
 ResultadoResalto Fallo(FalloCalculo fallo)
@@ -318,3 +320,5 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
         ClasificarTiranteResalto(froude1, RedondearCentesimas(y1), RedondearCentesimas(y2)));
     return Revisado(res);
 }
+
+} // namespace quelmora

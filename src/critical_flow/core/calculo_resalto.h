@@ -8,6 +8,8 @@
 #include "critical_flow/core/fallo.h"
 #include "hydraulics/resalto.h"
 
+namespace quelmora {
+
 // The texts of the jump drawing and of the side label.
 struct TextosDiagramaResalto {
     std::string lado; // "tirante supercrítico" / "tirante subcrítico"
@@ -42,3 +44,5 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
 ResultadoResalto CalcularResaltoParabolico(double caudal, double tirante, double espejo);
 // Circle of diameter d, given depth y1; Q, y1 and d not 0.
 ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d);
+
+} // namespace quelmora

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace quelmora {
+
 // How a critical-depth or jump calculation can end without results. The window
 // turns each into its message; nothing is written when the calculation fails.
 
@@ -11,3 +14,5 @@ enum class FalloCalculo {
     TiranteNoAdecuado, // rhcir: the conjugate above d, given depth above d/2
     ConjugadoMayorDiametro, // rhcir: the conjugate above d, given depth up to d/2
 };
+
+} // namespace quelmora

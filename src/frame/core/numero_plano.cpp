@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace quelmora {
+
 std::string EscribirNumeroPlano(double valor)
 {
     if (!std::isfinite(valor))
@@ -11,8 +13,8 @@ std::string EscribirNumeroPlano(double valor)
         return " 0"; // also -0: the text of zero has no sign
     // to_chars, unlike printf, never takes the comma of a Spanish system.
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(valor),
-        std::chars_format::general, 15);
+    const auto r
+        = std::to_chars(buf, buf + sizeof buf, std::fabs(valor), std::chars_format::general, 15);
     std::string cuerpo(buf, r.ptr);
     // The largest doubles round up past the range, a text that would read back
     // as infinity: they round down instead, as through a mask.
@@ -25,3 +27,5 @@ std::string EscribirNumeroPlano(double valor)
         cuerpo.erase(0, 1);
     return (valor < 0.0 ? "-" : " ") + cuerpo;
 }
+
+} // namespace quelmora

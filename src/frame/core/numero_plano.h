@@ -10,4 +10,8 @@
 
 #include <string>
 
+namespace quelmora {
+
 std::string EscribirNumeroPlano(double valor);
+
+} // namespace quelmora

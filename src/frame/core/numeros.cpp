@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+namespace quelmora {
+
 // Both rules work on the characters themselves and call nothing that looks at
 // the locale: a box must read and write the same under any system settings.
 
@@ -70,8 +72,8 @@ double LeerEnteroConBase(std::string_view digitos, int base)
     if (hexadecimal.empty())
         return 0.0;
     double valor = 0;
-    const auto r = std::from_chars(hexadecimal.data(), hexadecimal.data() + hexadecimal.size(),
-        valor, std::chars_format::hex);
+    const auto r = std::from_chars(
+        hexadecimal.data(), hexadecimal.data() + hexadecimal.size(), valor, std::chars_format::hex);
     if (r.ec == std::errc::result_out_of_range)
         return std::numeric_limits<double>::infinity();
     return valor;
@@ -292,3 +294,5 @@ Entero16 RedondearEntero16(double valor)
 }
 
 Entero16 LeerEntero16(std::string_view texto) { return RedondearEntero16(LeerNumero(texto)); }
+
+} // namespace quelmora

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace quelmora {
+
 // Leading-number rule: blanks, tabs and line feeds are skipped wherever they
 // stand; optional sign; digits with "." as the only decimal point; optional
 // exponent with E or e; "&H" / "&O" hexadecimal and octal integers; reading stops
@@ -29,3 +31,5 @@ struct Entero16 {
 };
 Entero16 LeerEntero16(std::string_view texto);
 Entero16 RedondearEntero16(double valor);
+
+} // namespace quelmora

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quelmora {
+
 ResultadoCompuerta CalcularCompuerta(
     double ancho, double tiranteAguasArriba, double abertura, double coeficienteContraccion)
 {
@@ -44,3 +46,5 @@ ResultadoOrificio CalcularOrificio(double area, double carga, double coeficiente
     r.caudalLitros = ql;
     return r;
 }
+
+} // namespace quelmora

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace quelmora {
+
 // Discharge under a sluice gate in free outflow and through an orifice. Closed
 // formulas, evaluated once per click; nothing is kept between calculations.
 
@@ -27,3 +30,5 @@ struct ResultadoOrificio {
 
 // Orifice of area A under the head h with discharge coefficient Cd: Q = Cd·A·√(19.62·h).
 ResultadoOrificio CalcularOrificio(double area, double carga, double coeficienteDescarga);
+
+} // namespace quelmora

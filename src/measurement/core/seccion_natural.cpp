@@ -6,6 +6,8 @@
 
 #include "hydraulics/indicadores.h"
 
+namespace quelmora {
+
 namespace {
 
 // The sums are kept in single precision, rounded after every addition, and their
@@ -195,3 +197,5 @@ ResultadoSeccionNatural CalcularSeccionNatural(const DatosSeccionNatural& d)
     r.alcanzado = PasoSeccionNatural::TipoFlujo;
     return r;
 }
+
+} // namespace quelmora

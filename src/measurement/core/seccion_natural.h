@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace quelmora {
+
 // One surveyed segment: horizontal length along the water surface, depth at its
 // right end and (composite roughness only) its Manning roughness.
 struct TramoNatural {
@@ -83,3 +85,5 @@ std::vector<PuntoSeccion> ContornoSeccionNatural(
     double profundidadMargen, const std::vector<TramoNatural>& tramos);
 
 ResultadoSeccionNatural CalcularSeccionNatural(const DatosSeccionNatural& datos);
+
+} // namespace quelmora

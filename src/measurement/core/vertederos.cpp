@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace quelmora {
+
 namespace {
 
 // h^e of a head: a negative head has no real fractional power.
@@ -65,3 +67,5 @@ ResultadoVertedero CalcularVertederoTrapezoidal(double longitudCresta, double ca
         return {};
     return Resultado(1.859 * longitudCresta * *potencia);
 }
+
+} // namespace quelmora

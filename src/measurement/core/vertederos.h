@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+namespace quelmora {
+
 // A crest type of the rectangular weir: the option that picks it writes its
 // coefficient text into the coefficient box and shows its picture (1 to 3).
 struct TipoCresta {
@@ -62,3 +64,5 @@ ResultadoVertedero CalcularVertederoRectangular(
 ResultadoVertedero CalcularVertederoTriangular(double carga, double coeficiente);
 // Q = 1.859·L·h^1.5.
 ResultadoVertedero CalcularVertederoTrapezoidal(double longitudCresta, double carga);
+
+} // namespace quelmora

@@ -4,6 +4,8 @@
 
 #include "hydraulics/hidraulica.h"
 
+namespace quelmora {
+
 namespace {
 
 ResultadoHerramienta Fallo(FalloHerramienta fallo)
@@ -29,8 +31,8 @@ bool Completar(ResultadoHerramienta& r, double q, const ElementosSeccion& e)
     r.froude = NumeroFroude(r.velocidad, e.area, e.espejo);
     r.energia = EnergiaEspecifica(r.tirante, r.velocidad);
     r.tipoFlujo = ClasificarTipoFlujo(r.froude);
-    return SonFinitos({r.ancho, r.pendiente, r.rugosidad, r.diametro, r.tirante, r.area,
-                       r.perimetro, r.espejo, r.radio, r.velocidad, r.froude, r.energia});
+    return SonFinitos({ r.ancho, r.pendiente, r.rugosidad, r.diametro, r.tirante, r.area,
+        r.perimetro, r.espejo, r.radio, r.velocidad, r.froude, r.energia });
 }
 
 } // namespace
@@ -89,8 +91,7 @@ ResultadoHerramienta CalcularRugosidadTrapecio(double q, double y, double b, dou
     return r;
 }
 
-ResultadoHerramienta CalcularRelacionTiranteDiametro(double q, double relacion, double n,
-                                                     double s)
+ResultadoHerramienta CalcularRelacionTiranteDiametro(double q, double relacion, double n, double s)
 {
     const ElementosCircularesUnitarios u = PropiedadesCircularAnguloCentral(relacion);
     ResultadoHerramienta r;
@@ -141,3 +142,5 @@ ResultadoHerramienta CalcularRugosidadCircular(double q, double y, double d, dou
         return Fallo(FalloHerramienta::CalculoImposible);
     return r;
 }
+
+} // namespace quelmora

@@ -9,10 +9,12 @@
 
 #include <string>
 
+namespace quelmora {
+
 enum class FalloHerramienta {
     Ninguno,
-    NoConverge,        // the bottom-width iteration used up its passes
-    CalculoImposible,  // a value without a real result on the way
+    NoConverge, // the bottom-width iteration used up its passes
+    CalculoImposible, // a value without a real result on the way
 };
 
 // The drawing a bottom-width calculation leaves in view.
@@ -20,11 +22,11 @@ enum class DibujoTrasAncho { SinCambio, Triangulo, Rectangulo, Trapecio };
 
 struct ResultadoHerramienta {
     FalloHerramienta fallo = FalloHerramienta::Ninguno;
-    double ancho = 0.0;      // bottom width b (sought on the width page)
-    double pendiente = 0.0;  // slope S (sought on the slope pages)
-    double rugosidad = 0.0;  // roughness n (sought on the roughness pages)
-    double diametro = 0.0;   // d, sized by the y/d window
-    double tirante = 0.0;    // y
+    double ancho = 0.0; // bottom width b (sought on the width page)
+    double pendiente = 0.0; // slope S (sought on the slope pages)
+    double rugosidad = 0.0; // roughness n (sought on the roughness pages)
+    double diametro = 0.0; // d, sized by the y/d window
+    double tirante = 0.0; // y
     double area = 0.0;
     double perimetro = 0.0;
     double espejo = 0.0;
@@ -33,8 +35,8 @@ struct ResultadoHerramienta {
     double froude = 0.0;
     double energia = 0.0;
     std::string tipoFlujo;
-    bool erosiva = false;           // v > 0.9 and n > 0.024 (given or computed n)
-    bool disenoInadecuado = false;  // the width page: b came out below 0
+    bool erosiva = false; // v > 0.9 and n > 0.024 (given or computed n)
+    bool disenoInadecuado = false; // the width page: b came out below 0
     DibujoTrasAncho dibujo = DibujoTrasAncho::SinCambio;
 };
 
@@ -48,10 +50,11 @@ ResultadoHerramienta CalcularRugosidadTrapecio(double q, double y, double b, dou
 // Diameter of a circular conduit running at depth ratio y/d, in closed form:
 // d = (Q·n/(a·r^(2/3)·√S))^(3/8), with the flow type by F < 1 alone (never
 // "Crítico").
-ResultadoHerramienta CalcularRelacionTiranteDiametro(double q, double relacion, double n,
-                                                     double s);
+ResultadoHerramienta CalcularRelacionTiranteDiametro(double q, double relacion, double n, double s);
 
 // Slope and roughness of a circular conduit of diameter d at depth y, by the
 // ratio form of the central-angle rule completed with d.
 ResultadoHerramienta CalcularPendienteCircular(double q, double y, double d, double n);
 ResultadoHerramienta CalcularRugosidadCircular(double q, double y, double d, double s);
+
+} // namespace quelmora

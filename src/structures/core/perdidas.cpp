@@ -9,6 +9,8 @@
 #include "hydraulics/newton.h"
 #include "hydraulics/secciones.h"
 
+namespace quelmora {
+
 TiranteNormalCanal ResolverTiranteNormal(const DatosCanal& c)
 {
     TiranteNormalCanal r;
@@ -35,7 +37,7 @@ TiranteNormalCanal ResolverTiranteNormal(const DatosCanal& c)
     const double y = newton.x;
     const ElementosSeccion e = PropiedadesSeccionTrapezoidal(c.b, c.z, y);
     const double v = c.q / e.area;
-    if (!SonFinitos({y, e.area, e.perimetro, e.espejo, v}) || y <= 0.0 || e.area <= 0.0)
+    if (!SonFinitos({ y, e.area, e.perimetro, e.espejo, v }) || y <= 0.0 || e.area <= 0.0)
         return r;
     r.estado = EstadoTiranteNormal::Calculado;
     r.tirante = y;
@@ -47,12 +49,12 @@ TiranteNormalCanal ResolverTiranteNormal(const DatosCanal& c)
     return r;
 }
 
-std::optional<PerdidaRevestido> CalcularPerdidaRevestido(const DatosCanal& c, double y,
-                                                         float longitudKm, double e, double k)
+std::optional<PerdidaRevestido> CalcularPerdidaRevestido(
+    const DatosCanal& c, double y, float longitudKm, double e, double k)
 {
     // A thickness or permeability beyond the number range would give a loss of
     // 0 (or infinity) that looks like a result.
-    if (!SonFinitos({e, k, y, static_cast<double>(longitudKm)}))
+    if (!SonFinitos({ e, k, y, static_cast<double>(longitudKm) }))
         return std::nullopt;
     // A lining of no thickness has no loss to give: K/e has no value.
     if (e == 0.0)
@@ -63,7 +65,7 @@ std::optional<PerdidaRevestido> CalcularPerdidaRevestido(const DatosCanal& c, do
     r.qPerdido = r.perdidaKm * longitudKm;
     r.qFinal = c.q - r.qPerdido;
     r.porcentaje = 100.0 * r.qPerdido / c.q;
-    if (!SonFinitos({r.perdidaKm, r.qPerdido, r.qFinal, r.porcentaje}))
+    if (!SonFinitos({ r.perdidaKm, r.qPerdido, r.qFinal, r.porcentaje }))
         return std::nullopt;
     return r;
 }
@@ -95,61 +97,61 @@ double PerdidaFormula(FormulaPerdida formula, const CanalEnTierra& c, double coe
 
 namespace {
 
-constexpr std::array<Material, 7> kEtcheverry{{
-    {"Arcillosos", 0.375},
-    {"Franco arcillosos", 0.625},
-    {"Limosos y francos", 0.875},
-    {"Franco arenosos", 1.25},
-    {"Arenas finas", 1.625},
-    {"Arenas gruesas", 2.25},
-    {"Gravas", 4.25},
-}};
+constexpr std::array<Material, 7> kEtcheverry { {
+    { "Arcillosos", 0.375 },
+    { "Franco arcillosos", 0.625 },
+    { "Limosos y francos", 0.875 },
+    { "Franco arenosos", 1.25 },
+    { "Arenas finas", 1.625 },
+    { "Arenas gruesas", 2.25 },
+    { "Gravas", 4.25 },
+} };
 
-constexpr std::array<Material, 3> kPunjab{{
-    {"Suelos muy permeables", 0.03},
-    {"Suelos comunes (medios)", 0.02},
-    {"Suelos impermeables", 0.01},
-}};
+constexpr std::array<Material, 3> kPunjab { {
+    { "Suelos muy permeables", 0.03 },
+    { "Suelos comunes (medios)", 0.02 },
+    { "Suelos impermeables", 0.01 },
+} };
 
-constexpr std::array<Material, 11> kMoritz{{
-    {"Franco arcilloso impermeable", 0.095},
-    {"Franco arcilloso semi-impermeable", 0.13},
-    {"Franco arcilloso ordinario, limo", 0.19},
-    {"Franco arcilloso con arena o grava", 0.265},
-    {"Grava cementada (conglomerados)", 0.265},
-    {"Arcilla y arena", 0.265},
-    {"Franco arenoso", 0.375},
-    {"Suelos arenosos sueltos", 0.5},
-    {"Suelos arenosos con grava", 0.65},
-    {"Roca desintegrada con grava", 0.825},
-    {"Suelo con mucha grava", 1.4},
-}};
+constexpr std::array<Material, 11> kMoritz { {
+    { "Franco arcilloso impermeable", 0.095 },
+    { "Franco arcilloso semi-impermeable", 0.13 },
+    { "Franco arcilloso ordinario, limo", 0.19 },
+    { "Franco arcilloso con arena o grava", 0.265 },
+    { "Grava cementada (conglomerados)", 0.265 },
+    { "Arcilla y arena", 0.265 },
+    { "Franco arenoso", 0.375 },
+    { "Suelos arenosos sueltos", 0.5 },
+    { "Suelos arenosos con grava", 0.65 },
+    { "Roca desintegrada con grava", 0.825 },
+    { "Suelo con mucha grava", 1.4 },
+} };
 
-constexpr std::array<Material, 9> kKostiakov{{
-    {"Grava", 50.05},
-    {"Arena gruesa", 0.0505},
-    {"Arena fina", 0.00505},
-    {"Tierra arenosa", 0.000505},
-    {"Tierra franco arcillosa", 5.0005e-6},
-    {"Tierra franca", 5.005e-5},
-    {"Limo", 5.5e-5},
-    {"Arcilla", 5.05e-7},
-    {"Arcilla compacta", 5e-8},
-}};
+constexpr std::array<Material, 9> kKostiakov { {
+    { "Grava", 50.05 },
+    { "Arena gruesa", 0.0505 },
+    { "Arena fina", 0.00505 },
+    { "Tierra arenosa", 0.000505 },
+    { "Tierra franco arcillosa", 5.0005e-6 },
+    { "Tierra franca", 5.005e-5 },
+    { "Limo", 5.5e-5 },
+    { "Arcilla", 5.05e-7 },
+    { "Arcilla compacta", 5e-8 },
+} };
 
-constexpr std::array<Material, 9> kDavisWilson{{
-    {"Hormigón de 10 cm de espesor", 1},
-    {"Arcilla de 15 cm de espesor", 4},
-    {"Enlucido de cemento de 2.5 cm", 6},
-    {"Suelo arcilloso", 12},
-    {"Suelo franco arcilloso", 15},
-    {"Suelo franco", 20},
-    {"Suelo franco arenoso", 25},
-    {"Suelo arcillo limoso", 30},
-    {"Arena", 55},
-}};
+constexpr std::array<Material, 9> kDavisWilson { {
+    { "Hormigón de 10 cm de espesor", 1 },
+    { "Arcilla de 15 cm de espesor", 4 },
+    { "Enlucido de cemento de 2.5 cm", 6 },
+    { "Suelo arcilloso", 12 },
+    { "Suelo franco arcilloso", 15 },
+    { "Suelo franco", 20 },
+    { "Suelo franco arenoso", 25 },
+    { "Suelo arcillo limoso", 30 },
+    { "Arena", 55 },
+} };
 
-}  // namespace
+} // namespace
 
 std::span<const Material> MaterialesEtcheverry() { return kEtcheverry; }
 std::span<const Material> MaterialesPunjab() { return kPunjab; }
@@ -157,8 +159,8 @@ std::span<const Material> MaterialesMoritz() { return kMoritz; }
 std::span<const Material> MaterialesKostiakov() { return kKostiakov; }
 std::span<const Material> MaterialesDavisWilson() { return kDavisWilson; }
 
-std::optional<double> CoeficienteMaterial(std::span<const Material> materiales,
-                                          std::string_view texto)
+std::optional<double> CoeficienteMaterial(
+    std::span<const Material> materiales, std::string_view texto)
 {
     for (const Material& m : materiales)
         if (m.nombre == texto)
@@ -167,7 +169,7 @@ std::optional<double> CoeficienteMaterial(std::span<const Material> materiales,
 }
 
 std::optional<double> PromedioPerdidas(std::span<const double, kNumeroFormulas> perdidas,
-                                       std::span<const bool, kNumeroFormulas> descartadas)
+    std::span<const bool, kNumeroFormulas> descartadas)
 {
     double suma = 0.0;
     int cuenta = 0;
@@ -201,9 +203,11 @@ ResultadoCorreccion CorregirCaudal(double p, double q, float longitudKm)
     const double qf = q * (1.0 - rm * l);
     const double ql = q - qf;
     const double porcentaje = 100.0 * ql / q;
-    if (!SonFinitos({r0, c, q1, r1, rm, qf, ql, porcentaje}))
+    if (!SonFinitos({ r0, c, q1, r1, rm, qf, ql, porcentaje }))
         return r;
     r.estado = EstadoCorreccion::Calculado;
-    r.caudales = {ql, qf, porcentaje};
+    r.caudales = { ql, qf, porcentaje };
     return r;
 }
+
+} // namespace quelmora

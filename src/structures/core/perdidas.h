@@ -8,22 +8,24 @@
 #include <span>
 #include <string_view>
 
+namespace quelmora {
+
 // ---- Normal depth of the channel -------------------------------------------
 
 struct DatosCanal {
-    double q = 0.0;  // discharge, m³/s
-    double b = 0.0;  // bottom width, m
-    double z = 0.0;  // side slope
-    double n = 0.0;  // Manning roughness
-    double s = 0.0;  // bed slope, m/m
+    double q = 0.0; // discharge, m³/s
+    double b = 0.0; // bottom width, m
+    double z = 0.0; // side slope
+    double n = 0.0; // Manning roughness
+    double s = 0.0; // bed slope, m/m
 };
 
 enum class EstadoTiranteNormal {
     Calculado,
-    DatosIncompletos,  // Q, S or n is 0
-    AnchoTaludCero,    // b and Z both 0
-    NoConverge,        // the pass limit of the solver
-    Imposible,         // a value not finite, f0 = f1, a depth or area at or below 0
+    DatosIncompletos, // Q, S or n is 0
+    AnchoTaludCero, // b and Z both 0
+    NoConverge, // the pass limit of the solver
+    Imposible, // a value not finite, f0 = f1, a depth or area at or below 0
 };
 
 struct TiranteNormalCanal {
@@ -33,7 +35,7 @@ struct TiranteNormalCanal {
     double perimetro = 0.0;
     double espejo = 0.0;
     double velocidad = 0.0;
-    bool erosiva = false;  // v > 0.9 and n > 0.024
+    bool erosiva = false; // v > 0.9 and n > 0.024
 };
 
 // The checks and the normal depth by the finite-difference solver from 1 m.
@@ -42,17 +44,16 @@ TiranteNormalCanal ResolverTiranteNormal(const DatosCanal& canal);
 // ---- Lined channel ----------------------------------------------------------
 
 struct PerdidaRevestido {
-    double perdidaKm = 0.0;  // P, m³/s per km
-    double qPerdido = 0.0;   // m³/s over the length
-    double qFinal = 0.0;     // m³/s
+    double perdidaKm = 0.0; // P, m³/s per km
+    double qPerdido = 0.0; // m³/s over the length
+    double qFinal = 0.0; // m³/s
     double porcentaje = 0.0;
 };
 
 // P = (10·K/e)·y·(b + y·√(1 + Z²)) with K in cm/s, e, y and b in m: the bottom and
 // the wetted length of one side slope. Empty when a value is not finite.
 std::optional<PerdidaRevestido> CalcularPerdidaRevestido(const DatosCanal& canal, double tirante,
-                                                         float longitudKm, double espesor,
-                                                         double permeabilidad);
+    float longitudKm, double espesor, double permeabilidad);
 
 // ---- Earth channel ----------------------------------------------------------
 
@@ -86,8 +87,8 @@ std::span<const Material> MaterialesKostiakov();
 std::span<const Material> MaterialesDavisWilson();
 
 // The coefficient of the entry whose text matches exactly, case included.
-std::optional<double> CoeficienteMaterial(std::span<const Material> materiales,
-                                          std::string_view texto);
+std::optional<double> CoeficienteMaterial(
+    std::span<const Material> materiales, std::string_view texto);
 
 // The discharge at the end of the reach from the average loss P per km, with one
 // correction for the discharge falling along it.
@@ -99,8 +100,8 @@ struct CaudalesResultantes {
 
 enum class EstadoCorreccion {
     Calculado,
-    PerdidasSuperanCaudal,  // P·L ≥ Q: nothing is left at the end of the reach
-    Imposible,              // a value not finite
+    PerdidasSuperanCaudal, // P·L ≥ Q: nothing is left at the end of the reach
+    Imposible, // a value not finite
 };
 
 struct ResultadoCorreccion {
@@ -113,4 +114,6 @@ ResultadoCorreccion CorregirCaudal(double perdidaKm, double q, float longitudKm)
 // The average of the kept losses of the formulas not discarded, in grid order;
 // empty when every formula is discarded.
 std::optional<double> PromedioPerdidas(std::span<const double, kNumeroFormulas> perdidas,
-                                       std::span<const bool, kNumeroFormulas> descartadas);
+    std::span<const bool, kNumeroFormulas> descartadas);
+
+} // namespace quelmora

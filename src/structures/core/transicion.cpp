@@ -9,6 +9,8 @@
 #include "hydraulics/newton_analitico.h"
 #include "hydraulics/secciones.h"
 
+namespace quelmora {
+
 std::optional<double> TiranteTransicion(double b, double z, double t, double h, double inicio)
 {
     double y = inicio;
@@ -36,8 +38,8 @@ std::optional<double> TiranteTransicion(double b, double z, double t, double h, 
     return std::nullopt;
 }
 
-FilaLeyesTransicion LeyesTransicionAlabeada(double b0, double b1, double z1, double hz,
-                                            double longitud, double nb, double x)
+FilaLeyesTransicion LeyesTransicionAlabeada(
+    double b0, double b1, double z1, double hz, double longitud, double nb, double x)
 {
     const double relativa = x / longitud;
     FilaLeyesTransicion fila;
@@ -47,8 +49,8 @@ FilaLeyesTransicion LeyesTransicionAlabeada(double b0, double b1, double z1, dou
     return fila;
 }
 
-ResultadoTransicion CalcularTransicion(VarianteTransicion variante, const DatosTransicion& d,
-                                       int filasDatos)
+ResultadoTransicion CalcularTransicion(
+    VarianteTransicion variante, const DatosTransicion& d, int filasDatos)
 {
     const bool salida = variante == VarianteTransicion::Salida;
     ResultadoTransicion r;
@@ -59,16 +61,16 @@ ResultadoTransicion CalcularTransicion(VarianteTransicion variante, const DatosT
 
     // A value beyond the number range has no section behind it: an infinite
     // side slope makes the area at C infinite and its velocity head 0.
-    if (!SonFinitos({d.q, d.bc, d.bf, d.zc, d.zf, d.yc, d.hz, d.k}))
+    if (!SonFinitos({ d.q, d.bc, d.bf, d.zc, d.zf, d.yc, d.hz, d.k }))
         return fallar();
     const double t = std::pow(d.q, 2) * (salida ? 1.0 - d.k : 1.0 + d.k) / 19.62;
     const double areaC = (d.bc + d.zc * d.yc) * d.yc;
     // t/A² has no value where A² is 0, also for an area too small to square.
     if (std::pow(areaC, 2) == 0.0)
         return fallar();
-    const double objetivoF = salida ? d.yc + t / std::pow(areaC, 2) - d.hz
-                                    : d.yc + t / std::pow(areaC, 2) + d.hz;
-    if (!SonFinitos({t, objetivoF}))
+    const double objetivoF
+        = salida ? d.yc + t / std::pow(areaC, 2) - d.hz : d.yc + t / std::pow(areaC, 2) + d.hz;
+    if (!SonFinitos({ t, objetivoF }))
         return fallar();
 
     const std::optional<double> tiranteF = TiranteTransicion(d.bf, d.zf, t, objetivoF, 1.0);
@@ -109,7 +111,7 @@ ResultadoTransicion CalcularTransicion(VarianteTransicion variante, const DatosT
         const double x = i * longitud / n;
         FilaLeyesTransicion fila = LeyesTransicionAlabeada(b0, b1, z1, d.hz, longitud, nb, x);
         fila.indice = i;
-        if (!SonFinitos({fila.ancho, fila.talud, fila.descenso}))
+        if (!SonFinitos({ fila.ancho, fila.talud, fila.descenso }))
             return fallar();
         r.leyes.push_back(fila);
     }
@@ -122,9 +124,9 @@ ResultadoTransicion CalcularTransicion(VarianteTransicion variante, const DatosT
             return fallar();
         const double v = d.q / area;
         const double e = EnergiaEspecifica(y, v);
-        if (!SonFinitos({area, v, e}))
+        if (!SonFinitos({ area, v, e }))
             return fallar();
-        r.secciones.push_back({i, y, v, e});
+        r.secciones.push_back({ i, y, v, e });
         if (i == n)
             break;
         const double objetivo = y + t / std::pow(area, 2) + d.hz / n;
@@ -137,3 +139,5 @@ ResultadoTransicion CalcularTransicion(VarianteTransicion variante, const DatosT
     }
     return r;
 }
+
+} // namespace quelmora

@@ -12,18 +12,20 @@
 #include <optional>
 #include <vector>
 
+namespace quelmora {
+
 // Outlet (an expansion, F narrow, C wide) or inlet (a contraction, C narrow, F wide).
 enum class VarianteTransicion { Salida, Entrada };
 
 struct DatosTransicion {
-    double q = 0.0;   // discharge
-    double bc = 0.0;  // bottom width of section C
-    double bf = 0.0;  // bottom width of section F
-    double zc = 0.0;  // side slope of section C
-    double zf = 0.0;  // side slope of section F
-    double yc = 0.0;  // depth in section C, given
-    double hz = 0.0;  // difference of bed levels between the end sections
-    double k = 0.0;   // loss coefficient of the transition
+    double q = 0.0; // discharge
+    double bc = 0.0; // bottom width of section C
+    double bf = 0.0; // bottom width of section F
+    double zc = 0.0; // side slope of section C
+    double zf = 0.0; // side slope of section F
+    double yc = 0.0; // depth in section C, given
+    double hz = 0.0; // difference of bed levels between the end sections
+    double k = 0.0; // loss coefficient of the transition
 };
 
 // One row of the upper grid: bottom width, side slope and bed drop of section i.
@@ -43,9 +45,9 @@ struct FilaSeccionTransicion {
 };
 
 struct ResultadoTransicion {
-    std::optional<double> tiranteF;  // yF
-    std::optional<double> longitud;  // L, a whole number
-    std::optional<int> tramos;       // N
+    std::optional<double> tiranteF; // yF
+    std::optional<double> longitud; // L, a whole number
+    std::optional<int> tramos; // N
     std::vector<FilaLeyesTransicion> leyes;
     std::vector<FilaSeccionTransicion> secciones;
     // The calculation ended on a numeric failure after writing what is above.
@@ -57,8 +59,8 @@ inline constexpr int kSeccionesTransicion = 21;
 
 // filasDatos is the number of data rows of the window's grids (the header row
 // not counted); a section beyond them, or beyond kSeccionesTransicion, fails.
-ResultadoTransicion CalcularTransicion(VarianteTransicion variante, const DatosTransicion& datos,
-                                       int filasDatos);
+ResultadoTransicion CalcularTransicion(
+    VarianteTransicion variante, const DatosTransicion& datos, int filasDatos);
 
 // The depth of a section of bottom width b and side slope Z whose y + t/A²
 // equals the head target H, by Newton's method from the start depth. Each pass
@@ -71,5 +73,7 @@ std::optional<double> TiranteTransicion(double b, double z, double t, double h, 
 // LeyesTransicionAlabeada: bottom width, side slope and bed drop at distance x of
 // a transition of length L from the narrow end of width B0 to the wide end of
 // width B1 and side slope Z1, with width-law exponent nb.
-FilaLeyesTransicion LeyesTransicionAlabeada(double b0, double b1, double z1, double hz,
-                                            double longitud, double nb, double x);
+FilaLeyesTransicion LeyesTransicionAlabeada(
+    double b0, double b1, double z1, double hz, double longitud, double nb, double x);
+
+} // namespace quelmora

@@ -7,13 +7,15 @@
 #include "hydraulics/manning.h"
 #include "hydraulics/secciones.h"
 
+namespace quelmora {
+
 namespace {
 
 // The values of one section from its depth and channel discharge. Empty where
 // the data give no value: a depth or area at or below 0, a head below the crest
 // under the root, or critical flow, which zeroes the denominator of Δh.
-std::optional<FilaTramo> ValoresSeccion(const DatosVertederoLateral& d, double y, double q,
-                                        double distancia)
+std::optional<FilaTramo> ValoresSeccion(
+    const DatosVertederoLateral& d, double y, double q, double distancia)
 {
     if (y <= 0.0)
         return std::nullopt;
@@ -36,8 +38,8 @@ std::optional<FilaTramo> ValoresSeccion(const DatosVertederoLateral& d, double y
     if (denominador == 0.0)
         return std::nullopt;
     const double deltaH = qPorDeltaQ / denominador;
-    FilaTramo fila{y,   q,    h,         carga, m,   deltaQ,      qPorDeltaQ,  espejo,
-                   q2t, area, q2tSobreA, gA2,   denominador, deltaH, y + deltaH, distancia};
+    FilaTramo fila { y, q, h, carga, m, deltaQ, qPorDeltaQ, espejo, q2t, area, q2tSobreA, gA2,
+        denominador, deltaH, y + deltaH, distancia };
     for (double valor : fila)
         if (!std::isfinite(valor))
             return std::nullopt;
@@ -47,7 +49,7 @@ std::optional<FilaTramo> ValoresSeccion(const DatosVertederoLateral& d, double y
 // Columns the march carries from one section to the next.
 constexpr int kQ = 1, kDeltaQ = 5, kSiguiente = 14, kLacum = 15;
 
-}  // namespace
+} // namespace
 
 ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& d)
 {
@@ -64,7 +66,7 @@ ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& d)
     // or with a slope below 0 the channel has none.
     // A value beyond the number range (infinite roughness gives a discharge of
     // 0) has no channel behind it.
-    if (!SonFinitos({d.y0, d.b, d.z, d.n, d.s, d.a, d.dl}) || d.n == 0.0 || d.s < 0.0
+    if (!SonFinitos({ d.y0, d.b, d.z, d.n, d.s, d.a, d.dl }) || d.n == 0.0 || d.s < 0.0
         || d.y0 <= 0.0) {
         r.estado = EstadoVertedero::FalloNumerico;
         return r;
@@ -108,3 +110,5 @@ std::string TextoParadaVertedero(double distancia)
 {
     return "Los cálculos se realizaron hasta los " + EscribirNumeroPlano(distancia) + " m";
 }
+
+} // namespace quelmora

@@ -10,15 +10,17 @@
 #include <string>
 #include <vector>
 
+namespace quelmora {
+
 struct DatosVertederoLateral {
-    double y0 = 0.0;  // depth at the start section
-    double b = 0.0;   // bottom width
-    double z = 0.0;   // side slope
-    double n = 0.0;   // Manning roughness
-    double s = 0.0;   // bed slope
-    double a = 0.0;   // crest height above the channel bottom
-    double dl = 0.0;  // slice length
-    double nt = 0.0;  // number of slices, as typed
+    double y0 = 0.0; // depth at the start section
+    double b = 0.0; // bottom width
+    double z = 0.0; // side slope
+    double n = 0.0; // Manning roughness
+    double s = 0.0; // bed slope
+    double a = 0.0; // crest height above the channel bottom
+    double dl = 0.0; // slice length
+    double nt = 0.0; // number of slices, as typed
 };
 
 // One computed section, its sixteen values in the order of the grid columns:
@@ -26,18 +28,18 @@ struct DatosVertederoLateral {
 // 9.81·A², Q²·T/A − 9.81·A², Δh, y + Δh, Lacum (lower grid).
 using FilaTramo = std::array<double, 16>;
 
-inline constexpr int kMaximoFilasVertedero = 51;  // the start row and 50 slices
+inline constexpr int kMaximoFilasVertedero = 51; // the start row and 50 slices
 
 enum class EstadoVertedero {
     Calculado,
-    DemasiadosTramos,  // more sections than the 51 rows hold: nothing computed
-    FalloNumerico,     // a value without meaning for these data: nothing written
+    DemasiadosTramos, // more sections than the 51 rows hold: nothing computed
+    FalloNumerico, // a value without meaning for these data: nothing written
 };
 
 struct ResultadoVertederoLateral {
     EstadoVertedero estado = EstadoVertedero::Calculado;
-    int filasGrilla = 0;           // N: grid rows 1 to N are this calculation's
-    std::vector<FilaTramo> filas;  // the rows computed, from the start row on
+    int filasGrilla = 0; // N: grid rows 1 to N are this calculation's
+    std::vector<FilaTramo> filas; // the rows computed, from the start row on
     // The distance reached when the depth fell to the crest before the slices
     // asked for were done.
     std::optional<double> distanciaAlcanzada;
@@ -49,3 +51,5 @@ ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& datos);
 // The stop text for the distance reached: two blanks after "los" when x is 0 or
 // more, a minus sign in place of the second when negative.
 std::string TextoParadaVertedero(double distancia);
+
+} // namespace quelmora

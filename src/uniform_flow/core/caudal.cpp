@@ -2,6 +2,8 @@
 
 #include "hydraulics/hidraulica.h"
 
+namespace quelmora {
+
 namespace {
 
 ResultadoCaudal Imposible()
@@ -96,3 +98,5 @@ ResultadoCaudal CalcularCaudalCircular(double y, double d, double n, double s)
     r.erosiva = false; // the conduit window has no erosion rule
     return r;
 }
+
+} // namespace quelmora

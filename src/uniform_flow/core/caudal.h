@@ -10,6 +10,8 @@
 
 #include "uniform_flow/core/flujo_uniforme.h"
 
+namespace quelmora {
+
 struct ResultadoCaudal {
     FalloFlujoUniforme fallo = FalloFlujoUniforme::Ninguno;
     double caudal = 0.0;
@@ -37,3 +39,5 @@ ResultadoCaudal CalcularCaudalParabolico(double y, double t, double n, double s)
 // (top width 0, the hydraulic depth A/0.001); F = v/√(D·9.81). No erosion rule.
 // The caller has refused d < y.
 ResultadoCaudal CalcularCaudalCircular(double y, double d, double n, double s);
+
+} // namespace quelmora

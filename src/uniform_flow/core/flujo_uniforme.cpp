@@ -4,6 +4,8 @@
 
 #include "hydraulics/hidraulica.h"
 
+namespace quelmora {
+
 namespace {
 
 ResultadoFlujoUniforme Fallo(FalloFlujoUniforme fallo)
@@ -150,3 +152,5 @@ ResultadoFlujoUniforme CalcularMinimaInfiltracion(double q, double z, double n, 
         = std::pow(std::pow(m + 2.0 * k, 2.0) * constante / std::pow(m + z, 5.0), 1.0 / 8.0);
     return Disenar(q, z, n, m, y, (m + 2.0 * k) * y);
 }
+
+} // namespace quelmora

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace quelmora {
+
 enum class FalloFlujoUniforme {
     Ninguno,
     NoConverge, // the depth iteration used up its passes
@@ -50,3 +52,5 @@ ResultadoFlujoUniforme CalcularMaximaEficiencia(double q, double z, double n, do
 // Trapezoid of minimum infiltration, m = b/y = 4·(√(1 + Z²) − Z), depth in closed
 // form.
 ResultadoFlujoUniforme CalcularMinimaInfiltracion(double q, double z, double n, double s);
+
+} // namespace quelmora

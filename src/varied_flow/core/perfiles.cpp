@@ -9,13 +9,15 @@
 #include "hydraulics/newton.h"
 #include "hydraulics/secciones.h"
 
+namespace quelmora {
+
 namespace {
 
 // The checks of "&Calcular" in the depth-step windows, in their order: the zero
 // check (nt after rounding), b and Z both 0 where the window has a side slope,
 // then the count, which must fit the 152 points of one calculation.
 FallaPerfil VerificarPerfil(std::initializer_list<double> requeridos, Entero16 nt,
-                            bool conTalud = false, double b = 0, double Z = 0)
+    bool conTalud = false, double b = 0, double Z = 0)
 {
     for (double valor : requeridos)
         if (valor == 0.0)
@@ -34,7 +36,7 @@ FallaPerfil VerificarPerfil(std::initializer_list<double> requeridos, Entero16 n
 ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGrafica& d)
 {
     ResultadoIntegracionGrafica r;
-    r.falla = VerificarPerfil({d.Q, d.So, d.n, d.y1, d.y2}, d.nt, true, d.b, d.Z);
+    r.falla = VerificarPerfil({ d.Q, d.So, d.n, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
     if (r.falla != FallaPerfil::Ninguna)
         return r;
     const int nt = d.nt.valor;
@@ -70,7 +72,7 @@ ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGra
         f.dx = (y - yPrevio) * (f.f + fPrevio) / 2.0;
         x = x + std::fabs(f.dx);
         f.x = x;
-        if (!SonFinitos({f.y, f.A, f.P, f.R, f.T, f.v, f.Se, f.c, f.d, f.f, f.dx, f.x})) {
+        if (!SonFinitos({ f.y, f.A, f.P, f.R, f.T, f.v, f.Se, f.c, f.d, f.f, f.dx, f.x })) {
             r.falla = FallaPerfil::CalculoImposible;
             r.filas.clear();
             return r;
@@ -94,9 +96,12 @@ FallaPerfil EvaluarFlujoVariado(double w, double exponente, double& F)
     const auto valor = FuncionFlujoVariado(w, static_cast<float>(exponente));
     F = valor.F;
     switch (valor.estado) {
-    case EstadoFlujoVariado::Valor: return FallaPerfil::Ninguna;
-    case EstadoFlujoVariado::TiranteNormal: return FallaPerfil::TiranteNormal;
-    case EstadoFlujoVariado::CalculoImposible: break;
+    case EstadoFlujoVariado::Valor:
+        return FallaPerfil::Ninguna;
+    case EstadoFlujoVariado::TiranteNormal:
+        return FallaPerfil::TiranteNormal;
+    case EstadoFlujoVariado::CalculoImposible:
+        break;
     }
     return FallaPerfil::CalculoImposible;
 }
@@ -106,12 +111,12 @@ FallaPerfil EvaluarFlujoVariado(double w, double exponente, double& F)
 ResultadoBakhmeteff CalcularBakhmeteff(const DatosBakhmeteff& d)
 {
     ResultadoBakhmeteff r;
-    r.falla = VerificarPerfil({d.Q, d.S, d.yn, d.yc, d.y1, d.y2}, d.nt, true, d.b, d.Z);
+    r.falla = VerificarPerfil({ d.Q, d.S, d.yn, d.yc, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
     if (r.falla != FallaPerfil::Ninguna)
         return r;
     // A slope beyond the number range would make every length 0 (yn/S), and a
     // depth or width there has no section behind it.
-    if (!SonFinitos({d.b, d.Z, d.S, d.yn, d.yc, d.y1, d.y2})) {
+    if (!SonFinitos({ d.b, d.Z, d.S, d.yn, d.yc, d.y1, d.y2 })) {
         r.falla = FallaPerfil::CalculoImposible;
         return r;
     }
@@ -146,7 +151,7 @@ ResultadoBakhmeteff CalcularBakhmeteff(const DatosBakhmeteff& d)
 
     FilaBakhmeteff referencia;
     r.falla = distancia(d.y1, referencia);
-    if (r.falla == FallaPerfil::Ninguna && !SonFinitos({referencia.X, factor}))
+    if (r.falla == FallaPerfil::Ninguna && !SonFinitos({ referencia.X, factor }))
         r.falla = FallaPerfil::CalculoImposible;
     if (r.falla != FallaPerfil::Ninguna)
         return r;
@@ -158,7 +163,7 @@ ResultadoBakhmeteff CalcularBakhmeteff(const DatosBakhmeteff& d)
         r.falla = distancia(y, f);
         if (r.falla == FallaPerfil::Ninguna) {
             f.x = std::fabs(f.X - r.X1);
-            if (!SonFinitos({f.y, f.u, f.v, f.Fu, f.Fv, f.X, f.x}))
+            if (!SonFinitos({ f.y, f.u, f.v, f.Fu, f.Fv, f.X, f.x }))
                 r.falla = FallaPerfil::CalculoImposible;
         }
         if (r.falla != FallaPerfil::Ninguna) {
@@ -175,12 +180,12 @@ ResultadoBresse CalcularBresse(const DatosBresse& d)
 {
     ResultadoBresse r;
     // Q and b enter the zero check only; the channel is wide and rectangular.
-    r.falla = VerificarPerfil({d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2}, d.nt);
+    r.falla = VerificarPerfil({ d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2 }, d.nt);
     if (r.falla != FallaPerfil::Ninguna)
         return r;
     // A slope or roughness beyond the number range would pass as a term of 0
     // (yn/S, C = R^(1/6)/n) and give a profile of some other channel.
-    if (!SonFinitos({d.S, d.n, d.yn, d.y1, d.y2})) {
+    if (!SonFinitos({ d.S, d.n, d.yn, d.y1, d.y2 })) {
         r.falla = FallaPerfil::CalculoImposible;
         return r;
     }
@@ -205,7 +210,7 @@ ResultadoBresse CalcularBresse(const DatosBresse& d)
     for (int i = 1; i <= nt + 1; ++i) {
         auto f = fila(y);
         f.x = std::fabs(f.Sx - r.referencia);
-        if (!SonFinitos({r.C, r.referencia, f.y, f.Z, f.Sx1, f.phi, f.Sx2, f.Sx, f.x})) {
+        if (!SonFinitos({ r.C, r.referencia, f.y, f.Z, f.Sx1, f.phi, f.Sx2, f.Sx, f.x })) {
             r.falla = FallaPerfil::CalculoImposible;
             r.filas.clear();
             return r;
@@ -219,14 +224,14 @@ ResultadoBresse CalcularBresse(const DatosBresse& d)
 ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
 {
     ResultadoTramosDirecto r;
-    r.falla = VerificarPerfil({d.Q, d.So, d.n, d.y1, d.y2}, d.nt, true, d.b, d.Z);
+    r.falla = VerificarPerfil({ d.Q, d.So, d.n, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
     if (r.falla != FallaPerfil::Ninguna)
         return r;
     const int nt = d.nt.valor;
     const double dy = (d.y2 - d.y1) / nt;
     double x = 0.0, y = d.y1, Eprevio = 0.0, SePrevio = 0.0;
     for (int i = 1; i <= nt + 1; ++i) {
-        FilaTramosDirecto f{};
+        FilaTramosDirecto f {};
         const auto s = PropiedadesSeccionTrapezoidal(d.b, d.Z, y);
         f.y = y;
         f.A = s.area;
@@ -257,8 +262,8 @@ ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
             x = x + std::fabs(f.dx);
         }
         f.x = x;
-        if (!SonFinitos({f.y, f.A, f.P, f.R, f.R23, f.v, f.hv, f.E, f.dE, f.Se, f.SeP, f.difSo,
-                         f.dx, f.x})) {
+        if (!SonFinitos({ f.y, f.A, f.P, f.R, f.R23, f.v, f.hv, f.E, f.dE, f.Se, f.SeP, f.difSo,
+                f.dx, f.x })) {
             r.falla = FallaPerfil::CalculoImposible;
             r.filas.clear();
             return r;
@@ -276,11 +281,11 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
     ResultadoTramosFijos r;
     // Reading is under the trap: a count beyond 16 bits or a number beyond the
     // range of a double ends there, before anything changes.
-    if (!d.nt.valido || !SonFinitos({d.Q, d.b, d.Z, d.S, d.n, d.yi, d.dx})) {
+    if (!d.nt.valido || !SonFinitos({ d.Q, d.b, d.Z, d.S, d.n, d.yi, d.dx })) {
         r.falla = FallaPerfil::Trampa;
         return r;
     }
-    for (double valor : {d.Q, d.S, d.n, d.dx, d.yi})
+    for (double valor : { d.Q, d.S, d.n, d.dx, d.yi })
         if (valor == 0.0) {
             r.falla = FallaPerfil::DatosIncompletos;
             return r;
@@ -309,7 +314,7 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
     }
 
     double x = 0.0, y1 = d.yi;
-    r.puntos.push_back({x, y1});
+    r.puntos.push_back({ x, y1 });
     for (int k = 1; k <= nt; ++k) {
         // Row k + 1 must fit the 152 points of one calculation.
         if (k + 1 > kMaximoPuntosPerfil) {
@@ -351,7 +356,9 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
             r.falla = FallaPerfil::Trampa;
             return r;
         }
-        r.puntos.push_back({x, y1});
+        r.puntos.push_back({ x, y1 });
     }
     return r;
 }
+
+} // namespace quelmora

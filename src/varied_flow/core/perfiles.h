@@ -6,18 +6,20 @@
 
 #include "frame/core/numeros.h"
 
+namespace quelmora {
+
 // One calculation holds at most 152 profile points: nt at most 151.
 inline constexpr int kMaximoPuntosPerfil = 152;
 
 // Why a profile calculation writes nothing (or, in the fixed-reach window, stops).
 enum class FallaPerfil {
     Ninguna,
-    DatosIncompletos,  // a required value (or nt made whole) is 0
-    AnchoTalud,        // b and Z both 0
-    NumeroTramos,      // nt below 0, above 151 or beyond 16 bits
-    TiranteNormal,     // Bakhmeteff: a depth equal to the normal depth
-    CalculoImposible,  // a division by zero or a value that is not finite
-    Trampa,            // fixed reaches: any failure after the checks
+    DatosIncompletos, // a required value (or nt made whole) is 0
+    AnchoTalud, // b and Z both 0
+    NumeroTramos, // nt below 0, above 151 or beyond 16 bits
+    TiranteNormal, // Bakhmeteff: a depth equal to the normal depth
+    CalculoImposible, // a division by zero or a value that is not finite
+    Trampa, // fixed reaches: any failure after the checks
 };
 
 struct PuntoPerfil {
@@ -41,7 +43,7 @@ struct FilaIntegracionGrafica {
 
 struct ResultadoIntegracionGrafica {
     FallaPerfil falla = FallaPerfil::Ninguna;
-    std::vector<FilaIntegracionGrafica> filas;  // nt + 1 rows
+    std::vector<FilaIntegracionGrafica> filas; // nt + 1 rows
 };
 
 ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGrafica& d);
@@ -60,7 +62,7 @@ struct FilaBakhmeteff {
 struct ResultadoBakhmeteff {
     FallaPerfil falla = FallaPerfil::Ninguna;
     double N = 0, M = 0, J = 0;
-    double X1 = 0;  // the distance function at y1
+    double X1 = 0; // the distance function at y1
     std::vector<FilaBakhmeteff> filas;
 };
 
@@ -79,8 +81,8 @@ struct FilaBresse {
 
 struct ResultadoBresse {
     FallaPerfil falla = FallaPerfil::Ninguna;
-    double C = 0;           // Chézy's coefficient of the profile
-    double referencia = 0;  // the distance function at y1
+    double C = 0; // Chézy's coefficient of the profile
+    double referencia = 0; // the distance function at y1
     std::vector<FilaBresse> filas;
 };
 
@@ -116,7 +118,9 @@ struct ResultadoTramosFijos {
     // nt + 2 once the grid is given its rows (0 when a check or the count itself
     // stopped the calculation before that).
     int numFilas = 0;
-    std::vector<PuntoPerfil> puntos;  // rows 1, 2, ... of the grid, as far as they got
+    std::vector<PuntoPerfil> puntos; // rows 1, 2, ... of the grid, as far as they got
 };
 
 ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d);
+
+} // namespace quelmora
