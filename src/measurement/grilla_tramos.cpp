@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -57,8 +58,11 @@ bool EsNumero(const QString& texto)
     // digit or its decimal point.
     const std::size_t cifra = !limpio.empty() && limpio.front() == '-' ? 1 : 0;
     if (cifra >= limpio.size()
-        || !(std::isdigit(static_cast<unsigned char>(limpio[cifra])) || limpio[cifra] == '.'))
+        || !(std::isdigit(static_cast<unsigned char>(limpio[cifra])) || limpio[cifra] == '.'
+            || limpio[cifra] == ','))
         return false;
+    // The decimal comma is a point; a text with two of them is no number.
+    std::replace(limpio.begin(), limpio.end(), ',', '.');
     double valor = 0;
     const auto fin = limpio.data() + limpio.size();
     const auto [resto, error] = std::from_chars(limpio.data(), fin, valor);

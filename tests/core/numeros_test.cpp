@@ -45,8 +45,13 @@ INSTANTIATE_TEST_SUITE_P(Reglas, LecturaDeNumero,
         CasoLectura { "4E+1", 40, "exponent with sign" },
         CasoLectura { "1 . 5 e 2", 150, "blanks inside the exponent" },
         CasoLectura { "12 m", 12, "stops at the unit" },
-        CasoLectura { "0,5", 0, "a comma is not a decimal point" },
-        CasoLectura { "1,5", 1, "a comma ends the number" },
+        CasoLectura { "1,5", 1.5, "a comma is a decimal point" },
+        CasoLectura { "0,025", 0.025, "decimal comma before zeros" },
+        CasoLectura { "-2,5E3", -2500, "decimal comma with sign and exponent" },
+        CasoLectura { "12,5 m", 12.5, "decimal comma, stops at the unit" },
+        CasoLectura { "1,2.3", 1.2, "a point after the comma ends the number" },
+        CasoLectura { "1.2,3", 1.2, "a comma after the point ends the number" },
+        CasoLectura { "1,2,3", 1.2, "a second comma ends the number" },
         CasoLectura { "1.2.3", 1.2, "a second point ends the number" },
         CasoLectura { "&H10", 16, "hexadecimal" },
         CasoLectura { "&HFF", 255, "hexadecimal letters" },
@@ -359,8 +364,8 @@ protected:
 TEST_F(LocaleEspanol, ReadingIsUnchanged)
 {
     EXPECT_DOUBLE_EQ(LeerNumero("1.5"), 1.5);
-    EXPECT_DOUBLE_EQ(LeerNumero("0,5"), 0.0);
-    EXPECT_DOUBLE_EQ(LeerNumero("1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(LeerNumero("0,5"), 0.5);
+    EXPECT_DOUBLE_EQ(LeerNumero("1,5"), 1.5);
     EXPECT_DOUBLE_EQ(LeerNumero("2 45"), 245.0);
     EXPECT_DOUBLE_EQ(LeerNumero("1.5E3"), 1500.0);
     EXPECT_DOUBLE_EQ(LeerNumero("&H10"), 16.0);
@@ -389,7 +394,7 @@ TEST_F(LocaleEspanol, CountsAreUnchanged)
     const Entero16 r = LeerEntero16("2.5");
     EXPECT_TRUE(r.valido);
     EXPECT_EQ(r.valor, 2);
-    EXPECT_EQ(LeerEntero16("3,5").valor, 3);
+    EXPECT_EQ(LeerEntero16("3,5").valor, 4); // 3.5, half to the even 4
 }
 
 namespace {
@@ -443,10 +448,10 @@ TEST_F(LocaleEspanol, CalculatorDisplayIsUnchanged)
     EXPECT_EQ(pantalla.mostrado, "2.75");
     calc.ClipboardAction(0);
     EXPECT_EQ(servicios.portapapeles, "2.75");
-    // A comma on the clipboard ends the number, as anywhere else.
-    servicios.portapapeles = "0,5";
+    // A decimal comma on the clipboard pastes as a point, as anywhere else.
+    servicios.portapapeles = "1,5";
     calc.ClipboardAction(1);
-    EXPECT_EQ(pantalla.mostrado, "0.");
+    EXPECT_EQ(pantalla.mostrado, "1.5");
     servicios.portapapeles = "0.5";
     calc.ClipboardAction(1);
     EXPECT_EQ(pantalla.mostrado, "0.5");

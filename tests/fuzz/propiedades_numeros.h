@@ -120,7 +120,9 @@ inline double LecturaEsperada(std::string_view texto, bool& exacto)
         bool hayCifras = false;
         for (; i < s.size() && Cifra(s[i]); ++i, hayCifras = true)
             numero += s[i];
-        if (i < s.size() && s[i] == '.') {
+        // The decimal comma is a point; the C library is in the "C" locale
+        // and knows only ".".
+        if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
             numero += '.';
             for (++i; i < s.size() && Cifra(s[i]); ++i, hayCifras = true)
                 numero += s[i];

@@ -119,7 +119,7 @@ TEST_F(GrillaSola, EnterStoresTheLeadingNumberThroughTheMask)
 {
     Fila({ "abc", "1,5", "0.1234567891" });
     EXPECT_EQ(grilla->texto(1, 1), "0.0");
-    EXPECT_EQ(grilla->texto(1, 2), "1.0");
+    EXPECT_EQ(grilla->texto(1, 2), "1.5");
     EXPECT_EQ(grilla->texto(1, 3), "0.12345679");
 }
 
@@ -352,7 +352,14 @@ TEST_F(GrillaSola, TheEditorRewritesOnlyNumbersThroughTheMask)
     Tecla(Qt::Key_Backspace);
     EXPECT_EQ(editor()->text(), "-2.5");
     Tecla(Qt::Key_Escape);
-    for (const char* palabra : { "inf", "nan", "1e3x" }) {
+    // A decimal comma is a number too, written back with its point.
+    Teclas("1,50");
+    Tecla(Qt::Key_Down);
+    Tecla(Qt::Key_Up);
+    Tecla(Qt::Key_Backspace);
+    EXPECT_EQ(editor()->text(), "1.5");
+    Tecla(Qt::Key_Escape);
+    for (const char* palabra : { "inf", "nan", "1e3x", "1,5,0" }) {
         Teclas(palabra);
         Tecla(Qt::Key_Down);
         Tecla(Qt::Key_Up);

@@ -86,6 +86,16 @@ TEST_F(VentanaYntrape, NegativeSideSlopeWarnsWhileTypingAndNarrowsTheTopWidth)
     EXPECT_EQ(grabadora.mensajes.size(), 1u);
 }
 
+// By bisection of Manning's equation, b 1, Z 1, n 0.014, S 0.001: Q 1.5 gives
+// y 0.710568 (Q 1 would give 0.573189).
+TEST_F(VentanaYntrape, DecimalCommaInTheDischargeIsADecimalPoint)
+{
+    Datos("1,5", "1", "1", "0.014", "0.001");
+    Pulsar(w, "bCalcular");
+    EXPECT_EQ(Leer(w, "y"), "0.7106");
+    EXPECT_TRUE(grabadora.mensajes.empty());
+}
+
 TEST_F(VentanaYntrape, MissingDischargeIsRefusedWithoutBeepAndKeepsResults)
 {
     Datos("1", "1", "1", "0.015", "0.001");

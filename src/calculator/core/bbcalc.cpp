@@ -483,9 +483,10 @@ bool BBCalc::CanPaste()
     const std::string texto = servicios_.TextoPortapapeles();
     if (LeerNumero(texto) != 0)
         return true;
-    // A zero pastes only when written with digits and points alone.
+    // A zero pastes only when written with digits and decimal points alone
+    // (the comma is one, as it is for the reader).
     for (char c : texto)
-        if (!((c >= '0' && c <= '9') || c == '.'))
+        if (!((c >= '0' && c <= '9') || c == '.' || c == ','))
             return false;
     return true;
 }

@@ -110,7 +110,9 @@ double LeerNumero(std::string_view texto)
         if (!digitos.empty() || s[i] != '0')
             digitos += s[i];
     }
-    if (i < s.size() && s[i] == '.') {
+    // A Spanish user writes the decimal comma: "," is a point as "." is, and
+    // whichever of them comes second ends the number.
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
         for (++i; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
             hayDigitos = true;
             if (!digitos.empty() || s[i] != '0') {

@@ -1,6 +1,7 @@
 #pragma once
 // How the program reads numbers from text and writes them back.
-// Plain C++: the decimal point is always ".", whatever the locale.
+// Plain C++: the decimal point read is "." or ",", the one written always ".",
+// whatever the locale.
 
 #include <cstdint>
 #include <string>
@@ -9,7 +10,8 @@
 namespace quelmora {
 
 // Leading-number rule: blanks, tabs and line feeds are skipped wherever they
-// stand; optional sign; digits with "." as the only decimal point; optional
+// stand; optional sign; digits with "." or "," as the decimal point, the first
+// of them met (a second one of either kind ends the number); optional
 // exponent with E or e; "&H" / "&O" hexadecimal and octal integers; reading stops
 // at the first character that cannot continue the number; empty or non-numeric
 // text reads 0. A value beyond the double range reads as +/- infinity.
