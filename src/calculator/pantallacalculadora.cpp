@@ -69,29 +69,69 @@ int CodigoTeclaVirtual(const QKeyEvent& evento)
 {
     const int tecla = evento.key();
     const bool teclado = evento.modifiers().testFlag(Qt::KeypadModifier);
-    if (tecla >= Qt::Key_0 && tecla <= Qt::Key_9)
-        return (teclado ? 96 : 48) + (tecla - Qt::Key_0);
     switch (tecla) {
     case Qt::Key_Backspace:
         return 8;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return 13;
-    case Qt::Key_Asterisk:
-        return teclado ? 106 : 0;
+    default:
+        break;
+    }
+    if (teclado) {
+        if (tecla >= Qt::Key_0 && tecla <= Qt::Key_9)
+            return 96 + (tecla - Qt::Key_0);
+        switch (tecla) {
+        case Qt::Key_Asterisk:
+            return 106;
+        case Qt::Key_Plus:
+            return 107;
+        case Qt::Key_Minus:
+            return 109;
+        case Qt::Key_Slash:
+            return 111;
+        // Some keypads carry a comma on their decimal key.
+        case Qt::Key_Comma:
+        case Qt::Key_Period:
+            return 110;
+        default:
+            return 0;
+        }
+    }
+    // The main keyboard acts by the character its key types: with Shift the 8
+    // key types "*" on many layouts, a multiplication and not an 8. The
+    // operations go to the keypad's codes, and the decimal comma is a point.
+    const QString texto = evento.text();
+    if (texto.size() == 1) {
+        const char16_t c = texto.front().unicode();
+        if (c >= u'0' && c <= u'9')
+            return 48 + (c - u'0');
+        switch (c) {
+        case u'*':
+            return 106;
+        case u'+':
+            return 107;
+        case u'-':
+            return 109;
+        case u'/':
+            return 111;
+        case u'.':
+        case u',':
+            return 190;
+        default:
+            break;
+        }
+    }
+    // Keys that type none of those keep their place in the map; a digit key
+    // that types something else enters nothing.
+    switch (tecla) {
     case Qt::Key_Plus:
-        return teclado ? 107 : 187;
     case Qt::Key_Equal:
         return 187;
     case Qt::Key_Minus:
-        return teclado ? 109 : 189;
-    case Qt::Key_Slash:
-        return teclado ? 111 : 0;
-    // Some keypads carry a comma on their decimal key.
-    case Qt::Key_Comma:
-        return teclado ? 110 : 0;
+        return 189;
     case Qt::Key_Period:
-        return teclado ? 110 : 190;
+        return 190;
     default:
         return 0;
     }

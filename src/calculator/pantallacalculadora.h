@@ -43,7 +43,9 @@ private:
 // The virtual-key code of a key as the engine's keyboard map knows it (8
 // backspace, 13 Enter, 48-57 digits, 96-105 keypad digits, 106 keypad *, 107
 // keypad +, 109 keypad -, 110 keypad point, 111 keypad /, 190 full stop, 187
-// and 189 the main keyboard's = + and -); 0 for a key the map does not know.
+// the main keyboard's =); 0 for a key the map does not know. A main-keyboard
+// key counts by the character it types: a digit only when it types that digit,
+// "*", "/", "+" and "-" as the keypad's, "," and "." as the full stop.
 int CodigoTeclaVirtual(const QKeyEvent& evento);
 
 } // namespace quelmora

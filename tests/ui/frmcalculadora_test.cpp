@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <vector>
 
 #include "frame/core/numeros.h"
 
@@ -279,13 +280,87 @@ TEST_F(VentanaCalculadora, KeypadKeysOnTheDisplayCalculate)
     EXPECT_EQ(Pantalla(), "2.");
 }
 
-TEST_F(VentanaCalculadora, MainKeyboardPlusAndEqualsDoNothing)
+TEST_F(VentanaCalculadora, MainKeyboardEqualsDoesNothing)
 {
     Teclear(Display(),
-        { { Qt::Key_2, false }, { Qt::Key_Plus, false }, { Qt::Key_3, false },
-            { Qt::Key_Equal, false }, { Qt::Key_Period, false }, { Qt::Key_5, false } });
-    EXPECT_EQ(Pantalla(), "23.5");
+        { { Qt::Key_2, false }, { Qt::Key_Equal, false }, { Qt::Key_Period, false },
+            { Qt::Key_5, false } });
+    EXPECT_EQ(Pantalla(), "2.5");
 }
+
+// One key as the keyboard sends it: its code, the text it types and the
+// modifiers held.
+struct Pulsacion {
+    Qt::Key tecla;
+    QString texto;
+    Qt::KeyboardModifiers modificadores = Qt::NoModifier;
+};
+
+// Characters typed on the main keyboard of a US layout, '\n' for Enter.
+std::vector<Pulsacion> Escrito(const char* texto)
+{
+    std::vector<Pulsacion> pulsaciones;
+    for (const char* c = texto; *c; ++c) {
+        const QString tipo(QChar::fromLatin1(*c));
+        if (*c >= '0' && *c <= '9')
+            pulsaciones.push_back({ Qt::Key(Qt::Key_0 + (*c - '0')), tipo });
+        else if (*c == '*')
+            pulsaciones.push_back({ Qt::Key_Asterisk, tipo, Qt::ShiftModifier });
+        else if (*c == '+')
+            pulsaciones.push_back({ Qt::Key_Plus, tipo, Qt::ShiftModifier });
+        else if (*c == '-')
+            pulsaciones.push_back({ Qt::Key_Minus, tipo });
+        else if (*c == '/')
+            pulsaciones.push_back({ Qt::Key_Slash, tipo });
+        else if (*c == ',')
+            pulsaciones.push_back({ Qt::Key_Comma, tipo });
+        else if (*c == '.')
+            pulsaciones.push_back({ Qt::Key_Period, tipo });
+        else
+            pulsaciones.push_back({ Qt::Key_Return, QStringLiteral("\r") });
+    }
+    return pulsaciones;
+}
+
+struct Tecleo {
+    const char* nombre;
+    std::vector<Pulsacion> pulsaciones;
+    const char* pantalla;
+};
+
+void PrintTo(const Tecleo& t, std::ostream* os) { *os << t.nombre; }
+
+class TecladoPrincipal : public VentanaCalculadora,
+                         public ::testing::WithParamInterface<Tecleo> { };
+
+TEST_P(TecladoPrincipal, KeysActByTheCharacterTheyType)
+{
+    for (const Pulsacion& p : GetParam().pulsaciones) {
+        QTest::sendKeyEvent(QTest::Press, Display(), p.tecla, p.texto, p.modificadores);
+        QTest::sendKeyEvent(QTest::Release, Display(), p.tecla, p.texto, p.modificadores);
+    }
+    EXPECT_EQ(Pantalla(), GetParam().pantalla);
+    EXPECT_TRUE(grabadora.mensajes.empty());
+}
+
+// Worked by hand: 12.5 x 2, 7 / 2, 2 + 3, 9 - 4, 1.5 + 1, 7 x 2.
+INSTANTIATE_TEST_SUITE_P(Teclas, TecladoPrincipal,
+    ::testing::Values(Tecleo { "multiplica", Escrito("12.5*2\n"), "25." },
+        Tecleo { "divide", Escrito("7/2\n"), "3.5" }, Tecleo { "suma", Escrito("2+3\n"), "5." },
+        Tecleo { "resta", Escrito("9-4\n"), "5." },
+        Tecleo { "coma_decimal", Escrito("1,5+1\n"), "2.5" },
+        // Where the platform reports the unshifted key: the 8 key with Shift
+        // typing "*" multiplies.
+        Tecleo { "mayusculas_8_multiplica",
+            { { Qt::Key_7, "7" }, { Qt::Key_8, "*", Qt::ShiftModifier }, { Qt::Key_2, "2" },
+                { Qt::Key_Return, "\r" } },
+            "14." },
+        // Shift+8 typing "(" (as on a German layout) enters nothing.
+        Tecleo { "mayusculas_8_sin_cifra",
+            { { Qt::Key_7, "7" }, { Qt::Key_8, "(", Qt::ShiftModifier } }, "7." },
+        Tecleo { "mayusculas_8_asterisco_sin_cifra",
+            { { Qt::Key_7, "7" }, { Qt::Key_Asterisk, "*", Qt::ShiftModifier } }, "7." }),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(VentanaCalculadora, HeldKeyActsOncePerRelease)
 {
