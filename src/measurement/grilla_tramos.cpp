@@ -160,16 +160,17 @@ GrillaTramos::GrillaTramos(
     grdt->verticalHeader()->viewport()->installEventFilter(this);
     txtt->installEventFilter(this);
 
-    // Marker rule and drop rule: after every change of the current cell; a scroll
-    // drops a pending edit too.
+    // Marker rule after every change of the current cell. A pending edit is
+    // committed first, into the cell it was opened on, so that a value typed
+    // before the cell changes or the grid scrolls is never lost.
     connect(grdt, &QTableWidget::currentCellChanged, this, [this] {
-        descartarEdicion();
+        confirmarEdicion();
         marcarFilaIngreso();
     });
     connect(grdt->verticalScrollBar(), &QScrollBar::valueChanged, this,
-        &GrillaTramos::descartarEdicion);
+        &GrillaTramos::confirmarEdicion);
     connect(grdt->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-        &GrillaTramos::descartarEdicion);
+        &GrillaTramos::confirmarEdicion);
 
     IniciarGrid();
 }
@@ -297,6 +298,8 @@ void GrillaTramos::GridEdit(int codigo)
     txtt->show();
     txtt->raise();
     edicionPendiente = true;
+    filaEditada = filaActual();
+    columnaEditada = columnaActual();
     txtt->setFocus();
 }
 
@@ -349,7 +352,10 @@ void GrillaTramos::confirmarEdicion()
     if (!edicionPendiente)
         return;
     edicionPendiente = false;
-    PonerTexto(grdt, filaActual(), columnaActual(), txtt->text());
+    PonerTexto(grdt, filaEditada, columnaEditada, txtt->text());
+    // Hiding the box that holds the focus would hand the focus on to another box.
+    if (txtt->hasFocus())
+        grdt->setFocus();
     txtt->hide();
 }
 
@@ -485,9 +491,16 @@ bool GrillaTramos::eventFilter(QObject* objeto, QEvent* evento)
         case QEvent::MouseMove:
             emit textoEstado(kEstadoEditor);
             break;
-        case QEvent::FocusOut:
+        case QEvent::FocusOut: {
             emit textoEstado(QString());
+            // Only Esc drops typed text: any other way out of the editor (Tab,
+            // a click elsewhere) commits it. Another window coming to the front
+            // or a pop-up menu leaves the edit open, as the focus comes back.
+            const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
+            if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason)
+                confirmarEdicion();
             break;
+        }
         default:
             break;
         }

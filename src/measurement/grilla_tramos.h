@@ -65,7 +65,7 @@ protected:
 private:
     bool teclaGrilla(int codigo);
     bool teclaEditor(int tecla);
-    void confirmarEdicion(); // the grid takes the editor's text
+    void confirmarEdicion(); // the cell being edited takes the editor's text
     void descartarEdicion(); // the cell keeps its text
     void marcarFilaIngreso(); // the entry row's label and its discarded values
     void numerarFilas(const QString& etiquetaUltima);
@@ -85,6 +85,8 @@ private:
     int columnasDatos;
     int anchoColumna;
     bool edicionPendiente = false; // the editor is open over the current cell
+    int filaEditada = 0; // the cell the editor was opened on
+    int columnaEditada = 0;
 };
 
 } // namespace quelmora

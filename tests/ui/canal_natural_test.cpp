@@ -3,7 +3,10 @@
 
 #include <QChartView>
 #include <QLineSeries>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QWheelEvent>
+#include <functional>
 
 #include "conductor.h"
 
@@ -251,17 +254,73 @@ TEST_F(CanalNatural, MoreSegmentsThanTheGraphHoldsFailAfterTheSection)
     EXPECT_FALSE(GraficoVisible());
 }
 
-TEST_F(CanalNatural, AnEditStillOpenIsNotUsed)
+// The ways out of the cell editor: each but Esc stores the typed text in the
+// cell it was typed on, and the calculation uses it.
+struct SalidaDelEditor {
+    const char* nombre;
+    std::function<void(QWidget* ventana)> salir;
+    bool guarda;
+};
+
+void PrintTo(const SalidaDelEditor& s, std::ostream* os) { *os << s.nombre; }
+
+class SalidasDelEditor : public CanalNatural,
+                         public ::testing::WithParamInterface<SalidaDelEditor> { };
+
+TEST_P(SalidasDelEditor, OnlyEscapeDropsTheTypedValue)
 {
     AbrirConstante();
     Llenar({ { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } });
-    Segmentos({ { "2", "1" } });
-    Tecla(Qt::Key_Up);
-    QTest::keyClicks(QApplication::focusWidget(), "9");
+    // A rectangle 2 m wide and 1 m deep, then level steps of no width: rows
+    // enough for the grid to scroll.
+    std::vector<QStringList> filas { { "2", "1" } };
+    filas.resize(15, QStringList { "0", "1" });
+    Segmentos(filas);
+    auto* grdt = Hallar<QTableWidget>(w, "grdt");
+    grdt->setCurrentCell(0, 0);
+    QTest::keyClicks(grdt, "3");
+    ASSERT_EQ(NombreDelFoco(), "txtt");
+    GetParam().salir(w);
+    EXPECT_TRUE(Hallar<QLineEdit>(w, "txtt")->isHidden());
+    EXPECT_EQ(grdt->item(0, 0)->text(), GetParam().guarda ? "3" : "2.0");
     Pulsar(w, "bCalcular");
-    EXPECT_EQ(Leer(w, "txtEspejo"), "2.0");
-    EXPECT_TRUE(Hallar<QLineEdit>(w, "txtt")->isVisible());
+    // 3 (or 2) m wide by 1 m deep.
+    const char* ancho = GetParam().guarda ? "3.0" : "2.0";
+    EsperarResultados({ { "txta", ancho }, { "txtEspejo", ancho } });
 }
+
+void ClicEnCelda(QWidget* ventana, int fila, int columna)
+{
+    auto* grdt = Hallar<QTableWidget>(ventana, "grdt");
+    const QRect celda = grdt->visualRect(grdt->model()->index(fila, columna));
+    QTest::mouseClick(grdt->viewport(), Qt::LeftButton, {}, celda.center());
+}
+
+void RuedaHaciaAbajo(QWidget* ventana)
+{
+    auto* grdt = Hallar<QTableWidget>(ventana, "grdt");
+    const QPointF punto = grdt->viewport()->rect().center();
+    QWheelEvent rueda(punto, grdt->viewport()->mapToGlobal(punto), {}, { 0, -120 }, Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grdt->viewport(), &rueda);
+    EXPECT_GT(grdt->verticalScrollBar()->value(), 0) << "the grid did not scroll";
+}
+
+INSTANTIATE_TEST_SUITE_P(Salidas, SalidasDelEditor,
+    ::testing::Values(SalidaDelEditor { "Tab", [](QWidget*) { Tecla(Qt::Key_Tab); }, true },
+        SalidaDelEditor { "MayusculasTab",
+            [](QWidget*) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            },
+            true },
+        SalidaDelEditor { "ClicEnOtraCelda", [](QWidget* v) { ClicEnCelda(v, 0, 1); }, true },
+        SalidaDelEditor { "ClicEnUnaCaja",
+            [](QWidget* v) { QTest::mouseClick(Hallar<QLineEdit>(v, "txtn"), Qt::LeftButton); },
+            true },
+        SalidaDelEditor { "Rueda", RuedaHaciaAbajo, true },
+        SalidaDelEditor { "ClicEnCalcular", [](QWidget* v) { Pulsar(v, "bCalcular"); }, true },
+        SalidaDelEditor { "Esc", [](QWidget*) { Tecla(Qt::Key_Escape); }, false }),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(CanalNatural, EnterChainsLeadIntoTheGrid)
 {

@@ -165,7 +165,7 @@ TEST_F(GrillaSola, EnterInTheEditorCommitsWithoutWaitingForEvents)
     EXPECT_EQ(grilla->filaActual(), 2);
 }
 
-TEST_F(GrillaSola, EscapeAndScrollingLeaveTheCellAsItWas)
+TEST_F(GrillaSola, EscapeDropsTheEditAndScrollingCommitsIt)
 {
     Fila({ "1", "1", "1" });
     Tecla(Qt::Key_Up);
@@ -177,26 +177,48 @@ TEST_F(GrillaSola, EscapeAndScrollingLeaveTheCellAsItWas)
 
     for (int i = 0; i < 14; ++i)
         Fila({ "1", "1", "1" });
-    Tecla(Qt::Key_Up);
+    Tecla(Qt::Key_Up); // the last segment row
+    const int fila = grilla->filaActual();
+    const int columna = grilla->columnaActual();
+    ASSERT_GT(fila, 12);
     Teclas("9");
     tabla()->verticalScrollBar()->setValue(0);
     EXPECT_TRUE(editor()->isHidden());
-    EXPECT_EQ(grilla->texto(14, 1), "1.0");
+    EXPECT_EQ(grilla->texto(fila, columna), "9");
+    EXPECT_EQ(grilla->texto(fila - 1, columna), "1.0");
+    EXPECT_EQ(QApplication::focusWidget(), tabla());
 }
 
-TEST_F(GrillaSola, AnEditLeftForAnotherBoxIsStoredWhenTheGridGetsTheFocus)
+TEST_F(GrillaSola, AnEditLeftForAnotherBoxIsStoredAsTyped)
 {
     Fila({ "1", "1", "1" });
     Tecla(Qt::Key_Up);
     Teclas("3x");
     otra->setFocus();
-    EXPECT_TRUE(editor()->isVisible());
-    EXPECT_EQ(editor()->text(), "3x");
-    EXPECT_EQ(estado, "");
-    EXPECT_EQ(grilla->texto(1, 1), "1.0");
-    tabla()->setFocus();
-    EXPECT_EQ(grilla->texto(1, 1), "3x");
     EXPECT_TRUE(editor()->isHidden());
+    EXPECT_EQ(estado, "");
+    EXPECT_EQ(grilla->texto(1, 1), "3x");
+    EXPECT_EQ(QApplication::focusWidget(), otra);
+}
+
+// Another window coming to the front is no way out of the editor: the edit
+// stays open with its text and the focus comes back to it.
+TEST_F(GrillaSola, AnotherWindowInFrontLeavesTheEditOpen)
+{
+    Fila({ "1", "1", "1" });
+    Tecla(Qt::Key_Up);
+    Teclas("4");
+    QWidget delante;
+    delante.show();
+    delante.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&delante));
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_EQ(grilla->texto(1, 1), "1.0");
+    delante.close();
+    marco->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(marco.get()));
+    EXPECT_EQ(QApplication::focusWidget(), editor());
+    EXPECT_EQ(editor()->text(), "4");
 }
 
 TEST_F(GrillaSola, BackspaceOrBlankOpensTheCellSelectedAndAKeyReplacesIt)
@@ -336,6 +358,9 @@ TEST_F(GrillaSola, TheEditorWritesItsHelpAndLeavingItEmptiesThePanel)
     EXPECT_EQ(estado, "Para introducir o modificar datos, digitarlos y luego presionar ENTER");
     otra->setFocus();
     EXPECT_EQ(estado, "");
+    tabla()->setFocus();
+    Teclas("2");
+    estado.clear();
     QTest::mouseMove(editor(), QPoint(3, 3));
     EXPECT_EQ(estado, "Para introducir o modificar datos, digitarlos y luego presionar ENTER");
 }
