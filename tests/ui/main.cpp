@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "app/traduccion.h"
 #include "frame/ventanas.h"
 
 using namespace quelmora;
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmora"));
+    // The windows show Qt's own texts as a user sees them.
+    CargarTraduccionQt(app);
     RegistrarTodasLasVentanas();
     return RUN_ALL_TESTS();
 }

@@ -20,6 +20,7 @@ struct CajaVista {
     QString titulo;
     QMessageBox::Icon icono = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> botones;
+    QStringList rotulos; // the buttons' texts
 };
 
 // Shows what mostrar opens with the real platform, reads the modal box that
@@ -41,8 +42,10 @@ CajaVista LeerCajaDe(const std::function<void()>& mostrar)
         vista.texto = caja->text();
         vista.titulo = caja->windowTitle();
         vista.icono = caja->icon();
-        for (QAbstractButton* b : caja->buttons())
+        for (QAbstractButton* b : caja->buttons()) {
             vista.botones << caja->standardButton(b);
+            vista.rotulos << b->text();
+        }
         if (QAbstractButton* ok = caja->button(QMessageBox::Ok))
             ok->click();
         else
@@ -64,6 +67,14 @@ TEST(PlataformaReal, AvisoSimpleIsAnOkBoxWithoutIconTitledQuelmora)
     EXPECT_EQ(caja.titulo, "Quelmora");
     EXPECT_EQ(caja.icono, QMessageBox::NoIcon);
     EXPECT_EQ(caja.botones, QList<QMessageBox::StandardButton> { QMessageBox::Ok });
+}
+
+// Qt's own texts are loaded in Spanish at start, as the program's are.
+TEST(PlataformaReal, TheOkButtonReadsInSpanish)
+{
+    const CajaVista caja = LeerCajaDe([] { AvisoSimple(QStringLiteral("Mensaje")); });
+    ASSERT_TRUE(caja.vista);
+    EXPECT_EQ(caja.rotulos, QStringList { "Aceptar" });
 }
 
 TEST(PlataformaReal, AvisoInformativoCarriesTheInformationIconAndItsTitle)
