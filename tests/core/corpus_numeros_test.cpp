@@ -17,7 +17,7 @@ namespace {
 TEST(CorpusNumeros, EverySeedKeepsEveryProperty)
 {
     ASSERT_STREQ(std::localeconv()->decimal_point, ".");
-    const auto carpeta = std::filesystem::path(__FILE__).parent_path() / ".." / "fuzz" / "corpus";
+    const std::filesystem::path carpeta = QUELMORA_CORPUS_NUMEROS;
     int semillas = 0;
     for (const auto& entrada : std::filesystem::directory_iterator(carpeta)) {
         std::ifstream f(entrada.path(), std::ios::binary);
