@@ -76,7 +76,14 @@ void rhtrape::Calcular()
     Escribir("txth", r.altura, "##0.0000");
     Escribir("txtff3", r.froude, "##0.0000");
     Escribir("txtjj", r.relacion, "##0.0000");
-    Escribir("txtL", r.longitud, "##0.00");
+    if (r.conLongitud) {
+        Escribir("txtL", r.longitud, "##0.00");
+        return;
+    }
+    EscribirTexto("txtL", QString());
+    AvisoSimple(
+        QStringLiteral("No se dispone del coeficiente de longitud del resalto para este talud"),
+        this);
 }
 
 void rhtrape::Limpiar()

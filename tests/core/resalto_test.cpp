@@ -238,7 +238,9 @@ INSTANTIATE_TEST_SUITE_P(Casos, ResaltoTrapecial,
         // From J = 6 Newton used to end near J = −11 here.
         CasoResalto { 2, 1, 1, 0.1, true },
         // From J = 0.1 it used to end on a negative root here.
-        CasoResalto { 3, 0.5, 1, 1, false }));
+        CasoResalto { 3, 0.5, 1, 1, false },
+        // Beyond the length table's reach: the depths are still worked out.
+        CasoResalto { 2, 1, 2.5, 0.3, true }));
 
 TEST(ResaltoTrapecial, LengthFromTheSlopeCoefficient)
 {
@@ -250,12 +252,18 @@ TEST(ResaltoTrapecial, LengthFromTheSlopeCoefficient)
     EXPECT_EQ(r.diagrama.longitud, "L= 8.7");
 }
 
-// K(2.5) and K(3) of the six-point polynomial are negative: a jump with no
-// length is refused whole rather than written without it.
-TEST(ResaltoTrapecial, RefusedWhereTheCoefficientIsNotPositive)
+// K(2.5) and K(3) of the six-point polynomial are negative: the jump is worked
+// out without its length; K(2) = 11.8 is still positive.
+TEST(ResaltoTrapecial, NoLengthWhereTheCoefficientIsNotPositive)
 {
-    EXPECT_EQ(CalcularResaltoTrapecial(1.5, 1, 3, 0.2).fallo, FalloCalculo::CalculoImposible);
-    EXPECT_EQ(CalcularResaltoTrapecial(1.5, 1, 2.5, 0.2).fallo, FalloCalculo::CalculoImposible);
+    for (double z : { 2.5, 3.0 }) {
+        const ResultadoResalto r = CalcularResaltoTrapecial(2, 1, z, 0.3);
+        ASSERT_EQ(r.fallo, FalloCalculo::Ninguno) << z;
+        EXPECT_FALSE(r.conLongitud) << z;
+        EXPECT_EQ(r.diagrama.longitud, "") << z;
+        EXPECT_EQ(r.diagrama.lado, "tirante supercrítico") << z;
+    }
+    EXPECT_TRUE(CalcularResaltoTrapecial(2, 1, 2, 0.3).conLongitud);
 }
 
 // A side slope so negative that the section closes above the water: Newton

@@ -42,6 +42,9 @@ const QString kAnchoTalud
 const QString kNumeroTramos = QStringLiteral(
     "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ");
 
+const QString kSinLongitud
+    = QStringLiteral("No se dispone del coeficiente de longitud del resalto para este talud");
+
 // The typing warnings shared by many windows.
 const QString kQ = QStringLiteral("Ingresar para Q, un valor mayor que cero");
 const QString kY = QStringLiteral("Ingresar para y, un valor mayor que cero");
@@ -96,7 +99,7 @@ const std::map<QString, QStringList>& MensajesPropios()
             { kCompleteConBlanco, kQ, kDiametro,
                 "El tirante es mayor que el diámetro. Incremente el diámetro" } },
         { "rhrectan", { kCompleteConBlanco, kQ, kB, kY } },
-        { "rhtrape", { kCompleteConBlanco, kQ, kY, kB, kZCero } },
+        { "rhtrape", { kCompleteConBlanco, kQ, kY, kB, kZCero, kSinLongitud } },
         { "rhpara",
             { kCompleteSinBlanco, kQ, kY, kEspejo,
                 "Valores de entrada inadecuados. Ingrese nuevos datos" } },
@@ -178,6 +181,21 @@ const std::map<QString, QStringList>& MensajesPropios()
                 "No descartar todas las fómulas" } },
     };
     return mensajes;
+}
+
+// A result box that a calculation leaves empty on purpose, with the message
+// that must come with it.
+struct ResultadoVaciado {
+    QString caja;
+    QString mensaje;
+};
+
+const std::map<QString, ResultadoVaciado>& ResultadosVaciados()
+{
+    static const std::map<QString, ResultadoVaciado> vaciados {
+        { "rhtrape", { "txtL", kSinLongitud } },
+    };
+    return vaciados;
 }
 
 // --- the random data ---------------------------------------------------------------
@@ -412,6 +430,8 @@ protected:
                 continue;
             if (texto.isEmpty() && !caja->isReadOnly() && avisado)
                 continue;
+            if (texto.isEmpty() && VaciadaConSuMensaje(caja, mensajes))
+                continue;
             // The text of an editable list is the entry chosen in it.
             if (qobject_cast<QComboBox*>(caja->parentWidget()))
                 continue;
@@ -420,6 +440,17 @@ protected:
         }
         Revisar(que);
         previos = Textos();
+    }
+
+    bool VaciadaConSuMensaje(QLineEdit* caja, size_t mensajesPrevios) const
+    {
+        const auto vaciado = ResultadosVaciados().find(clase);
+        if (vaciado == ResultadosVaciados().end() || caja->objectName() != vaciado->second.caja)
+            return false;
+        for (size_t i = mensajesPrevios; i < grabadora.mensajes.size(); ++i)
+            if (grabadora.mensajes[i].texto == vaciado->second.mensaje)
+                return true;
+        return false;
     }
 
     void Revisar(const QString& que)

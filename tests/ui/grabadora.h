@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "frame/plataforma.h"
@@ -35,11 +36,16 @@ public:
     QStringList programasIniciados; // program followed by its arguments, joined by '|'
     bool programaArranca = false;
     int terminaciones = 0;
+    // Called as each message box would show, for a test that looks at the
+    // window at that moment.
+    std::function<void(const QString&)> alMostrarMensaje;
 
     void mensaje(QWidget*, const QString& texto, const QString& titulo, IconoMensaje icono) override
     {
         mensajes.push_back({ texto, titulo, icono });
         eventos.push_back({ EventoGrabado::Mensaje, texto });
+        if (alMostrarMensaje)
+            alMostrarMensaje(texto);
     }
     void beep() override
     {

@@ -157,10 +157,8 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResaltoMensaje,
             "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
         CasoMensaje { "rhtrape", { { "q", "2" }, { "y", "0.3" }, { "b", "1" }, { "z", "0" } },
             kIncompletos, "txty2" },
-        // A side slope beyond the length table's reach, and one so negative that
-        // no positive conjugate is found: the failure text, nothing written.
-        CasoMensaje { "rhtrape", { { "q", "1.5" }, { "y", "0.2" }, { "b", "1" }, { "z", "2.5" } },
-            "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
+        // A side slope so negative that no positive conjugate is found: the
+        // failure text, nothing written.
         CasoMensaje { "rhtrape",
             { { "q", "5" }, { "y", "0.0125" }, { "b", "800" }, { "z", "-5000" } },
             "Los datos ingresados no permiten realizar el cálculo, revise los datos", "txty2" },
@@ -185,25 +183,47 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaResaltoMensaje,
 
 class VentanaRhtrape : public PruebaVentanas { };
 
-TEST_F(VentanaRhtrape, SteepSlopeWithoutLengthCoefficientKeepsThePreviousJump)
+// K(2.5) of the length polynomial is negative: every other result is written,
+// the length box and label are left empty, and the message comes after them.
+// Q 2, y 0.3, b 1, Z 2.5: bisection of the momentum balance gives y2 0.762513,
+// so h 0.462513, J 2.541709, F2 0.424626, E1 − E2 0.235651, F1 2.65.
+TEST_F(VentanaRhtrape, SteepSlopeWritesTheJumpWithoutItsLength)
 {
     QWidget* w = Abrir("rhtrape");
-    for (Par d : { Par { "q", "1.5" }, Par { "y", "0.2" }, Par { "b", "1" }, Par { "z", "1" } })
+    for (Par d : { Par { "q", "2" }, Par { "y", "0.3" }, Par { "b", "1" }, Par { "z", "1" } })
         Escribir(w, d.nombre, d.texto);
     Pulsar(w, "bCalcular");
-    const QString conjugado = Leer(w, "txty2");
-    const QString longitud = Leer(w, "txtL");
-    ASSERT_FALSE(longitud.isEmpty());
-    // K(3) of the length polynomial is negative: no length, so no jump is written.
-    Escribir(w, "z", "3");
-    grabadora.mensajes.clear();
+    ASSERT_TRUE(grabadora.mensajes.empty());
+    // A length from the earlier calculation must not stay beside the new results.
+    EXPECT_FALSE(Leer(w, "txtL").isEmpty());
+    EXPECT_FALSE(LeerEtiqueta(w, "lr2").isEmpty());
+    Escribir(w, "z", "2.5");
+    QString conjugadoAlAvisar = "not shown";
+    grabadora.alMostrarMensaje = [&](const QString&) { conjugadoAlAvisar = Leer(w, "txty2"); };
     Pulsar(w, "bCalcular");
+    grabadora.alMostrarMensaje = nullptr;
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
     EXPECT_EQ(grabadora.mensajes[0].texto,
-        "Los datos ingresados no permiten realizar el cálculo, revise los datos");
-    EXPECT_EQ(Leer(w, "txty2"), conjugado);
-    EXPECT_EQ(Leer(w, "txtL"), longitud);
-    EXPECT_EQ(LeerEtiqueta(w, "lr2"), "L= 8.7");
+        "No se dispone del coeficiente de longitud del resalto para este talud");
+    EXPECT_EQ(grabadora.mensajes[0].titulo, "Quelmora");
+    EXPECT_EQ(conjugadoAlAvisar, "0.7625");
+    EXPECT_EQ(grabadora.pitidos, 0);
+    const Par cajas[] = { { "txty2", "0.7625" }, { "txte", "0.2357" }, { "txth", "0.4625" },
+        { "txtff3", "0.4246" }, { "txtjj", "2.5417" }, { "txtL", "" } };
+    for (const Par& c : cajas)
+        EXPECT_EQ(Leer(w, c.nombre), c.texto) << c.nombre;
+    const Par etiquetas[] = { { "lblMensajeY", "tirante supercrítico" }, { "yr1", "= .3" },
+        { "yr2", "=  .76" }, { "lr2", "" } };
+    for (const Par& e : etiquetas)
+        EXPECT_EQ(LeerEtiqueta(w, e.nombre), e.texto) << e.nombre;
+    EXPECT_FALSE(Hallar<QLabel>(w, "lr2")->autoFillBackground());
+    // Back to a side slope the table covers: the length again.
+    Escribir(w, "z", "1");
+    grabadora.mensajes.clear();
+    Pulsar(w, "bCalcular");
+    EXPECT_TRUE(grabadora.mensajes.empty());
+    EXPECT_FALSE(Leer(w, "txtL").isEmpty());
+    EXPECT_TRUE(Hallar<QLabel>(w, "lr2")->autoFillBackground());
 }
 
 TEST_F(VentanaRhtrape, EnterOrderAndWarnings)

@@ -155,12 +155,6 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
         if (!RelacionValida(solucion))
             return Fallo(FalloCalculo::CalculoImposible);
     }
-    // Beyond a side slope of about 2.2 the coefficient polynomial turns negative:
-    // no length is known there, and a jump without its length is not written.
-    const double coeficiente = InterpolarCoeficienteLongitud(z);
-    if (!(coeficiente > 0.0))
-        return Fallo(FalloCalculo::CalculoImposible);
-
     ResultadoResalto res;
     res.relacion = solucion.x;
     const double y2 = res.relacion * y;
@@ -173,11 +167,15 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
     res.froude = NumeroFroude(velocidad2, conjugado.area, conjugado.espejo);
     res.perdida = PerdidaEnergiaResalto(energia1, EnergiaEspecifica(y2, velocidad2));
     res.altura = AlturaResalto(y, y2);
-    res.conLongitud = true;
-    res.longitud = LongitudResalto(coeficiente, res.altura);
+    // Beyond a side slope of about 2.2 the coefficient polynomial turns negative:
+    // no length is known there, but the depths, height and loss still are.
+    const double coeficiente = InterpolarCoeficienteLongitud(z);
+    res.conLongitud = coeficiente > 0.0;
+    res.longitud = res.conLongitud ? LongitudResalto(coeficiente, res.altura) : 0.0;
     const TirantesDiagrama tirantes
         = ClasificarTiranteResalto(froude1, RedondearCentesimas(y), RedondearCentesimas(y2));
-    res.diagrama = TextosDiagrama(tirantes, RedondearDecimas(res.longitud));
+    res.diagrama = res.conLongitud ? TextosDiagrama(tirantes, RedondearDecimas(res.longitud))
+                                   : TextosDiagrama(tirantes);
     return Revisado(res);
 }
 
