@@ -486,9 +486,13 @@ void frmPerdidasCanales::CalcularTierra()
             QStringLiteral("Descartó todas"), this);
     }
 
-    // Losses that use up the discharge within the length leave no end discharge
-    // to correct: like any value that cannot be computed, the failure text.
     const ResultadoCorreccion r = CorregirCaudal(p, g.q, g.l);
+    if (r.estado == EstadoCorreccion::PerdidasSuperanCaudal) {
+        AvisoSimple(QStringLiteral("Las pérdidas estimadas igualan o superan el caudal en la "
+                                   "longitud dada; revise los datos"),
+            this);
+        return;
+    }
     if (r.estado != EstadoCorreccion::Calculado) {
         AvisarCalculoImposible(this);
         return;

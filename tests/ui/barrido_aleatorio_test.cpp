@@ -178,7 +178,9 @@ const std::map<QString, QStringList>& MensajesPropios()
                 "Seleccionar el material del canal para la ecuación de Moritz",
                 "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov",
                 "Seleccionar el material del canal para la ecuación de Davis-Wilson",
-                "No descartar todas las fómulas" } },
+                "No descartar todas las fómulas",
+                "Las pérdidas estimadas igualan o superan el caudal en la longitud dada; revise "
+                "los datos" } },
     };
     return mensajes;
 }

@@ -357,13 +357,17 @@ TEST_F(PruebaPerdidas, LossesReachingTheDischargeLeaveTheResults)
     Datos(kCanal);
     ElegirMateriales();
     Pulsar(w, "bCalcular");
+    const QString porcentaje = Leer(w, "txtQporcentaje");
     Escribir(w, "txtL", "200"); // 0.0091715 × 200 > 1
     Pulsar(w, "bCalcular");
     ASSERT_EQ(grabadora.mensajes.size(), 1u);
-    EXPECT_EQ(grabadora.ultimoMensaje(),
-        "Los datos ingresados no permiten realizar el cálculo, revise los datos");
+    EXPECT_EQ(grabadora.mensajes[0].texto,
+        "Las pérdidas estimadas igualan o superan el caudal en la longitud dada; revise los "
+        "datos");
+    EXPECT_EQ(grabadora.mensajes[0].titulo, "Quelmora");
     EXPECT_EQ(Leer(w, "txtQperdido"), "0.0184");
     EXPECT_EQ(Leer(w, "txtQfinal"), "0.9816");
+    EXPECT_EQ(Leer(w, "txtQporcentaje"), porcentaje);
 }
 
 TEST_F(PruebaPerdidas, ListChosenBeforeTheDataCountsAsNotChosen)
