@@ -1,10 +1,11 @@
 #include "hydraulics/critico.h"
+#include "hydraulics/gravedad.h"
 
 #include <cmath>
 
 namespace quelmora {
 
-double ConstanteCritica(double caudal) { return caudal * caudal / 9.81; }
+double ConstanteCritica(double caudal) { return caudal * caudal / kGravedad; }
 
 double ResiduoCriticoVolumen(double area, double espejo, double constante)
 {
@@ -18,13 +19,13 @@ double DerivadaResiduoCriticoVolumen(double area, double espejo, double talud)
 
 double ResiduoCriticoCaudal(double area, double espejo, double caudal)
 {
-    return caudal - std::sqrt(9.81) * std::pow(area, 3.0 / 2.0) / std::sqrt(espejo);
+    return caudal - std::sqrt(kGravedad) * std::pow(area, 3.0 / 2.0) / std::sqrt(espejo);
 }
 
 double TiranteCriticoParabolico(double caudal, double espejo)
 {
     const double q = caudal / espejo;
-    return 1.5 * std::pow(q * q / 9.81, 1.0 / 3.0);
+    return 1.5 * std::pow(q * q / kGravedad, 1.0 / 3.0);
 }
 
 EvaluacionCriticaTrapecial EvaluarFuncionCritica(

@@ -1,4 +1,5 @@
 #include "hydraulics/indicadores.h"
+#include "hydraulics/gravedad.h"
 
 #include <cmath>
 
@@ -8,17 +9,17 @@ double ProfundidadHidraulica(double area, double espejo) { return area / espejo;
 
 double NumeroFroude(double velocidad, double area, double espejo)
 {
-    return velocidad / std::sqrt(9.81 * area / espejo);
+    return velocidad / std::sqrt(kGravedad * area / espejo);
 }
 
 double NumeroFroudeConProfundidad(double velocidad, double profundidad)
 {
-    return velocidad / std::sqrt(profundidad * 9.81);
+    return velocidad / std::sqrt(profundidad * kGravedad);
 }
 
 double EnergiaEspecifica(double tirante, double velocidad)
 {
-    return tirante + std::pow(velocidad, 2.0) / 19.62;
+    return tirante + std::pow(velocidad, 2.0) / kDobleGravedad;
 }
 
 std::string ClasificarTipoFlujo(double froude)

@@ -1,7 +1,7 @@
 #pragma once
 // Flow indicators shared by the calculation windows: hydraulic depth, Froude
 // number, specific energy, the name of the flow regime and the erosive-velocity
-// rule. g is the literal 9.81 and 2g the literal 19.62, never one from the other.
+// rule, with g and 2g of hydraulics/gravedad.h.
 
 #include <string>
 

@@ -1,4 +1,5 @@
 #include "hydraulics/resalto.h"
+#include "hydraulics/gravedad.h"
 
 #include <cmath>
 
@@ -6,7 +7,7 @@ namespace quelmora {
 
 double FuncionMomento(double caudal, double area, double momentoArea)
 {
-    return caudal * caudal / (9.81 * area) + momentoArea;
+    return caudal * caudal / (kGravedad * area) + momentoArea;
 }
 
 LadoResalto LadoTiranteResalto(double froude)

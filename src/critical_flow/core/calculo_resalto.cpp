@@ -5,6 +5,7 @@
 
 #include "frame/core/numero_plano.h"
 #include "hydraulics/finitos.h"
+#include "hydraulics/gravedad.h"
 #include "hydraulics/indicadores.h"
 #include "hydraulics/newton.h"
 #include "hydraulics/newton_analitico.h"
@@ -68,7 +69,7 @@ ResultadoResalto CalcularResaltoRectangular(double caudal, double b, double tira
     const double q = caudal / b;
     // The conjugate in closed form serves both sides: from a supercritical depth
     // it gives the larger one, from a subcritical depth the smaller.
-    const double y2 = (-y) / 2.0 + std::sqrt(2.0 * q * q / (9.81 * y) + y * y / 4.0);
+    const double y2 = (-y) / 2.0 + std::sqrt(2.0 * q * q / (kGravedad * y) + y * y / 4.0);
     if (!SonFinitos({ froude1, y2 }) || !(y2 > 0.0) || !(y > 0.0))
         return Fallo(FalloCalculo::CalculoImposible);
 
@@ -130,7 +131,7 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
     if (!(y > 0.0) || dado.area == 0.0 || z * y == 0.0)
         return Fallo(FalloCalculo::CalculoImposible);
     const double velocidad = caudal / dado.area;
-    const double r = velocidad * velocidad / (19.62 * y);
+    const double r = velocidad * velocidad / (kDobleGravedad * y);
     const double t = b / (z * y);
     const double froude1 = NumeroFroude(velocidad, dado.area, dado.espejo);
     const double energia1 = EnergiaEspecifica(y, velocidad);
@@ -270,7 +271,7 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
     // Q²/(9.81·y⁵) divides by it.
     if (!(y1 > 0.0) || !(y1 <= d) || std::pow(y1, 5.0) == 0.0)
         return Fallo(FalloCalculo::CalculoImposible);
-    const double c = caudal * caudal / (9.81 * std::pow(y1, 5.0));
+    const double c = caudal * caudal / (kGravedad * std::pow(y1, 5.0));
     const double relacion4 = std::pow(y1 / d, 4.0);
     const SegmentoCircular dado = Segmento(d, y1);
     if (!SonFinitos({ dado.a, dado.k }))

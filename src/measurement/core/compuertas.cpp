@@ -1,4 +1,5 @@
 #include "measurement/core/compuertas.h"
+#include "hydraulics/gravedad.h"
 
 #include <cmath>
 
@@ -20,7 +21,7 @@ ResultadoCompuerta CalcularCompuerta(
         return r;
     const double cv = 0.96 + 0.079 * a / y1;
     const double cd = cv * cc / std::sqrt(radicando);
-    const double q = cd * ancho * a * std::sqrt(19.62 * y1);
+    const double q = cd * ancho * a * std::sqrt(kDobleGravedad * y1);
     const double ql = 1000 * q;
     if (!std::isfinite(cv) || !std::isfinite(cd) || !std::isfinite(q) || !std::isfinite(ql))
         return r;
@@ -37,7 +38,7 @@ ResultadoOrificio CalcularOrificio(double area, double carga, double coeficiente
     ResultadoOrificio r;
     if (!(carga >= 0))
         return r;
-    const double q = coeficienteDescarga * area * std::sqrt(19.62 * carga);
+    const double q = coeficienteDescarga * area * std::sqrt(kDobleGravedad * carga);
     const double ql = 1000 * q;
     if (!std::isfinite(q) || !std::isfinite(ql))
         return r;

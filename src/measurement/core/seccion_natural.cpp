@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "hydraulics/gravedad.h"
 #include "hydraulics/indicadores.h"
 
 namespace quelmora {
@@ -181,7 +182,7 @@ ResultadoSeccionNatural CalcularSeccionNatural(const DatosSeccionNatural& d)
 
     // F = v/√(9.81·A/T): a top width of 0 divides by zero even where the root of
     // an infinite quotient would give a finite F.
-    if (espejo == 0 || !(9.81 * area / espejo >= 0))
+    if (espejo == 0 || !(kGravedad * area / espejo >= 0))
         return r;
     const auto froude = Finito(NumeroFroude(r.velocidad, area, espejo));
     if (!froude)

@@ -5,6 +5,7 @@
 
 #include "frame/core/numeros.h"
 #include "hydraulics/finitos.h"
+#include "hydraulics/gravedad.h"
 #include "hydraulics/indicadores.h"
 #include "hydraulics/newton_analitico.h"
 #include "hydraulics/secciones.h"
@@ -63,7 +64,7 @@ ResultadoTransicion CalcularTransicion(
     // side slope makes the area at C infinite and its velocity head 0.
     if (!SonFinitos({ d.q, d.bc, d.bf, d.zc, d.zf, d.yc, d.hz, d.k }))
         return fallar();
-    const double t = std::pow(d.q, 2) * (salida ? 1.0 - d.k : 1.0 + d.k) / 19.62;
+    const double t = std::pow(d.q, 2) * (salida ? 1.0 - d.k : 1.0 + d.k) / kDobleGravedad;
     const double areaC = (d.bc + d.zc * d.yc) * d.yc;
     // t/A² has no value where A² is 0, also for an area too small to square.
     if (std::pow(areaC, 2) == 0.0)

@@ -4,6 +4,7 @@
 
 #include "frame/core/numero_plano.h"
 #include "hydraulics/finitos.h"
+#include "hydraulics/gravedad.h"
 #include "hydraulics/manning.h"
 #include "hydraulics/secciones.h"
 
@@ -26,14 +27,14 @@ std::optional<FilaTramo> ValoresSeccion(
     const double h = y - d.a;
     if (h < 0.0)
         return std::nullopt;
-    const double carga = h * std::sqrt(19.62 * h);
+    const double carga = h * std::sqrt(kDobleGravedad * h);
     const double m = 0.434 + 0.21 * std::pow(h, 2) / std::pow(h + d.a, 2);
-    const double deltaQ = d.dl * m * h * std::sqrt(19.62 * h);
+    const double deltaQ = d.dl * m * h * std::sqrt(kDobleGravedad * h);
     const double qPorDeltaQ = q * deltaQ;
     const double espejo = seccion.espejo;
     const double q2t = std::pow(q, 2) * espejo;
     const double q2tSobreA = q2t / area;
-    const double gA2 = 9.81 * std::pow(area, 2);
+    const double gA2 = kGravedad * std::pow(area, 2);
     const double denominador = q2tSobreA - gA2;
     if (denominador == 0.0)
         return std::nullopt;

@@ -6,6 +6,7 @@
 
 #include "hydraulics/finitos.h"
 #include "hydraulics/flujo_variado.h"
+#include "hydraulics/gravedad.h"
 #include "hydraulics/newton.h"
 #include "hydraulics/secciones.h"
 
@@ -60,7 +61,7 @@ ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGra
         }
         f.v = d.Q / f.A;
         f.Se = PendienteFriccion(d.n, f.v, f.R);
-        f.c = 1.0 - std::pow(d.Q, 2.0) * f.T / (9.81 * std::pow(f.A, 3.0));
+        f.c = 1.0 - std::pow(d.Q, 2.0) * f.T / (kGravedad * std::pow(f.A, 3.0));
         f.d = d.So - f.Se;
         if (f.d == 0.0) {
             r.falla = FallaPerfil::CalculoImposible;
@@ -199,7 +200,7 @@ ResultadoBresse CalcularBresse(const DatosBresse& d)
         f.Z = y / d.yn;
         f.Sx1 = (d.yn / d.S) * f.Z;
         f.phi = FuncionBresse(f.Z);
-        f.Sx2 = d.yn * (1.0 / d.S - std::pow(r.C, 2.0) / 9.81) * f.phi;
+        f.Sx2 = d.yn * (1.0 / d.S - std::pow(r.C, 2.0) / kGravedad) * f.phi;
         f.Sx = f.Sx1 - f.Sx2;
         return f;
     };
@@ -246,7 +247,7 @@ ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
             return r;
         }
         f.v = d.Q / f.A;
-        f.hv = std::pow(f.v, 2.0) / 19.62;
+        f.hv = std::pow(f.v, 2.0) / kDobleGravedad;
         f.E = y + f.hv;
         f.Se = PendienteFriccion(d.n, f.v, f.R);
         if (i > 1) {
@@ -329,7 +330,7 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
             return r;
         }
         const double v1 = d.Q / conocida.area;
-        const double C1 = y1 + d.S * d.dx + std::pow(v1, 2.0) / 19.62
+        const double C1 = y1 + d.S * d.dx + std::pow(v1, 2.0) / kDobleGravedad
             - d.dx * std::pow(d.n * v1, 2.0) / (2.0 * std::pow(conocida.radio, 4.0 / 3.0));
         if (!std::isfinite(C1)) {
             r.falla = FallaPerfil::Trampa;
@@ -338,7 +339,7 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
         auto residuoEnergia = [&](double y) {
             const auto s = PropiedadesSeccionTrapezoidal(d.b, d.Z, y);
             const double v = d.Q / s.area;
-            return y + std::pow(v, 2.0) / 19.62
+            return y + std::pow(v, 2.0) / kDobleGravedad
                 + d.dx * std::pow(d.n * v, 2.0) / (2.0 * std::pow(s.radio, 4.0 / 3.0)) - C1;
         };
         OpcionesNewton opciones;
