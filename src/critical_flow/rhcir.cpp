@@ -2,7 +2,7 @@
 
 #include "critical_flow/core/calculo_resalto.h"
 #include "critical_flow/diagrama_resalto.h"
-#include "critical_flow/fallos.h"
+#include "frame/fallos.h"
 #include "frame/plataforma.h"
 
 namespace quelmora {
@@ -60,19 +60,14 @@ void rhcir::Calcular()
     if (!VerificarDatosCompletos({ Q, y1, d }, kMensajeDatosIncompletos))
         return;
     const ResultadoResalto r = CalcularResaltoCircular(Q, y1, d);
-    if (r.fallo == FalloCalculo::TiranteNoAdecuado) {
-        AvisoSimple(
-            QStringLiteral("El tirante no es adecuado, incremente el tirante mayor o el diámetro"),
-            this);
-        return;
-    }
-    if (r.fallo == FalloCalculo::ConjugadoMayorDiametro) {
-        AvisoSimple(QStringLiteral("El tirante conjugado es mayor que el diámetro, incremente el "
-                                   "diámetro o aumente el tirante menor y ejecute de nuevo"),
-            this);
-        return;
-    }
-    if (InformarFallo(this, r.fallo))
+    if (InformarFallo(this, r.fallo,
+            { { FalloCalculo::TiranteNoAdecuado,
+                  { QStringLiteral("El tirante no es adecuado, incremente el tirante mayor o el "
+                                   "diámetro") } },
+                { FalloCalculo::ConjugadoMayorDiametro,
+                    { QStringLiteral("El tirante conjugado es mayor que el diámetro, incremente "
+                                     "el diámetro o aumente el tirante menor y ejecute de "
+                                     "nuevo") } } }))
         return;
     diagrama_->Mostrar(r.diagrama, lado_);
     Escribir("yy2", r.conjugado, "##0.0000");

@@ -2,7 +2,7 @@
 
 #include "critical_flow/core/calculo_resalto.h"
 #include "critical_flow/diagrama_resalto.h"
-#include "critical_flow/fallos.h"
+#include "frame/fallos.h"
 
 namespace quelmora {
 
@@ -65,7 +65,10 @@ void rhpara::Calcular()
     if (!VerificarDatosCompletos({ Q, y, T }, kMensajeDatosIncompletosRhpara))
         return;
     const ResultadoResalto r = CalcularResaltoParabolico(Q, y, T);
-    if (InformarFallo(this, r.fallo))
+    if (InformarFallo(this, r.fallo,
+            { { FalloCalculo::ValoresInadecuados,
+                { QStringLiteral("Valores de entrada inadecuados. ")
+                    + QStringLiteral("Ingrese nuevos datos") } } }))
         return;
     diagrama_->Mostrar(r.diagrama, lado_);
     Escribir("yy2", r.conjugado, "##0.0000");

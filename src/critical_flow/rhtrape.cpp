@@ -2,7 +2,7 @@
 
 #include "critical_flow/core/calculo_resalto.h"
 #include "critical_flow/diagrama_resalto.h"
-#include "critical_flow/fallos.h"
+#include "frame/fallos.h"
 #include "frame/plataforma.h"
 
 namespace quelmora {

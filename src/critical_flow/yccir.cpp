@@ -1,7 +1,7 @@
 #include "critical_flow/yccir.h"
 
 #include "critical_flow/core/calculo_critico.h"
-#include "critical_flow/fallos.h"
+#include "frame/fallos.h"
 #include "frame/plataforma.h"
 #include "resources/secciones_curvas.h"
 
@@ -57,15 +57,14 @@ void yccir::Calcular()
     if (!VerificarDatosCompletos({ Q, d }, kMensajeDatosIncompletos))
         return;
     const ResultadoTiranteCritico r = CalcularTiranteCriticoCircular(Q, d);
-    if (r.fallo == FalloCalculo::TiranteMayorDiametro) {
-        AvisoSimple(QStringLiteral("El tirante es mayor que el diámetro. ")
-                + QStringLiteral("Incremente el diámetro"),
-            this);
-        DarFoco(Campo("d"));
+    if (InformarFallo(this, r.fallo,
+            { { FalloCalculo::TiranteMayorDiametro,
+                { QStringLiteral("El tirante es mayor que el diámetro. ")
+                    + QStringLiteral("Incremente el diámetro") } } })) {
+        if (r.fallo == FalloCalculo::TiranteMayorDiametro)
+            DarFoco(Campo("d"));
         return;
     }
-    if (InformarFallo(this, r.fallo))
-        return;
     Escribir("y", r.tirante, "##0.0000");
     Escribir("p", r.perimetro, "##0.0000");
     Escribir("a", r.area, "##0.0000");

@@ -1,7 +1,7 @@
 #include "critical_flow/ycpara.h"
 
 #include "critical_flow/core/calculo_critico.h"
-#include "critical_flow/fallos.h"
+#include "frame/fallos.h"
 #include "resources/secciones_curvas.h"
 
 namespace quelmora {

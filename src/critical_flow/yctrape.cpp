@@ -1,7 +1,7 @@
 #include "critical_flow/yctrape.h"
 
 #include "critical_flow/core/calculo_critico.h"
-#include "critical_flow/fallos.h"
+#include "frame/fallos.h"
 
 namespace quelmora {
 

@@ -56,10 +56,4 @@ void AvisoInformativo(const QString& texto, const QString& titulo, QWidget* padr
 // The system beep.
 void Beep();
 
-// Failure texts of the calculations that have no message of their own.
-inline const QString kMensajeNoConverge
-    = QStringLiteral("El cálculo no converge con los datos ingresados, revise los datos");
-inline const QString kMensajeCalculoImposible
-    = QStringLiteral("Los datos ingresados no permiten realizar el cálculo, revise los datos");
-
 } // namespace quelmora

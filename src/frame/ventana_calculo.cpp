@@ -16,10 +16,6 @@
 
 namespace quelmora {
 
-void AvisarNoConverge(QWidget* padre) { AvisoSimple(kMensajeNoConverge, padre); }
-
-void AvisarCalculoImposible(QWidget* padre) { AvisoSimple(kMensajeCalculoImposible, padre); }
-
 namespace {
 
 QString TextoDeControl(QWidget* control)
@@ -286,12 +282,8 @@ void SuperficieCalculo::CapturarErrorCalculo(
     } catch (const std::exception&) {
         correcto = false;
     }
-    if (correcto)
-        return;
-    if (mensaje.titulo.isEmpty())
-        AvisoSimple(mensaje.texto, window());
-    else
-        AvisoInformativo(mensaje.texto, mensaje.titulo, window());
+    if (!correcto)
+        MostrarMensajeError(mensaje, window());
 }
 
 void SuperficieCalculo::DarFoco(QWidget* control)

@@ -53,11 +53,18 @@
 //
 //   void yntrape::Calcular()
 //   {
-//       const double Q = Numero("q"), n = Numero("n"), S = Numero("s"), Z = Numero("z"), b =
-//       Numero("b"); if (!VerificarDatosCompletos({Q, S, n}, kMensajeDatosIncompletos)) return; if
-//       (!VerificarAnchoTalud(b, Z)) return; const auto r = <core compute>(Q, b, Z, n, S); if (<r
-//       failed>) { AvisarNoConverge(); return; }   // or AvisarCalculoImposible() Escribir("y",
-//       r.y, "##0.0000"); ... AdvertirVelocidadErosiva("v", "mv", r.v, r.erosiva, "##0.0000");
+//       const double Q = Numero("q"), n = Numero("n"), S = Numero("s");
+//       const double Z = Numero("z"), b = Numero("b");
+//       if (!VerificarDatosCompletos({Q, S, n}, kMensajeDatosIncompletos))
+//           return;
+//       if (!VerificarAnchoTalud(b, Z))
+//           return;
+//       const auto r = CalcularTiranteTrapecial(Q, b, Z, n, S);
+//       if (InformarFallo(this, r.fallo)) // frame/fallos.h
+//           return;
+//       Escribir("y", r.tirante, "##0.0000");
+//       ...
+//       AdvertirVelocidadErosiva("v", "mv", r.velocidad, r.erosiva, "##0.0000");
 //   }
 //
 //   void yntrape::Limpiar() { VentanaCalculo::Limpiar(); Caja("lu")->setText(" "); }
@@ -70,6 +77,7 @@
 #include <initializer_list>
 
 #include "frame/controles.h"
+#include "frame/fallos.h"
 
 class QStatusBar;
 class QTimer;
@@ -150,17 +158,6 @@ struct NombresRol {
     QString marcoBotones = QStringLiteral("Frame3");
     QString marcoCalculadora = QStringLiteral("Frame4");
 };
-
-// The failure message of a calculation's trap: titled with the application's
-// name and no icon when titulo is empty, else the information box so titled.
-struct MensajeError {
-    QString texto;
-    QString titulo = {};
-};
-
-// The message boxes of a calculation without a message of its own.
-void AvisarNoConverge(QWidget* padre);
-void AvisarCalculoImposible(QWidget* padre);
 
 // What a calculation window and a tab page have in common: their controls, role
 // buttons, checks, calculation and clearing.

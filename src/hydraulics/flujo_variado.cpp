@@ -70,7 +70,7 @@ ValorFlujoVariado FuncionFlujoVariado(double w, float exponente)
     if (w <= 0.999) {
         r.F = IntegracionRomberg(w, exponente);
     } else if (w == 1.0) {
-        r.estado = EstadoFlujoVariado::TiranteNormal;
+        r.fallo = FalloCalculo::TiranteNormal;
         return r;
     } else {
         constexpr int kTerminos = 60;
@@ -85,8 +85,7 @@ ValorFlujoVariado FuncionFlujoVariado(double w, float exponente)
         }
         r.F = suma;
     }
-    r.estado
-        = std::isfinite(r.F) ? EstadoFlujoVariado::Valor : EstadoFlujoVariado::CalculoImposible;
+    r.fallo = std::isfinite(r.F) ? FalloCalculo::Ninguno : FalloCalculo::CalculoImposible;
     return r;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hydraulics/fallo.h"
+
 namespace quelmora {
 
 // Rules of gradually varied flow shared by the profile windows: the friction
@@ -30,14 +32,11 @@ double IntegrandoFlujoVariado(double x, float exponente);
 // convergence test.
 double IntegracionRomberg(double w, float exponente);
 
-// Bakhmeteff's varied-flow function F(w, E).
-enum class EstadoFlujoVariado {
-    Valor, // F was evaluated
-    TiranteNormal, // w = 1 exactly: the depth equals the normal depth
-    CalculoImposible, // a division by zero or a value that is not finite
-};
+// Bakhmeteff's varied-flow function F(w, E), or why it has none: TiranteNormal
+// for w = 1 exactly (the depth equals the normal depth), CalculoImposible for a
+// division by zero or a value that is not finite.
 struct ValorFlujoVariado {
-    EstadoFlujoVariado estado = EstadoFlujoVariado::CalculoImposible;
+    FalloCalculo fallo = FalloCalculo::CalculoImposible;
     double F = 0;
 };
 // Up to w = 0.999 the integral by Romberg; above it the series of 60 terms

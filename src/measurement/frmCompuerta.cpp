@@ -83,10 +83,8 @@ public:
             return;
         const ResultadoCompuerta r
             = CalcularCompuerta(Numero("txtb"), Numero("txty1"), Numero("txta"), Numero("txtCc"));
-        if (!r.calculado) {
-            AvisarCalculoImposible(window());
+        if (InformarFallo(window(), r.fallo))
             return;
-        }
         Escribir("txtCd", r.coeficienteDescarga, "0.0###");
         Escribir("txtCv", r.coeficienteVelocidad, "0.0###");
         Escribir("txtQm", r.caudal, "0.0###");
@@ -184,10 +182,8 @@ public:
         // Whatever the box shows, picked from the list or typed.
         const double cd = LeerNumero(cboCd->currentText().toStdString());
         const ResultadoOrificio r = CalcularOrificio(Numero("txtao"), Numero("txtho"), cd);
-        if (!r.calculado) {
-            AvisarCalculoImposible(window());
+        if (InformarFallo(window(), r.fallo))
             return;
-        }
         Escribir("txtQmo", r.caudal, "0.0##");
         Escribir("txtQlo", r.caudalLitros, "0.0##");
     }

@@ -49,10 +49,8 @@ protected:
     void EscribirCaudal(
         const ResultadoVertedero& r, const char* metros, const char* litros, const char* mascara)
     {
-        if (r.estado != EstadoVertedero::Calculado) {
-            AvisarCalculoImposible(window());
+        if (InformarFallo(window(), r.fallo))
             return;
-        }
         Escribir(metros, r.caudal, mascara);
         Escribir(litros, r.caudalLitros, mascara);
     }
@@ -203,11 +201,12 @@ public:
             return;
         const ResultadoVertedero r
             = CalcularVertederoTriangular(Numero("txthtri"), Numero("txtCdtri"));
-        if (r.estado == EstadoVertedero::CargaMenorQueMinima) {
-            AvisoInformativo(QStringLiteral("Ingresar un valor mayor para la carga sobre el "
-                                            "vertedero"),
-                kTituloError, window());
-            DarFoco(Caja("txthtri"));
+        if (InformarFallo(window(), r.fallo,
+                { { FalloCalculo::CargaMenorQueMinima,
+                    { QStringLiteral("Ingresar un valor mayor para la carga sobre el vertedero"),
+                        kTituloError } } })) {
+            if (r.fallo == FalloCalculo::CargaMenorQueMinima)
+                DarFoco(Caja("txthtri"));
             return;
         }
         EscribirCaudal(r, "txtQmo", "txtQlo", "0.0##");

@@ -100,7 +100,7 @@ private:
         // Every failure from here on is "Diseño inadecuado", with nothing written.
         CapturarErrorCalculo({ QStringLiteral("Diseño inadecuado") }, [&] {
             const ResultadoHerramienta r = CalcularPendienteCircular(Q, y, d, n);
-            if (r.fallo != FalloHerramienta::Ninguno)
+            if (r.fallo != FalloCalculo::Ninguno)
                 return false;
             Escribir(r, "txtss", r.pendiente, "##0.000000");
             return true;
@@ -121,10 +121,8 @@ private:
             return;
         }
         const ResultadoHerramienta r = CalcularRugosidadCircular(Q, y, d, S);
-        if (r.fallo != FalloHerramienta::Ninguno) {
-            AvisarCalculoImposible(window());
+        if (InformarFallo(window(), r.fallo))
             return;
-        }
         Escribir(r, "txtnn", r.rugosidad, "##0.0000");
     }
 

@@ -96,10 +96,8 @@ void frmRelayd::Calcular()
         return;
     }
     const ResultadoHerramienta r = CalcularRelacionTiranteDiametro(Q, relacion, n, S);
-    if (r.fallo != FalloHerramienta::Ninguno) {
-        AvisarCalculoImposible(this);
+    if (InformarFallo(this, r.fallo))
         return;
-    }
     EscribirTexto("txttf", QString::fromStdString(r.tipoFlujo));
     Escribir("txtd", r.diametro, "##0.0000");
     Escribir("txty", r.tirante, "##0.0000");

@@ -133,14 +133,8 @@ public:
                 return;
             r = CalcularRugosidadTrapecio(Q, y, b, Z, S);
         }
-        if (r.fallo == FalloHerramienta::NoConverge) {
-            AvisarNoConverge(window());
+        if (InformarFallo(window(), r.fallo))
             return;
-        }
-        if (r.fallo != FalloHerramienta::Ninguno) {
-            AvisarCalculoImposible(window());
-            return;
-        }
 
         EscribirTexto("txttf" + x, QString::fromStdString(r.tipoFlujo));
         if (x == "b")

@@ -369,14 +369,8 @@ bool frmPerdidasCanales::CalculosPrevios()
     if (!VerificarAnchoTalud(g.b, g.z))
         return false;
     const TiranteNormalCanal r = ResolverTiranteNormal({ g.q, g.b, g.z, g.n, g.s });
-    if (r.estado == EstadoTiranteNormal::NoConverge) {
-        AvisarNoConverge(this);
+    if (InformarFallo(this, r.fallo))
         return false;
-    }
-    if (r.estado != EstadoTiranteNormal::Calculado) {
-        AvisarCalculoImposible(this);
-        return false;
-    }
     g.y = r.tirante;
     g.p = r.perimetro;
     g.a = r.area;
@@ -421,7 +415,7 @@ void frmPerdidasCanales::CalcularRevestido()
         return;
     const auto r = CalcularPerdidaRevestido({ g.q, g.b, g.z, g.n, g.s }, g.y, g.l, e, k);
     if (!r) {
-        AvisarCalculoImposible(this);
+        InformarFallo(this, FalloCalculo::CalculoImposible);
         return;
     }
     Escribir("txtPrevestido", r->perdidaKm, kMascaraParcial);
@@ -487,16 +481,11 @@ void frmPerdidasCanales::CalcularTierra()
     }
 
     const ResultadoCorreccion r = CorregirCaudal(p, g.q, g.l);
-    if (r.estado == EstadoCorreccion::PerdidasSuperanCaudal) {
-        AvisoSimple(QStringLiteral("Las pérdidas estimadas igualan o superan el caudal en la "
-                                   "longitud dada; revise los datos"),
-            this);
+    if (InformarFallo(this, r.fallo,
+            { { FalloCalculo::PerdidasSuperanCaudal,
+                { QStringLiteral("Las pérdidas estimadas igualan o superan el caudal en la "
+                                 "longitud dada; revise los datos") } } }))
         return;
-    }
-    if (r.estado != EstadoCorreccion::Calculado) {
-        AvisarCalculoImposible(this);
-        return;
-    }
     Escribir("txtQperdido", r.caudales.qPerdido, kMascaraParcial);
     Escribir("txtQfinal", r.caudales.qFinal, kMascaraParcial);
     Escribir("txtQporcentaje", r.caudales.porcentaje, "0.#0");
@@ -542,8 +531,8 @@ void frmPerdidasCanales::cmbEtcheverry_Click()
         return;
     const double perdida
         = PerdidaFormula(FormulaPerdida::Etcheverry, CanalGuardado(), Guardados().ce);
-    if (!std::isfinite(perdida))
-        return AvisarCalculoImposible(this);
+    if (InformarFallo(this, FalloSiNoFinitos({ perdida })))
+        return;
     EscribirPerdida(Indice(FormulaPerdida::Etcheverry), perdida, "txtEtcheverry");
 }
 
@@ -552,8 +541,8 @@ void frmPerdidasCanales::cmbMoritz_Click()
     if (!CoeficienteElegido("cmbMoritz", "txtCm", Guardados().cm) || !CalculosPrevios())
         return;
     const double perdida = PerdidaFormula(FormulaPerdida::Moritz, CanalGuardado(), Guardados().cm);
-    if (!std::isfinite(perdida))
-        return AvisarCalculoImposible(this);
+    if (InformarFallo(this, FalloSiNoFinitos({ perdida })))
+        return;
     EscribirPerdida(Indice(FormulaPerdida::Moritz), perdida, "txtMoritz");
 }
 
@@ -563,8 +552,8 @@ void frmPerdidasCanales::CmbDavisWilson_Click()
         return;
     const double perdida
         = PerdidaFormula(FormulaPerdida::DavisWilson, CanalGuardado(), Guardados().cd);
-    if (!std::isfinite(perdida))
-        return AvisarCalculoImposible(this);
+    if (InformarFallo(this, FalloSiNoFinitos({ perdida })))
+        return;
     EscribirPerdida(Indice(FormulaPerdida::DavisWilson), perdida, "txtDavisWilson");
 }
 
@@ -576,8 +565,8 @@ void frmPerdidasCanales::cmbPunjab_Click()
     if (!CoeficienteElegido("cmbPunjab", "txtCp", g.cp) || !CalculosPrevios())
         return;
     const double perdida = PerdidaFormula(FormulaPerdida::Punjab, CanalGuardado(), g.cp);
-    if (!std::isfinite(perdida))
-        return AvisarCalculoImposible(this);
+    if (InformarFallo(this, FalloSiNoFinitos({ perdida })))
+        return;
     const int i = Indice(FormulaPerdida::Punjab);
     g.perdida[i] = perdida;
     g.calculada[i] = true;
@@ -595,8 +584,8 @@ void frmPerdidasCanales::cmbKostiakov_Click()
         return;
     const double kostiakov = PerdidaFormula(FormulaPerdida::Kostiakov, CanalGuardado(), g.k);
     const double pavlovski = PerdidaFormula(FormulaPerdida::Pavlovski, CanalGuardado(), g.k);
-    if (!std::isfinite(kostiakov) || !std::isfinite(pavlovski))
-        return AvisarCalculoImposible(this);
+    if (InformarFallo(this, FalloSiNoFinitos({ kostiakov, pavlovski })))
+        return;
     EscribirPerdida(Indice(FormulaPerdida::Kostiakov), kostiakov, "txtKostiakov");
     if (kostiakov >= 1)
         findChild<QCheckBox*>("chkKostiakov")->setChecked(true);

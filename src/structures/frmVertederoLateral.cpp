@@ -104,16 +104,8 @@ void frmVertederoLateral::Calcular()
     const DatosVertederoLateral datos { Numero("txty"), Numero("txtb"), Numero("txtZ"),
         Numero("txtn"), Numero("txtS"), Numero("txtU"), Numero("txtL"), Numero("txtNt") };
     const ResultadoVertederoLateral r = MarchaVertedero(datos);
-    switch (r.estado) {
-    case EstadoVertedero::DemasiadosTramos:
-        AvisoSimple(kMensajeTramos, this);
+    if (InformarFallo(this, r.fallo, { { FalloCalculo::DemasiadosTramos, { kMensajeTramos } } }))
         return;
-    case EstadoVertedero::FalloNumerico:
-        AvisarCalculoImposible(this);
-        return;
-    case EstadoVertedero::Calculado:
-        break;
-    }
 
     auto* mensaje = findChild<QLabel*>(QStringLiteral("lblMensaje"));
     mensaje->setText(r.distanciaAlcanzada

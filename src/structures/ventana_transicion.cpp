@@ -81,7 +81,7 @@ void VentanaTransicion::Calcular()
     const ResultadoTransicion r = CalcularTransicion(variante_, datos, filasDatos);
     CapturarErrorCalculo({ kMensajeErrorCalculo, kTituloErrorCalculo }, [&] {
         EscribirResultado(r);
-        return !r.fallo;
+        return r.fallo == FalloCalculo::Ninguno;
     });
 }
 

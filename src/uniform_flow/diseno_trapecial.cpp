@@ -1,6 +1,6 @@
 #include "uniform_flow/diseno_trapecial.h"
 
-#include "uniform_flow/fallos.h"
+#include "frame/fallos.h"
 
 namespace quelmora {
 

@@ -1,9 +1,9 @@
 #include "uniform_flow/qcir.h"
 
+#include "frame/fallos.h"
 #include "frame/plataforma.h"
 #include "resources/secciones_curvas.h"
 #include "uniform_flow/core/caudal.h"
-#include "uniform_flow/fallos.h"
 
 namespace quelmora {
 

@@ -2,9 +2,9 @@
 
 #include <QFocusEvent>
 
+#include "frame/fallos.h"
 #include "resources/secciones_curvas.h"
 #include "uniform_flow/core/caudal.h"
-#include "uniform_flow/fallos.h"
 
 namespace quelmora {
 

@@ -1,7 +1,7 @@
 #include "uniform_flow/qtrape.h"
 
+#include "frame/fallos.h"
 #include "uniform_flow/core/caudal.h"
-#include "uniform_flow/fallos.h"
 
 namespace quelmora {
 

@@ -1,9 +1,9 @@
 #include "uniform_flow/yncir.h"
 
+#include "frame/fallos.h"
 #include "frame/plataforma.h"
 #include "resources/secciones_curvas.h"
 #include "uniform_flow/core/flujo_uniforme.h"
-#include "uniform_flow/fallos.h"
 
 namespace quelmora {
 
@@ -57,13 +57,10 @@ void yncir::Calcular()
     if (!VerificarDatosCompletos({ Q, d, n, S }, kMensajeDatosIncompletos))
         return;
     const ResultadoFlujoUniforme r = CalcularTiranteCircular(Q, d, n, S);
-    if (r.fallo == FalloFlujoUniforme::TiranteMayorQueDiametro) {
-        AvisoSimple(QStringLiteral("El tirante es mayor que el diámetro. ")
-                + QStringLiteral("Incremente el diámetro o la pendiente"),
-            this);
-        return;
-    }
-    if (InformarFallo(this, r.fallo))
+    if (InformarFallo(this, r.fallo,
+            { { FalloCalculo::TiranteMayorDiametro,
+                { QStringLiteral("El tirante es mayor que el diámetro. ")
+                    + QStringLiteral("Incremente el diámetro o la pendiente") } } }))
         return;
     // No erosion warning here: the velocity keeps the box's own colour.
     Escribir("y", r.tirante, "##0.0000");

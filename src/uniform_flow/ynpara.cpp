@@ -1,8 +1,8 @@
 #include "uniform_flow/ynpara.h"
 
+#include "frame/fallos.h"
 #include "resources/secciones_curvas.h"
 #include "uniform_flow/core/flujo_uniforme.h"
-#include "uniform_flow/fallos.h"
 
 namespace quelmora {
 

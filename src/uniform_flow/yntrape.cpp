@@ -1,7 +1,7 @@
 #include "uniform_flow/yntrape.h"
 
+#include "frame/fallos.h"
 #include "uniform_flow/core/flujo_uniforme.h"
-#include "uniform_flow/fallos.h"
 
 namespace quelmora {
 

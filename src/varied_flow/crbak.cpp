@@ -106,15 +106,11 @@ void crbak::Calcular()
     if (!VerificarAnchoTalud(d.b, d.Z))
         return;
     const auto r = CalcularBakhmeteff(d);
-    if (r.falla == FallaPerfil::TiranteNormal) {
-        // Once, and nothing written: going on would reuse the previous F.
-        AvisoSimple(kMensajeTiranteNormal, this);
+    // A depth equal to the normal depth: once, and nothing written, since going
+    // on would reuse the previous F.
+    if (InformarFalloPerfil(
+            r.fallo, { { FalloCalculo::TiranteNormal, { kMensajeTiranteNormal } } }))
         return;
-    }
-    if (r.falla != FallaPerfil::Ninguna) {
-        AvisarFalla(r.falla);
-        return;
-    }
 
     DimensionarTablas(d.nt.valor);
     Escribir("nn", r.N, "#0.0000");

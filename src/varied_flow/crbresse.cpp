@@ -78,10 +78,8 @@ void crbresse::Calcular()
             kMensajeDatosPerfil))
         return;
     const auto r = CalcularBresse(d);
-    if (r.falla != FallaPerfil::Ninguna) {
-        AvisarFalla(r.falla);
+    if (InformarFalloPerfil(r.fallo))
         return;
-    }
 
     DimensionarTablas(d.nt.valor);
     TablaResultados* p = grdTablaP();

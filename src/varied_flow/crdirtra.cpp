@@ -79,10 +79,8 @@ void crdirtra::Calcular()
     if (!LeerDatosPerfilManning(d))
         return;
     const auto r = CalcularTramosDirecto(d);
-    if (r.falla != FallaPerfil::Ninguna) {
-        AvisarFalla(r.falla);
+    if (InformarFalloPerfil(r.fallo))
         return;
-    }
 
     DimensionarTablas(d.nt.valor);
     TablaResultados* p = grdTablaP();

@@ -80,10 +80,8 @@ void crinte::Calcular()
     if (!LeerDatosPerfilManning(d))
         return;
     const auto r = CalcularIntegracionGrafica(d);
-    if (r.falla != FallaPerfil::Ninguna) {
-        AvisarFalla(r.falla);
+    if (InformarFalloPerfil(r.fallo))
         return;
-    }
 
     DimensionarTablas(d.nt.valor);
     TablaResultados* p = grdTablaP();

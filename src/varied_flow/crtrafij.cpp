@@ -74,8 +74,8 @@ void crtrafij::Calcular()
         d.yi = Numero("yi");
         d.nt = LeerTramos();
         const auto r = CalcularTramosFijos(d);
-        if (r.falla == FallaPerfil::DatosIncompletos || r.falla == FallaPerfil::AnchoTalud) {
-            AvisarFalla(r.falla);
+        if (r.fallo == FalloCalculo::DatosIncompletos || r.fallo == FalloCalculo::AnchoTaludCero) {
+            InformarFalloPerfil(r.fallo);
             return true;
         }
         if (r.numFilas > 0)
@@ -87,7 +87,7 @@ void crtrafij::Calcular()
             g()->PonerTexto(i, 1, Mascara(p.y, "##0.##00"));
             puntos << QPointF(p.x, p.y);
         }
-        if (r.falla != FallaPerfil::Ninguna) {
+        if (r.fallo != FalloCalculo::Ninguno) {
             atrapada = true;
             return false;
         }

@@ -131,29 +131,18 @@ void VentanaPerfil::GraficarPerfil(const QList<QPointF>& puntos)
         grafico_->Dibujar(puntos.mid(0, numFilas_ - 1));
 }
 
-void VentanaPerfil::AvisarFalla(FallaPerfil falla)
+bool VentanaPerfil::InformarFalloPerfil(
+    FalloCalculo fallo, std::initializer_list<MensajeFallo> propios)
 {
-    switch (falla) {
-    case FallaPerfil::Ninguna:
-        break;
-    case FallaPerfil::DatosIncompletos:
-        AvisoSimple(kMensajeDatosPerfil, this);
-        break;
-    case FallaPerfil::AnchoTalud:
-        Beep();
-        AvisoSimple(kMensajeAnchoTalud, this);
-        break;
-    case FallaPerfil::NumeroTramos:
-        // The nt box's own rule, now at "&Calcular": the points hold 152 at most.
-        Beep();
-        AvisoSimple(kMensajeNumeroTramos, this);
-        break;
-    case FallaPerfil::TiranteNormal:
-    case FallaPerfil::CalculoImposible:
-    case FallaPerfil::Trampa:
-        AvisarCalculoImposible(this);
-        break;
-    }
+    for (const MensajeFallo& propio : propios)
+        if (propio.fallo == fallo)
+            return InformarFallo(this, fallo, { propio });
+    // The count is the nt box's own rule, now at "&Calcular": the points hold
+    // 152 at most.
+    return InformarFallo(this, fallo,
+        { { FalloCalculo::DatosIncompletos, { kMensajeDatosPerfil } },
+            { FalloCalculo::AnchoTaludCero, { kMensajeAnchoTalud }, true },
+            { FalloCalculo::NumeroTramos, { kMensajeNumeroTramos }, true } });
 }
 
 QString VentanaPerfil::Mascara(double valor, const char* mascara)

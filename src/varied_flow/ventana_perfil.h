@@ -65,8 +65,10 @@ protected:
     void DimensionarTablas(int nt);
     // The graph of the first NumFilas − 1 points.
     void GraficarPerfil(const QList<QPointF>& puntos);
-    // The message of a calculation that writes nothing.
-    void AvisarFalla(FallaPerfil falla);
+    // The message of a calculation that writes nothing, true when there is one:
+    // the window's own where it gives one, else the texts of the profile
+    // checks, else the shared ones.
+    bool InformarFalloPerfil(FalloCalculo fallo, std::initializer_list<MensajeFallo> propios = {});
 
     static QString Mascara(double valor, const char* mascara);
 

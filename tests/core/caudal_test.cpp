@@ -50,7 +50,7 @@ double ArcoParabola(double t, double y)
 
 void Comparar(const ResultadoCaudal& r, const Esperado& x, double tolerancia)
 {
-    ASSERT_EQ(r.fallo, FalloFlujoUniforme::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     const auto cerca = [&](double obtenido, double esperado, const char* que) {
         EXPECT_NEAR(obtenido, esperado, tolerancia * std::max(1.0, std::abs(esperado))) << que;
     };
@@ -134,9 +134,9 @@ TEST(CaudalCircularLleno, FullPipeHasNoTopWidthAndAFroudeNumberFromAOver0001)
 TEST(CaudalDesbordado, AnAreaBeyondTheDoublesIsRefused)
 {
     EXPECT_EQ(CalcularCaudalTrapecial(1e200, 1e200, 1, 0.015, 0.001).fallo,
-        FalloFlujoUniforme::CalculoImposible);
-    EXPECT_EQ(CalcularCaudalParabolico(1e200, 1e200, 0.015, 0.001).fallo,
-        FalloFlujoUniforme::CalculoImposible);
+        FalloCalculo::CalculoImposible);
+    EXPECT_EQ(
+        CalcularCaudalParabolico(1e200, 1e200, 0.015, 0.001).fallo, FalloCalculo::CalculoImposible);
 }
 
 } // namespace

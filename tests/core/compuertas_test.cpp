@@ -23,7 +23,7 @@ TEST_P(CompuertaLibre, GivesVelocityAndDischargeCoefficientsAndDischarge)
 {
     const auto& c = GetParam();
     const auto r = CalcularCompuerta(c.b, c.y1, c.a, c.cc);
-    ASSERT_TRUE(r.calculado) << c.nota;
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno) << c.nota;
     EXPECT_NEAR(r.coeficienteVelocidad, c.cv, 1e-9) << c.nota;
     EXPECT_NEAR(r.coeficienteDescarga, c.cd, 1e-9) << c.nota;
     EXPECT_NEAR(r.caudal, c.q, 1e-9) << c.nota;
@@ -54,7 +54,8 @@ class CompuertaSinValorReal : public ::testing::TestWithParam<CasoFueraDeDominio
 TEST_P(CompuertaSinValorReal, IsRefusedInsteadOfWritingNan)
 {
     const auto& c = GetParam();
-    EXPECT_FALSE(CalcularCompuerta(c.b, c.y1, c.a, c.cc).calculado) << c.nota;
+    EXPECT_EQ(CalcularCompuerta(c.b, c.y1, c.a, c.cc).fallo, FalloCalculo::CalculoImposible)
+        << c.nota;
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabla, CompuertaSinValorReal,
@@ -77,7 +78,7 @@ TEST_P(Orificio, GivesDischarge)
 {
     const auto& c = GetParam();
     const auto r = CalcularOrificio(c.area, c.h, c.cd);
-    ASSERT_TRUE(r.calculado) << c.nota;
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno) << c.nota;
     EXPECT_NEAR(r.caudal, c.q, 1e-9) << c.nota;
     EXPECT_NEAR(r.caudalLitros, 1000 * c.q, 1e-6) << c.nota;
 }
@@ -91,9 +92,15 @@ INSTANTIATE_TEST_SUITE_P(Tabla, Orificio,
         CasoOrificio { "typed coefficient", 0.1, 3.5, 0.7, 0.5800715473 },
         CasoOrificio { "no head, no flow", 0.2, 0, 0.6, 0 }));
 
-TEST(Orificio, NegativeHeadIsRefused) { EXPECT_FALSE(CalcularOrificio(0.05, -2, 0.6).calculado); }
+TEST(Orificio, NegativeHeadIsRefused)
+{
+    EXPECT_EQ(CalcularOrificio(0.05, -2, 0.6).fallo, FalloCalculo::CalculoImposible);
+}
 
-TEST(Orificio, OverflowIsRefused) { EXPECT_FALSE(CalcularOrificio(1e300, 1e300, 1e300).calculado); }
+TEST(Orificio, OverflowIsRefused)
+{
+    EXPECT_EQ(CalcularOrificio(1e300, 1e300, 1e300).fallo, FalloCalculo::CalculoImposible);
+}
 
 } // namespace
 

@@ -51,7 +51,7 @@ TEST_P(TiranteTrapecial, DepthCarriesTheDischargeAndIndicatorsFollow)
         },
         1e-9, 100.0);
     const ResultadoFlujoUniforme r = CalcularTiranteTrapecial(f.q, f.b, f.z, f.n, f.s);
-    ASSERT_EQ(r.fallo, FalloFlujoUniforme::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.tirante, y, 1e-6);
     auto [a, p] = seccion(r.tirante);
     const double t = f.b + 2.0 * f.z * r.tirante;
@@ -74,15 +74,15 @@ INSTANTIATE_TEST_SUITE_P(CalcularTiranteTrapecial, TiranteTrapecial,
 TEST(CalcularTiranteTrapecial, NegativeSlopeHasNoDepth)
 {
     EXPECT_EQ(CalcularTiranteTrapecial(1.0, 1.0, 1.0, 0.015, -0.001).fallo,
-        FalloFlujoUniforme::CalculoImposible);
+        FalloCalculo::CalculoImposible);
 }
 
 TEST(CalcularTiranteTrapecial, NegativeDischargeOrRoughnessDrivesTheDepthBelowZero)
 {
     EXPECT_EQ(CalcularTiranteTrapecial(-1.0, 1.0, 1.0, 0.015, 0.001).fallo,
-        FalloFlujoUniforme::CalculoImposible);
+        FalloCalculo::CalculoImposible);
     EXPECT_EQ(CalcularTiranteTrapecial(1.0, 1.0, 1.0, -0.015, 0.001).fallo,
-        FalloFlujoUniforme::CalculoImposible);
+        FalloCalculo::CalculoImposible);
 }
 
 TEST(CalcularTiranteParabolico, DepthCarriesTheDischargeWithTheExactArc)
@@ -98,7 +98,7 @@ TEST(CalcularTiranteParabolico, DepthCarriesTheDischargeWithTheExactArc)
     const double y = Biseccion(
         [&](double y) { return q - Manning(2.0 * t * y / 3.0, perimetro(y), n, s); }, 1e-9, 50.0);
     const ResultadoFlujoUniforme r = CalcularTiranteParabolico(q, t, n, s);
-    ASSERT_EQ(r.fallo, FalloFlujoUniforme::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_GT(y / t, 0.25);
     EXPECT_NEAR(r.tirante, y, 1e-6);
     EXPECT_NEAR(r.foco, t * t / (8.0 * r.tirante), 1e-12);
@@ -109,8 +109,7 @@ TEST(CalcularTiranteParabolico, DischargeInsideThePerimeterDropDoesNotConverge)
 {
     // T 4, n 0.015, S 0.001, Q 3.89: the discharge falls inside the jump at
     // y/T = 0.25, where no depth carries it; the iteration alternates for ever.
-    EXPECT_EQ(
-        CalcularTiranteParabolico(3.89, 4.0, 0.015, 0.001).fallo, FalloFlujoUniforme::NoConverge);
+    EXPECT_EQ(CalcularTiranteParabolico(3.89, 4.0, 0.015, 0.001).fallo, FalloCalculo::NoConverge);
 }
 
 TEST(CalcularTiranteCircular, DepthCarriesTheDischarge)
@@ -124,15 +123,15 @@ TEST(CalcularTiranteCircular, DepthCarriesTheDischarge)
         },
         1e-9, 0.9 * d);
     const ResultadoFlujoUniforme r = CalcularTiranteCircular(q, d, n, s);
-    ASSERT_EQ(r.fallo, FalloFlujoUniforme::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.tirante, y, 1e-6);
     EXPECT_NEAR(r.espejo, 2.0 * std::sqrt(r.tirante * (d - r.tirante)), 1e-7);
 }
 
 TEST(CalcularTiranteCircular, DischargeTooLargeForThePipeStopsAboveTheDiameter)
 {
-    EXPECT_EQ(CalcularTiranteCircular(10.0, 0.5, 0.013, 0.001).fallo,
-        FalloFlujoUniforme::TiranteMayorQueDiametro);
+    EXPECT_EQ(
+        CalcularTiranteCircular(10.0, 0.5, 0.013, 0.001).fallo, FalloCalculo::TiranteMayorDiametro);
 }
 
 struct FilaDiseno {
@@ -150,7 +149,7 @@ TEST_P(Diseno, SectionCarriesTheDischargeWithTheCriterionsRatio)
     const ResultadoFlujoUniforme r = f.maximaEficiencia
         ? CalcularMaximaEficiencia(f.q, f.z, f.n, f.s)
         : CalcularMinimaInfiltracion(f.q, f.z, f.n, f.s);
-    ASSERT_EQ(r.fallo, FalloFlujoUniforme::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     const double y = r.tirante;
     EXPECT_NEAR(r.ancho, f.relacion * y, 1e-12);
     const double a = (r.ancho + f.z * y) * y;
@@ -185,7 +184,7 @@ TEST(CalcularMaximaEficiencia, NegativeDischargeAndRoughnessGiveTheSameSectionWi
 {
     const ResultadoFlujoUniforme positivo = CalcularMaximaEficiencia(2.0, 1.0, 0.015, 0.001);
     const ResultadoFlujoUniforme negativo = CalcularMaximaEficiencia(-2.0, 1.0, -0.015, 0.001);
-    ASSERT_EQ(negativo.fallo, FalloFlujoUniforme::Ninguno);
+    ASSERT_EQ(negativo.fallo, FalloCalculo::Ninguno);
     EXPECT_EQ(negativo.tirante, positivo.tirante);
     EXPECT_EQ(negativo.ancho, positivo.ancho);
     EXPECT_EQ(negativo.velocidad, -positivo.velocidad);
@@ -196,8 +195,8 @@ TEST(CalcularMaximaEficiencia, NegativeDischargeAndRoughnessGiveTheSameSectionWi
 TEST(Disenos, NegativeSlopeOrOneNegativeFactorHasNoRealDepth)
 {
     for (auto calcular : { CalcularMaximaEficiencia, CalcularMinimaInfiltracion }) {
-        EXPECT_EQ(calcular(2.0, 1.0, 0.015, -0.001).fallo, FalloFlujoUniforme::CalculoImposible);
-        EXPECT_EQ(calcular(-2.0, 1.0, 0.015, 0.001).fallo, FalloFlujoUniforme::CalculoImposible);
+        EXPECT_EQ(calcular(2.0, 1.0, 0.015, -0.001).fallo, FalloCalculo::CalculoImposible);
+        EXPECT_EQ(calcular(-2.0, 1.0, 0.015, 0.001).fallo, FalloCalculo::CalculoImposible);
     }
 }
 

@@ -117,7 +117,7 @@ TEST_P(FuncionFlujoVariadoTabla, AgreesWithDirectIntegration)
             0, 1);
     }
     const auto r = FuncionFlujoVariado(c.w, c.E);
-    ASSERT_EQ(r.estado, EstadoFlujoVariado::Valor);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.F, esperado, c.tolerancia) << "w=" << c.w << " E=" << c.E;
 }
 
@@ -150,7 +150,7 @@ TEST(FuncionFlujoVariado, RatioOfExactly0999IsIntegratedByRomberg)
             T[k][j] = T[k][j - 1] + (T[k][j - 1] - T[k - 1][j - 1]) / (std::pow(4.0, j) - 1);
     }
     const auto r = FuncionFlujoVariado(0.999, 2.0f);
-    EXPECT_EQ(r.estado, EstadoFlujoVariado::Valor);
+    EXPECT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.F, T[9][9], 1e-9);
     EXPECT_NEAR(r.F, std::atanh(0.999), 0.03);
 }
@@ -168,18 +168,18 @@ TEST(FuncionFlujoVariado, ExponentTwoAboveOneIsTheSixtyTermSeries)
 
 TEST(FuncionFlujoVariado, DepthEqualToNormalDepthHasNoValue)
 {
-    EXPECT_EQ(FuncionFlujoVariado(1.0, 3.5f).estado, EstadoFlujoVariado::TiranteNormal);
+    EXPECT_EQ(FuncionFlujoVariado(1.0, 3.5f).fallo, FalloCalculo::TiranteNormal);
 }
 
 TEST(FuncionFlujoVariado, ExponentMakingATermDivideByZeroFails)
 {
     // k·E = 1 at k = 2 for E = 0.5.
-    EXPECT_EQ(FuncionFlujoVariado(1.5, 0.5f).estado, EstadoFlujoVariado::CalculoImposible);
+    EXPECT_EQ(FuncionFlujoVariado(1.5, 0.5f).fallo, FalloCalculo::CalculoImposible);
 }
 
 TEST(FuncionFlujoVariado, NegativeRatioWithFractionalExponentFails)
 {
-    EXPECT_EQ(FuncionFlujoVariado(-0.5, 3.5f).estado, EstadoFlujoVariado::CalculoImposible);
+    EXPECT_EQ(FuncionFlujoVariado(-0.5, 3.5f).fallo, FalloCalculo::CalculoImposible);
 }
 
 TEST(CoeficienteChezy, SixthRootOfTheMeanDepthOverRoughness)

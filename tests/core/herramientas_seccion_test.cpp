@@ -46,7 +46,7 @@ TEST_P(AnchoSolera, CarriesTheDischargeAtTheGivenDepth)
 {
     const FilaAncho& f = GetParam();
     const ResultadoHerramienta r = CalcularAnchoSolera(f.q, f.y, f.z, f.n, f.s);
-    ASSERT_EQ(r.fallo, FalloHerramienta::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.ancho, f.b, 2e-5);
     EXPECT_NEAR(r.area, f.a, 2e-5);
     EXPECT_NEAR(r.perimetro, f.p, 2e-5);
@@ -62,8 +62,7 @@ TEST_P(AnchoSolera, CarriesTheDischargeAtTheGivenDepth)
 
 TEST(AnchoSoleraFallos, ANegativeSlopeHasNoWidth)
 {
-    EXPECT_EQ(
-        CalcularAnchoSolera(1, 1, 1, 0.014, -0.001).fallo, FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(CalcularAnchoSolera(1, 1, 1, 0.014, -0.001).fallo, FalloCalculo::CalculoImposible);
 }
 
 struct FilaCerrada {
@@ -96,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(AMano, RugosidadTrapecio,
 
 void CompararCerrada(const ResultadoHerramienta& r, const FilaCerrada& f, double buscado)
 {
-    ASSERT_EQ(r.fallo, FalloHerramienta::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(buscado, f.buscado, 1e-12 + 1e-12 * std::fabs(f.buscado));
     EXPECT_NEAR(r.area, f.a, 1e-12);
     EXPECT_NEAR(r.perimetro, f.p, 1e-12);
@@ -126,12 +125,9 @@ TEST_P(RugosidadTrapecio, IsManningSolvedForTheRoughness)
 TEST(TrapecioFallos, SectionWithoutAreaIsRefused)
 {
     // b = 0 and Z = 0 let no water through; a negative depth neither.
-    EXPECT_EQ(
-        CalcularPendienteTrapecio(1, 1, 0, 0, 0.014).fallo, FalloHerramienta::CalculoImposible);
-    EXPECT_EQ(
-        CalcularRugosidadTrapecio(1, -1, 1, 0, 0.001).fallo, FalloHerramienta::CalculoImposible);
-    EXPECT_EQ(
-        CalcularRugosidadTrapecio(1, 1, 1, 1, -0.001).fallo, FalloHerramienta::CalculoImposible);
+    EXPECT_EQ(CalcularPendienteTrapecio(1, 1, 0, 0, 0.014).fallo, FalloCalculo::CalculoImposible);
+    EXPECT_EQ(CalcularRugosidadTrapecio(1, -1, 1, 0, 0.001).fallo, FalloCalculo::CalculoImposible);
+    EXPECT_EQ(CalcularRugosidadTrapecio(1, 1, 1, 1, -0.001).fallo, FalloCalculo::CalculoImposible);
 }
 
 struct FilaRelacion {
@@ -160,7 +156,7 @@ TEST_P(RelacionTiranteDiametro, SizesTheConduit)
 {
     const FilaRelacion& f = GetParam();
     const ResultadoHerramienta r = CalcularRelacionTiranteDiametro(f.q, f.yd, f.n, f.s);
-    ASSERT_EQ(r.fallo, FalloHerramienta::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     for (auto [calculado, esperado] : { std::pair { r.diametro, f.d }, { r.tirante, f.y },
              { r.area, f.a }, { r.espejo, f.t }, { r.perimetro, f.p }, { r.radio, f.r },
              { r.velocidad, f.v }, { r.energia, f.e }, { r.froude, f.f } })
@@ -172,19 +168,19 @@ TEST(RelacionTiranteDiametroFallos, RatiosOutsideTheConduitAndNegativeSlopesAreR
 {
     for (double yd : { 1.0, 1.5, -0.2 })
         EXPECT_EQ(CalcularRelacionTiranteDiametro(0.5, yd, 0.013, 0.001).fallo,
-            FalloHerramienta::CalculoImposible)
+            FalloCalculo::CalculoImposible)
             << yd;
     EXPECT_EQ(CalcularRelacionTiranteDiametro(0.5, 0.5, 0.013, -0.001).fallo,
-        FalloHerramienta::CalculoImposible);
+        FalloCalculo::CalculoImposible);
     EXPECT_EQ(CalcularRelacionTiranteDiametro(-0.5, 0.5, 0.013, 0.001).fallo,
-        FalloHerramienta::CalculoImposible);
+        FalloCalculo::CalculoImposible);
 }
 
 TEST(SeccionCircular, HalfFullSlopeAndRoughnessGiveEachOtherBack)
 {
     // Half full: T = d, R = d/4, P = πd/2 (π/2 as 1.570796), by hand.
     const ResultadoHerramienta s = CalcularPendienteCircular(0.3, 0.5, 1.0, 0.013);
-    ASSERT_EQ(s.fallo, FalloHerramienta::Ninguno);
+    ASSERT_EQ(s.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(s.pendiente, 0.0006262627484473379, 1e-15);
     EXPECT_NEAR(s.area, 0.3926989183012759, 1e-12);
     EXPECT_NEAR(s.espejo, 1.0, 1e-12);
@@ -196,7 +192,7 @@ TEST(SeccionCircular, HalfFullSlopeAndRoughnessGiveEachOtherBack)
     EXPECT_EQ(s.tipoFlujo, "Subcrítico");
     // The slope as shown, 0.000626, gives the roughness back to four decimals.
     const ResultadoHerramienta n = CalcularRugosidadCircular(0.3, 0.5, 1.0, 0.000626);
-    ASSERT_EQ(n.fallo, FalloHerramienta::Ninguno);
+    ASSERT_EQ(n.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(n.rugosidad, 0.012997272639825475, 1e-12);
     EXPECT_NEAR(n.area, s.area, 1e-15);
 }
@@ -204,14 +200,14 @@ TEST(SeccionCircular, HalfFullSlopeAndRoughnessGiveEachOtherBack)
 TEST(SeccionCircular, DepthsOutsideTheConduitAreRefused)
 {
     EXPECT_EQ(
-        CalcularPendienteCircular(0.3, -0.1, 1.0, 0.013).fallo, FalloHerramienta::CalculoImposible);
-    EXPECT_EQ(CalcularPendienteCircular(0.3, 1e-20, 1.0, 0.013).fallo,
-        FalloHerramienta::CalculoImposible);
+        CalcularPendienteCircular(0.3, -0.1, 1.0, 0.013).fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(
-        CalcularRugosidadCircular(0.3, 0.5, 1.0, -0.001).fallo, FalloHerramienta::CalculoImposible);
+        CalcularPendienteCircular(0.3, 1e-20, 1.0, 0.013).fallo, FalloCalculo::CalculoImposible);
+    EXPECT_EQ(
+        CalcularRugosidadCircular(0.3, 0.5, 1.0, -0.001).fallo, FalloCalculo::CalculoImposible);
     // A negative discharge: the same slope, a negative velocity, subcritical.
     const ResultadoHerramienta r = CalcularPendienteCircular(-0.3, 0.5, 1.0, 0.013);
-    ASSERT_EQ(r.fallo, FalloHerramienta::Ninguno);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.pendiente, 0.0006262627484473379, 1e-15);
     EXPECT_LT(r.velocidad, 0);
     EXPECT_EQ(r.tipoFlujo, "Subcrítico");

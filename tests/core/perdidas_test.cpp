@@ -43,7 +43,7 @@ TEST_P(TiranteNormalPerdidas, SolvesTheNormalDepth)
 {
     const CasoTirante c = GetParam();
     const TiranteNormalCanal r = ResolverTiranteNormal(c.canal);
-    ASSERT_EQ(r.estado, EstadoTiranteNormal::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.tirante, TiranteBiseccion(c.canal), 1e-6);
     EXPECT_NEAR(r.tirante, c.y, 5e-6);
     EXPECT_NEAR(r.area, c.a, 5e-6);
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Tabla, TiranteNormalPerdidas,
 TEST(TiranteNormalPerdidas, RoughnessOfExactlyTheLimitIsNotErosive)
 {
     const TiranteNormalCanal r = ResolverTiranteNormal({ 2, 1.5, 1, 0.024, 0.002 });
-    ASSERT_EQ(r.estado, EstadoTiranteNormal::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_GT(r.velocidad, 0.9);
     EXPECT_FALSE(r.erosiva);
 }
@@ -80,7 +80,7 @@ TEST(TiranteNormalPerdidas, RoughnessOfExactlyTheLimitIsNotErosive)
 namespace {
 struct CasoRechazo {
     DatosCanal canal;
-    EstadoTiranteNormal estado;
+    FalloCalculo estado;
 };
 
 class RechazosTiranteNormal : public ::testing::TestWithParam<CasoRechazo> { };
@@ -88,24 +88,23 @@ class RechazosTiranteNormal : public ::testing::TestWithParam<CasoRechazo> { };
 
 TEST_P(RechazosTiranteNormal, RefusesOrFails)
 {
-    EXPECT_EQ(ResolverTiranteNormal(GetParam().canal).estado, GetParam().estado);
+    EXPECT_EQ(ResolverTiranteNormal(GetParam().canal).fallo, GetParam().estado);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabla, RechazosTiranteNormal,
-    ::testing::Values(
-        CasoRechazo { { 0, 1, 1, 0.014, 0.001 }, EstadoTiranteNormal::DatosIncompletos },
-        CasoRechazo { { 1, 1, 1, 0, 0.001 }, EstadoTiranteNormal::DatosIncompletos },
-        CasoRechazo { { 1, 1, 1, 0.014, 0 }, EstadoTiranteNormal::DatosIncompletos },
-        CasoRechazo { { 1, 0, 0, 0.014, 0.001 }, EstadoTiranteNormal::AnchoTaludCero },
+    ::testing::Values(CasoRechazo { { 0, 1, 1, 0.014, 0.001 }, FalloCalculo::DatosIncompletos },
+        CasoRechazo { { 1, 1, 1, 0, 0.001 }, FalloCalculo::DatosIncompletos },
+        CasoRechazo { { 1, 1, 1, 0.014, 0 }, FalloCalculo::DatosIncompletos },
+        CasoRechazo { { 1, 0, 0, 0.014, 0.001 }, FalloCalculo::AnchoTaludCero },
         // √S of a negative slope has no value.
-        CasoRechazo { { 1, 1, 1, 0.014, -0.001 }, EstadoTiranteNormal::Imposible },
+        CasoRechazo { { 1, 1, 1, 0.014, -0.001 }, FalloCalculo::CalculoImposible },
         // A negative discharge has no positive normal depth.
-        CasoRechazo { { -1, 1, 1, 0.014, 0.001 }, EstadoTiranteNormal::Imposible },
+        CasoRechazo { { -1, 1, 1, 0.014, 0.001 }, FalloCalculo::CalculoImposible },
         // Sides leaning inwards (Z = −1.5) close the 2 m bottom at 4/3 m;
         // scanning its depths, Manning's discharge is at most 0.3058
         // m³/s, so 0.5 has no normal depth and the steps swing between
         // about 0.43 and 1.03 m until the pass limit.
-        CasoRechazo { { 0.5, 2, -1.5, 0.02, 0.001 }, EstadoTiranteNormal::NoConverge }));
+        CasoRechazo { { 0.5, 2, -1.5, 0.02, 0.001 }, FalloCalculo::NoConverge }));
 
 TEST(PerdidaRevestido, WorkedChannelWithTheDefaultPermeability)
 {
@@ -228,7 +227,7 @@ TEST_P(CorreccionCaudal, FinalDischarge)
 {
     const CasoCorreccion c = GetParam();
     const auto r = CorregirCaudal(c.p, c.q, c.l);
-    ASSERT_EQ(r.estado, EstadoCorreccion::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.caudales.qPerdido, c.perdido, 1e-6);
     EXPECT_NEAR(r.caudales.qFinal, c.final, 1e-6);
     EXPECT_NEAR(r.caudales.porcentaje, c.porcentaje, 1e-4);
@@ -247,8 +246,8 @@ INSTANTIATE_TEST_SUITE_P(Tabla, CorreccionCaudal,
 
 TEST(CorreccionCaudal, LossesThatReachTheDischargeLeaveNothingToCorrect)
 {
-    EXPECT_EQ(CorregirCaudal(0.1, 1, 10).estado, EstadoCorreccion::PerdidasSuperanCaudal);
-    EXPECT_EQ(CorregirCaudal(0.2, 1, 10).estado, EstadoCorreccion::PerdidasSuperanCaudal);
+    EXPECT_EQ(CorregirCaudal(0.1, 1, 10).fallo, FalloCalculo::PerdidasSuperanCaudal);
+    EXPECT_EQ(CorregirCaudal(0.2, 1, 10).fallo, FalloCalculo::PerdidasSuperanCaudal);
 }
 
 // A length beyond the float range becomes infinity rather than an undefined narrowing.

@@ -59,7 +59,7 @@ TEST(IntegracionGrafica, RowsOfAnM1ProfileWorkedByHand)
     // c = 1 − 4·2/(9.81·27) = 0.969797, f = c/(0.001 − Se) = 1208.46.
     DatosIntegracionGrafica d { 2, 2, 0, 0.001, 0.015, 1.5, 1.2, Tramos(3) };
     const auto r = CalcularIntegracionGrafica(d);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     ASSERT_EQ(r.filas.size(), 4u);
     const auto& f1 = r.filas[0];
     EXPECT_DOUBLE_EQ(f1.A, 3.0);
@@ -86,7 +86,7 @@ TEST(IntegracionGrafica, ManyStepsApproachTheIntegralOfTheProfileEquation)
     // Simpson over 20000 panels.
     DatosIntegracionGrafica d { 10, 3, 1.5, 0.0008, 0.02, 1.4, 1.0, Tramos(150) };
     const auto r = CalcularIntegracionGrafica(d);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     const double largo = std::fabs(
         Simpson([](double y) { return PendientePerfil(10, 3, 1.5, 0.0008, 0.02, y); }, 1.4, 1.0));
     EXPECT_NEAR(r.filas.back().x, largo, largo * 3e-4); // trapezoid-rule error
@@ -96,7 +96,7 @@ TEST(IntegracionGrafica, EqualDepthsGiveNoLength)
 {
     DatosIntegracionGrafica d { 2, 2, 1, 0.001, 0.015, 1.1, 1.1, Tramos(4) };
     const auto r = CalcularIntegracionGrafica(d);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     for (const auto& f : r.filas) {
         EXPECT_EQ(f.dx, 0.0);
         EXPECT_EQ(f.x, 0.0);
@@ -110,7 +110,7 @@ TEST(IntegracionGrafica, EqualDepthsGiveNoLength)
 namespace {
 struct CasoRechazo {
     DatosIntegracionGrafica datos;
-    FallaPerfil falla;
+    FalloCalculo falla;
     const char* porque;
 };
 
@@ -121,39 +121,39 @@ TEST_P(RechazosIntegracionGrafica, RefuseWithNothingComputed)
 {
     const auto c = GetParam();
     const auto r = CalcularIntegracionGrafica(c.datos);
-    EXPECT_EQ(r.falla, c.falla) << c.porque;
+    EXPECT_EQ(r.fallo, c.falla) << c.porque;
     EXPECT_TRUE(r.filas.empty()) << c.porque;
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, RechazosIntegracionGrafica,
     ::testing::Values(CasoRechazo { { 0, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(3) },
-                          FallaPerfil::DatosIncompletos, "Q" },
+                          FalloCalculo::DatosIncompletos, "Q" },
         CasoRechazo {
-            { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(0) }, FallaPerfil::DatosIncompletos, "nt" },
+            { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(0) }, FalloCalculo::DatosIncompletos, "nt" },
         CasoRechazo {
-            { 2, 0, 0, 0.001, 0.015, 1.5, 1.2, Tramos(3) }, FallaPerfil::AnchoTalud, "b, Z" },
-        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(152) }, FallaPerfil::NumeroTramos,
+            { 2, 0, 0, 0.001, 0.015, 1.5, 1.2, Tramos(3) }, FalloCalculo::AnchoTaludCero, "b, Z" },
+        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(152) }, FalloCalculo::NumeroTramos,
             "152 steps need 153 points" },
-        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(-3) }, FallaPerfil::NumeroTramos,
+        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(-3) }, FalloCalculo::NumeroTramos,
             "negative count" },
-        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Entero16 {} }, FallaPerfil::NumeroTramos,
+        CasoRechazo { { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Entero16 {} }, FalloCalculo::NumeroTramos,
             "beyond 16 bits" },
         // Zero check before the count: an empty Q with a huge count is incomplete data.
         CasoRechazo { { 0, 2, 1, 0.001, 0.015, 1.5, 1.2, Entero16 {} },
-            FallaPerfil::DatosIncompletos, "zero check first" },
+            FalloCalculo::DatosIncompletos, "zero check first" },
         // Normal depth of b = 2, Z = 0, Q = 2, n = 0.015, So = Se(1) = (0.015·1/(0.5^(2/3)))²:
         // So − Se = 0 at y = 1 divides by zero.
         CasoRechazo { { 2, 2, 0, std::pow(0.015 / std::pow(0.5, 2.0 / 3.0), 2.0), 0.015, 1.0, 1.2,
                           Tramos(2) },
-            FallaPerfil::CalculoImposible, "So = Se at the normal depth" },
+            FalloCalculo::CalculoImposible, "So = Se at the normal depth" },
         CasoRechazo { { 2, 2, 0, 0.001, 0.015, 1.0, -1.0, Tramos(2) },
-            FallaPerfil::CalculoImposible, "zero area at y = 0" }));
+            FalloCalculo::CalculoImposible, "zero area at y = 0" }));
 
 TEST(IntegracionGrafica, OneHundredFiftyOneStepsFillAllPoints)
 {
     DatosIntegracionGrafica d { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(151) };
     const auto r = CalcularIntegracionGrafica(d);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_EQ(r.filas.size(), 152u);
 }
 
@@ -167,7 +167,7 @@ TEST(TramosDirecto, OneStepByTheEnergyBalanceWorkedByHand)
     // (2.4/4.4)^(2/3))² = 3.5078e-4; Δx = (1.235395 − 1.522653)/(0.001 − 2.7419e-4).
     DatosTramosDirecto d { 2, 2, 0, 0.001, 0.015, 1.5, 1.2, Tramos(1) };
     const auto r = CalcularTramosDirecto(d);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     ASSERT_EQ(r.filas.size(), 2u);
     const double E1 = 1.5 + (4.0 / 9) / 19.62, E2 = 1.2 + (25.0 / 36) / 19.62;
     const double Se1 = std::pow(0.015 / 1.5, 2) / std::pow(0.6, 4.0 / 3);
@@ -188,7 +188,7 @@ TEST(TramosDirecto, ManyStepsApproachTheIntegralOfTheProfileEquation)
     // trapezoid b = 3, Z = 1.5, So = 0.0008, n = 0.02, Q = 10, from 2.5 m to 2.0 m.
     DatosTramosDirecto d { 10, 3, 1.5, 0.0008, 0.02, 2.5, 2.0, Tramos(150) };
     const auto r = CalcularTramosDirecto(d);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     const double largo = std::fabs(
         Simpson([](double y) { return PendientePerfil(10, 3, 1.5, 0.0008, 0.02, y); }, 2.5, 2.0));
     EXPECT_NEAR(r.filas.back().x, largo, largo * 1e-3);
@@ -200,19 +200,19 @@ TEST(TramosDirecto, ZeroDifferenceOfSlopesIsANumericFailure)
     // Se at y = 1 (A = 2, P = 4, v = 1) formed as the window forms it.
     const double So = std::pow(0.015 / std::pow(0.5, 2.0 / 3.0), 2.0);
     DatosTramosDirecto d { 2, 2, 0, So, 0.015, 1.0, 1.0, Tramos(2) };
-    EXPECT_EQ(CalcularTramosDirecto(d).falla, FallaPerfil::CalculoImposible);
+    EXPECT_EQ(CalcularTramosDirecto(d).fallo, FalloCalculo::CalculoImposible);
     EXPECT_TRUE(CalcularTramosDirecto(d).filas.empty());
 }
 
 TEST(TramosDirecto, CountChecksMatchTheOtherWindows)
 {
     DatosTramosDirecto d { 2, 2, 1, 0.001, 0.015, 1.5, 1.2, Tramos(152) };
-    EXPECT_EQ(CalcularTramosDirecto(d).falla, FallaPerfil::NumeroTramos);
+    EXPECT_EQ(CalcularTramosDirecto(d).fallo, FalloCalculo::NumeroTramos);
     d.nt = Tramos(151);
     EXPECT_EQ(CalcularTramosDirecto(d).filas.size(), 152u);
     d.b = 0;
     d.Z = 0;
-    EXPECT_EQ(CalcularTramosDirecto(d).falla, FallaPerfil::AnchoTalud);
+    EXPECT_EQ(CalcularTramosDirecto(d).fallo, FalloCalculo::AnchoTaludCero);
 }
 
 // ---- Bakhmeteff -----------------------------------------------------------
@@ -241,7 +241,7 @@ TEST_P(PerfilesBakhmeteff, DistancesAgreeWithTheIntegratedProfileEquation)
 {
     const auto c = GetParam();
     const auto r = CalcularBakhmeteff(c.datos);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna) << c.perfil;
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno) << c.perfil;
     ASSERT_EQ(r.filas.size(), static_cast<size_t>(c.datos.nt.valor + 1));
     EXPECT_EQ(r.filas[0].x, 0.0);
     EXPECT_DOUBLE_EQ(r.filas[0].X, r.X1);
@@ -278,13 +278,13 @@ TEST(Bakhmeteff, DepthEqualToTheNormalDepthStopsWithNothingComputed)
     // y1 = yn: the reference point itself.
     DatosBakhmeteff d { 10, 3, 1.5, 0.0008, 1.4, 0.9, 1.4, 1.8, Tramos(4) };
     auto r = CalcularBakhmeteff(d);
-    EXPECT_EQ(r.falla, FallaPerfil::TiranteNormal);
+    EXPECT_EQ(r.fallo, FalloCalculo::TiranteNormal);
     EXPECT_TRUE(r.filas.empty());
     // A later depth equal to yn: 1.0, 1.2, 1.4, ...
     d.y1 = 1.0;
     d.y2 = 1.8;
     r = CalcularBakhmeteff(d);
-    EXPECT_EQ(r.falla, FallaPerfil::TiranteNormal);
+    EXPECT_EQ(r.fallo, FalloCalculo::TiranteNormal);
     EXPECT_TRUE(r.filas.empty());
 }
 
@@ -293,13 +293,13 @@ TEST(Bakhmeteff, ExponentDivisorOfZeroIsANumericFailure)
     // N − M + 1 = 0 cannot be met by a real channel; a negative depth mean makes W = 0:
     // b = 2, Z = 1, ym = −2 gives W = 0.
     DatosBakhmeteff d { 10, 2, 1, 0.0008, 1.4, 0.9, -1.0, -3.0, Tramos(2) };
-    EXPECT_EQ(CalcularBakhmeteff(d).falla, FallaPerfil::CalculoImposible);
+    EXPECT_EQ(CalcularBakhmeteff(d).fallo, FalloCalculo::CalculoImposible);
 }
 
 TEST(Bakhmeteff, CountAboveTheLimitIsRefused)
 {
     DatosBakhmeteff d { 10, 3, 1.5, 0.0008, 1.4, 0.9, 2.5, 1.8, Tramos(152) };
-    EXPECT_EQ(CalcularBakhmeteff(d).falla, FallaPerfil::NumeroTramos);
+    EXPECT_EQ(CalcularBakhmeteff(d).fallo, FalloCalculo::NumeroTramos);
     d.nt = Tramos(151);
     EXPECT_EQ(CalcularBakhmeteff(d).filas.size(), 152u);
 }
@@ -320,7 +320,7 @@ TEST_P(PerfilesBresse, DistancesAgreeWithTheIntegratedProfileEquation)
     const auto c = GetParam();
     const auto& d = c.datos;
     const auto r = CalcularBresse(d);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna) << c.perfil;
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno) << c.perfil;
     const double C = std::pow((d.y1 + d.y2) / 2, 1.0 / 6) / d.n;
     EXPECT_NEAR(r.C, C, 1e-12);
     for (const auto& f : r.filas) {
@@ -349,24 +349,24 @@ TEST(Bresse, QAndBEnterOnlyTheZeroCheck)
     for (size_t i = 0; i < ra.filas.size(); ++i)
         EXPECT_EQ(ra.filas[i].x, rb.filas[i].x);
     b.b = 0;
-    EXPECT_EQ(CalcularBresse(b).falla, FallaPerfil::DatosIncompletos);
+    EXPECT_EQ(CalcularBresse(b).fallo, FalloCalculo::DatosIncompletos);
 }
 
 TEST(Bresse, DepthEqualToNormalDepthAndNegativeMeanAreNumericFailures)
 {
     DatosBresse d { 5, 10, 0.0005, 0.025, 1.2, 1.2, 1.6, Tramos(2) };
-    EXPECT_EQ(CalcularBresse(d).falla, FallaPerfil::CalculoImposible);
+    EXPECT_EQ(CalcularBresse(d).fallo, FalloCalculo::CalculoImposible);
     d = DatosBresse { 5, 10, 0.0005, 0.025, 1.2, -1.0, -2.0, Tramos(2) };
-    EXPECT_EQ(CalcularBresse(d).falla, FallaPerfil::CalculoImposible);
+    EXPECT_EQ(CalcularBresse(d).fallo, FalloCalculo::CalculoImposible);
     // y = −yn/2 gives 2Z + 1 = 0.
     d = DatosBresse { 5, 10, 0.0005, 0.025, 1.2, -0.6, 1.0, Tramos(1) };
-    EXPECT_EQ(CalcularBresse(d).falla, FallaPerfil::CalculoImposible);
+    EXPECT_EQ(CalcularBresse(d).fallo, FalloCalculo::CalculoImposible);
 }
 
 TEST(Bresse, CountAboveTheLimitIsRefused)
 {
     DatosBresse d { 5, 10, 0.0005, 0.025, 1.2, 2.0, 1.4, Tramos(-1) };
-    EXPECT_EQ(CalcularBresse(d).falla, FallaPerfil::NumeroTramos);
+    EXPECT_EQ(CalcularBresse(d).fallo, FalloCalculo::NumeroTramos);
 }
 
 // ---- fixed reaches --------------------------------------------------------
@@ -408,7 +408,7 @@ TEST_P(PerfilesTramosFijos, EachReachMeetsItsEnergyBalance)
 {
     const auto c = GetParam();
     const auto r = CalcularTramosFijos(c.datos);
-    ASSERT_EQ(r.falla, FallaPerfil::Ninguna) << c.perfil;
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno) << c.perfil;
     ASSERT_EQ(r.numFilas, c.datos.nt.valor + 2);
     ASSERT_EQ(r.puntos.size(), static_cast<size_t>(c.datos.nt.valor + 1));
     EXPECT_EQ(r.puntos[0].x, 0.0);
@@ -435,14 +435,14 @@ TEST(TramosFijos, ChecksInTheirOrder)
 {
     DatosTramosFijos d { 10, 3, 1.5, 0.0008, 0.02, 2.5, -100, Tramos(5) };
     d.dx = 0;
-    EXPECT_EQ(CalcularTramosFijos(d).falla, FallaPerfil::DatosIncompletos);
+    EXPECT_EQ(CalcularTramosFijos(d).fallo, FalloCalculo::DatosIncompletos);
     d.dx = -100;
     d.b = 0;
     d.Z = 0;
-    EXPECT_EQ(CalcularTramosFijos(d).falla, FallaPerfil::AnchoTalud);
+    EXPECT_EQ(CalcularTramosFijos(d).fallo, FalloCalculo::AnchoTaludCero);
     d.b = 3;
     d.nt = Entero16 {};
-    EXPECT_EQ(CalcularTramosFijos(d).falla, FallaPerfil::Trampa);
+    EXPECT_EQ(CalcularTramosFijos(d).fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(CalcularTramosFijos(d).numFilas, 0);
 }
 
@@ -450,28 +450,28 @@ TEST(TramosFijos, CountsBeyondTheArraysStopAfterTheLastPointThatFits)
 {
     DatosTramosFijos d { 10, 3, 1.5, 0.0008, 0.02, 2.5, -10, Tramos(200) };
     auto r = CalcularTramosFijos(d);
-    EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(r.numFilas, 202);
     EXPECT_EQ(r.puntos.size(), 152u);
     d.nt = Tramos(151);
     r = CalcularTramosFijos(d);
-    EXPECT_EQ(r.falla, FallaPerfil::Ninguna);
+    EXPECT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_EQ(r.puntos.size(), 152u);
     d.nt = Tramos(32766);
     r = CalcularTramosFijos(d);
-    EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(r.numFilas, 0);
     EXPECT_TRUE(r.puntos.empty());
     // nt = −1: the grid is cut to its header row, then the first point finds no row.
     d.nt = Tramos(-1);
     r = CalcularTramosFijos(d);
-    EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(r.numFilas, 1);
     EXPECT_TRUE(r.puntos.empty());
     // nt = −2 would give the grid no row at all: the count fails before the grid changes.
     d.nt = Tramos(-2);
     r = CalcularTramosFijos(d);
-    EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(r.numFilas, 0);
     EXPECT_TRUE(r.puntos.empty());
 }
@@ -484,7 +484,7 @@ TEST(TramosFijos, ADepthLeavingTheSectionStopsWithTheReachesDone)
     // negative under its 4/3 power and the trap stops it, seven rows written.
     DatosTramosFijos d { 1, 1, 0, 0.001, 0.015, 0.3, 200, Tramos(10) };
     const auto r = CalcularTramosFijos(d);
-    EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     ASSERT_EQ(r.puntos.size(), 7u);
     EXPECT_NEAR(r.puntos[1].y, -1.3103165, 1e-6);
     EXPECT_EQ(r.numFilas, 12);
@@ -496,7 +496,7 @@ TEST(TramosFijos, DistancesBeyondTheNumberRangeStopWithThePointsThatFit)
     // first ends at x = 1E308, the second would end at 2E308, beyond any double.
     DatosTramosFijos d { 10, 3, 1.5, 0.0008, 0.02, 1.45, 1e308, Tramos(3) };
     const auto r = CalcularTramosFijos(d);
-    EXPECT_EQ(r.falla, FallaPerfil::Trampa);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     ASSERT_EQ(r.puntos.size(), 2u);
     EXPECT_EQ(r.puntos[1].x, 1e308);
     EXPECT_TRUE(std::isfinite(r.puntos[1].y));

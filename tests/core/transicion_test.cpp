@@ -49,7 +49,7 @@ TEST(Transicion, OutletExpansionSectionBySection)
 {
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(2, 2.5, 1.8, 1.5, 0, 0.9, 0.05, 0.2), kFilasSalida);
-    ASSERT_FALSE(r.fallo);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(*r.tiranteF, 0.7810711, 2e-6);
     EXPECT_EQ(*r.longitud, 4.0); // Int(4.7·0.7/2 + 1.65·1.5·0.9) + 1 = Int(3.8725) + 1
     EXPECT_EQ(*r.tramos, 8); // 0.5 m reaches up to 5 m
@@ -71,7 +71,7 @@ TEST(Transicion, InletContractionSectionBySection)
 {
     const auto r = CalcularTransicion(
         VarianteTransicion::Entrada, Datos(1.5, 1.0, 2.6, 0, 2, 0.8, 0.04, 0.1), kFilasEntrada);
-    ASSERT_FALSE(r.fallo);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(*r.tiranteF, 1.0316541, 2e-6);
     EXPECT_EQ(*r.longitud, 8.0); // Int(4.7·1.6/2 + 1.65·2·yF) + 1 = Int(7.16) + 1
     EXPECT_EQ(*r.tramos, 8);
@@ -94,7 +94,7 @@ TEST(Transicion, OutletWithoutDischargeRaisesTheDepthByTheBedDrop)
     // t = 0: yF = yc − hz, each reach adds hz/N, velocities 0 and E = y.
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(0, 3, 1, 1.5, 0, 1, 0.2, 0.2), kFilasSalida);
-    ASSERT_FALSE(r.fallo);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(*r.tiranteF, 0.8, 1e-12);
     EXPECT_EQ(*r.longitud, 8.0); // Int(4.7 + 2.475) + 1
     ASSERT_EQ(r.secciones.size(), 9u);
@@ -118,7 +118,7 @@ TEST_P(TransicionTramos, LengthGivesTheReaches)
     const CasoTramos c = GetParam();
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(0.5, c.bc, 1, 0, 0, 1, 0, 0.2), kFilasSalida);
-    ASSERT_FALSE(r.fallo);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_EQ(*r.longitud, c.longitud);
     EXPECT_EQ(*r.tramos, c.tramos);
     EXPECT_EQ(int(r.leyes.size()), c.tramos + 1);
@@ -138,7 +138,7 @@ TEST(Transicion, InletGridsHoldNineteenReachesOnly)
     // when its row of the upper grid would be written.
     const auto r = CalcularTransicion(
         VarianteTransicion::Entrada, Datos(0.5, 1, 9.1, 0, 0, 1, 0, 0.1), kFilasEntrada);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(*r.longitud, 20.0);
     EXPECT_EQ(*r.tramos, 20);
     EXPECT_EQ(r.leyes.size(), 20u);
@@ -149,7 +149,7 @@ TEST(Transicion, MoreThanTwentyReachesFailAtSectionTwentyOne)
 {
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(0.5, 9.6, 1, 0, 0, 1, 0, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(*r.longitud, 21.0); // Int(20.21) + 1
     EXPECT_EQ(r.leyes.size(), 21u);
     EXPECT_TRUE(r.secciones.empty());
@@ -159,7 +159,7 @@ TEST(Transicion, EmptySectionCFailsBeforeWritingAnything)
 {
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(0, 0, 0, 0, 0, 0, 0, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_FALSE(r.tiranteF);
     EXPECT_FALSE(r.longitud);
 }
@@ -170,7 +170,7 @@ TEST(Transicion, NoSubcriticalDepthInSectionFIsAJump)
     // lowest (y = 2.01 m), far above the head target of 0.95 m.
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(5, 3, 0.5, 1.5, 0, 1, 0.1, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_FALSE(r.tiranteF);
 }
 
@@ -191,7 +191,7 @@ TEST(Transicion, DepthIterationWithoutARootStopsAtThePassLimit)
     EXPECT_FALSE(TiranteTransicion(1.0, 0.5, t, h, 1.0));
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(2, 4, 1, 1, 0.5, 0.8, 0.2, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_FALSE(r.tiranteF);
 }
 
@@ -200,7 +200,7 @@ TEST(Transicion, NegativeLengthFailsAfterTheThreeBoxes)
     // Int(4.7·(1 − 4)/2) + 1 = −8 + 1 = −7, N = −14.
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(0.5, 1, 4, 0, 0, 1, 0, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     ASSERT_TRUE(r.tiranteF && r.longitud && r.tramos);
     EXPECT_EQ(*r.longitud, -7.0);
     EXPECT_EQ(*r.tramos, -14);
@@ -212,7 +212,7 @@ TEST(Transicion, ZeroLengthFailsAfterTheThreeBoxes)
     // Int(4.7·(1 − 1.3)/2) + 1 = Int(−0.705) + 1 = 0.
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(0.5, 1, 1.3, 0, 0, 1, 0, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(*r.longitud, 0.0);
     EXPECT_EQ(*r.tramos, 0);
     EXPECT_TRUE(r.leyes.empty());
@@ -224,7 +224,7 @@ TEST(Transicion, SteepWideEndFailsAtTheLastSection)
     // L = Int(1.65·10·0.5) + 1 = 9, so rows 0 to 8 of the laws are written.
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(0.5, 1, 1, 10, 0, 0.5, 0, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_EQ(*r.tramos, 9);
     EXPECT_EQ(r.leyes.size(), 9u);
     EXPECT_TRUE(r.secciones.empty());
@@ -234,7 +234,7 @@ TEST(Transicion, NegativeWideEndSlopeFailsBeforeTheLaws)
 {
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(0.5, 4, 1, -0.5, 0, 1, 0, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_TRUE(r.tramos);
     EXPECT_TRUE(r.leyes.empty());
 }
@@ -303,7 +303,7 @@ TEST(Transicion, SectionCTooSmallToSquareFailsBeforeWritingAnything)
     // double, so the head at C has no value.
     const auto r = CalcularTransicion(
         VarianteTransicion::Salida, Datos(1, 1e-170, 2, 0, 0, 1, 0.1, 0.2), kFilasSalida);
-    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_FALSE(r.tiranteF);
     EXPECT_FALSE(r.longitud);
 }

@@ -23,7 +23,7 @@ TEST(VertederoLateral, MarchRowByRow)
     // Worked apart: Q at the start from A·R^(2/3)·√S/n with A = 3, P = 2 + 2√2;
     // then each slice from the row before it.
     const auto r = MarchaVertedero(Datos(1.0, 2.0, 1.0, 0.015, 0.001, 0.6, 1.0, 2));
-    ASSERT_EQ(r.estado, EstadoVertedero::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_EQ(r.filasGrilla, 3);
     EXPECT_FALSE(r.distanciaAlcanzada);
     const double esperado[3][16] = {
@@ -48,7 +48,7 @@ TEST(VertederoLateral, StopsWhereTheDepthReachesTheCrest)
 {
     // Row 4 (at 8 m) gives y + Δh = 0.334 below the 0.5 m crest.
     const auto r = MarchaVertedero(Datos(0.8, 1.5, 0.5, 0.014, 0.0008, 0.5, 2.0, 40));
-    ASSERT_EQ(r.estado, EstadoVertedero::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_EQ(r.filasGrilla, 41);
     ASSERT_EQ(r.filas.size(), 5u);
     ASSERT_TRUE(r.distanciaAlcanzada);
@@ -60,7 +60,7 @@ TEST(VertederoLateral, StopsWhereTheDepthReachesTheCrest)
 TEST(VertederoLateral, StartAtTheCrestStopsAtZero)
 {
     const auto r = MarchaVertedero(Datos(0.5, 1, 1, 0.014, 0.001, 0.5, 1, 3));
-    ASSERT_EQ(r.estado, EstadoVertedero::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     ASSERT_EQ(r.filas.size(), 1u);
     EXPECT_EQ(r.filas[0][2], 0.0); // h
     EXPECT_EQ(r.filas[0][4], 0.434); // m
@@ -91,7 +91,7 @@ TEST_P(VertederoSecciones, SlicesRoundHalfToEven)
     // The crest is low enough that no run here reaches it.
     const CasoSecciones c = GetParam();
     const auto r = MarchaVertedero(Datos(1.0, 2.0, 1.0, 0.015, 0.001, 0.6, 0.1, c.nt));
-    ASSERT_EQ(r.estado, EstadoVertedero::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_EQ(r.filasGrilla, c.filasGrilla);
     EXPECT_EQ(r.filas.size(), c.filas);
     EXPECT_FALSE(r.distanciaAlcanzada);
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Tabla, VertederoSecciones,
 TEST(VertederoLateral, NoSliceLengthRepeatsTheStartRow)
 {
     const auto r = MarchaVertedero(Datos(1.0, 2.0, 1.0, 0.015, 0.001, 0.6, 0, 50));
-    ASSERT_EQ(r.estado, EstadoVertedero::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     ASSERT_EQ(r.filas.size(), 51u);
     EXPECT_EQ(r.filas[50], r.filas[0]);
 }
@@ -112,7 +112,7 @@ TEST(VertederoLateral, NoSliceLengthRepeatsTheStartRow)
 TEST(VertederoLateral, MoreThanFiftySlicesComputesNothing)
 {
     const auto r = MarchaVertedero(Datos(1.0, 2.0, 1.0, 0.015, 0.001, 0.6, 0.1, 50.5));
-    EXPECT_EQ(r.estado, EstadoVertedero::DemasiadosTramos);
+    EXPECT_EQ(r.fallo, FalloCalculo::DemasiadosTramos);
     EXPECT_TRUE(r.filas.empty());
 }
 
@@ -130,7 +130,7 @@ class VertederoFallos : public ::testing::TestWithParam<CasoFallo> { };
 TEST_P(VertederoFallos, DataWithoutValueFailWithNothingWritten)
 {
     const auto r = MarchaVertedero(GetParam().datos);
-    EXPECT_EQ(r.estado, EstadoVertedero::FalloNumerico);
+    EXPECT_EQ(r.fallo, FalloCalculo::CalculoImposible);
     EXPECT_TRUE(r.filas.empty());
 }
 
@@ -152,7 +152,7 @@ TEST(VertederoLateral, SupercriticalStartRaisesTheDepthWithoutAWord)
     // y0 = 0.5 (Froude about 4). Q²·T/A − 9.81·A² = 36.920 > 0, so Δh is positive
     // and each section is deeper than the one before; the march goes on.
     const auto r = MarchaVertedero(Datos(0.5, 1.0, 0.0, 0.01, 0.05, 0.3, 0.5, 2));
-    ASSERT_EQ(r.estado, EstadoVertedero::Calculado);
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_FALSE(r.distanciaAlcanzada);
     ASSERT_EQ(r.filas.size(), 3u);
     EXPECT_NEAR(r.filas[0][1], 4.436921, 5e-7);

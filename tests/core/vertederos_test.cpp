@@ -19,7 +19,7 @@ TEST_P(VertederoRectangular, GivesDischarge)
 {
     const auto& c = GetParam();
     const auto r = CalcularVertederoRectangular(c.L, c.h, c.n, c.cd);
-    ASSERT_EQ(r.estado, EstadoVertedero::Calculado) << c.nota;
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno) << c.nota;
     EXPECT_NEAR(r.caudal, c.q, 1e-9) << c.nota;
     EXPECT_NEAR(r.caudalLitros, 1000 * c.q, 1e-6) << c.nota;
 }
@@ -38,19 +38,19 @@ INSTANTIATE_TEST_SUITE_P(Tabla, VertederoRectangular,
 
 TEST(VertederoRectangular, NegativeHeadHasNoRealPower)
 {
-    EXPECT_EQ(CalcularVertederoRectangular(2, -0.3, 0, 1.84).estado, EstadoVertedero::Imposible);
+    EXPECT_EQ(CalcularVertederoRectangular(2, -0.3, 0, 1.84).fallo, FalloCalculo::CalculoImposible);
 }
 
 TEST(VertederoRectangular, OverflowIsRefused)
 {
     EXPECT_EQ(
-        CalcularVertederoRectangular(1e300, 1e300, 0, 1.84).estado, EstadoVertedero::Imposible);
+        CalcularVertederoRectangular(1e300, 1e300, 0, 1.84).fallo, FalloCalculo::CalculoImposible);
 }
 
 struct CasoTriangular {
     const char* nota;
     double h, cd;
-    EstadoVertedero estado;
+    FalloCalculo estado;
     double q;
 };
 
@@ -60,8 +60,8 @@ TEST_P(VertederoTriangular, ChecksTheMinimumHeadThenGivesDischarge)
 {
     const auto& c = GetParam();
     const auto r = CalcularVertederoTriangular(c.h, c.cd);
-    ASSERT_EQ(r.estado, c.estado) << c.nota;
-    if (c.estado == EstadoVertedero::Calculado) {
+    ASSERT_EQ(r.fallo, c.estado) << c.nota;
+    if (c.estado == FalloCalculo::Ninguno) {
         EXPECT_NEAR(r.caudal, c.q, 1e-10) << c.nota;
         EXPECT_NEAR(r.caudalLitros, 1000 * c.q, 1e-7) << c.nota;
     }
@@ -70,21 +70,20 @@ TEST_P(VertederoTriangular, ChecksTheMinimumHeadThenGivesDischarge)
 // Q = Cd·h^2.5 by hand; minimum heads from the coefficient table.
 INSTANTIATE_TEST_SUITE_P(Tabla, VertederoTriangular,
     ::testing::Values(CasoTriangular { "90 degrees at its minimum head passes", 0.14, 1.4,
-                          EstadoVertedero::Calculado, 0.01026710787 },
+                          FalloCalculo::Ninguno, 0.01026710787 },
         CasoTriangular {
-            "90 degrees below its minimum", 0.13, 1.4, EstadoVertedero::CargaMenorQueMinima, 0 },
+            "90 degrees below its minimum", 0.13, 1.4, FalloCalculo::CargaMenorQueMinima, 0 },
         CasoTriangular { "untabulated coefficient has no minimum", 0.05, 1.38,
-            EstadoVertedero::Calculado, 0.0007714434522 },
+            FalloCalculo::Ninguno, 0.0007714434522 },
         CasoTriangular {
-            "45 degrees above its minimum", 0.3, 0.596, EstadoVertedero::Calculado, 0.02937983798 },
-        CasoTriangular {
-            "15 degrees at 0.15", 0.15, 0.206, EstadoVertedero::Calculado, 0.001795127781 },
+            "45 degrees above its minimum", 0.3, 0.596, FalloCalculo::Ninguno, 0.02937983798 },
+        CasoTriangular { "15 degrees at 0.15", 0.15, 0.206, FalloCalculo::Ninguno, 0.001795127781 },
         CasoTriangular { "30 degrees: 0.2 lies below its 0.205", 0.2, 0.392,
-            EstadoVertedero::CargaMenorQueMinima, 0 },
+            FalloCalculo::CargaMenorQueMinima, 0 },
         CasoTriangular { "negative head with a tabulated coefficient: minimum first", -0.5, 1.4,
-            EstadoVertedero::CargaMenorQueMinima, 0 },
-        CasoTriangular {
-            "negative head, untabulated coefficient", -0.5, 1.5, EstadoVertedero::Imposible, 0 }));
+            FalloCalculo::CargaMenorQueMinima, 0 },
+        CasoTriangular { "negative head, untabulated coefficient", -0.5, 1.5,
+            FalloCalculo::CalculoImposible, 0 }));
 
 TEST(CargaMinimaTriangular, IsLookedUpByTheCoefficientValue)
 {
@@ -104,7 +103,7 @@ TEST_P(VertederoTrapezoidal, GivesDischarge)
 {
     const auto& c = GetParam();
     const auto r = CalcularVertederoTrapezoidal(c.L, c.h);
-    ASSERT_EQ(r.estado, EstadoVertedero::Calculado) << c.nota;
+    ASSERT_EQ(r.fallo, FalloCalculo::Ninguno) << c.nota;
     EXPECT_NEAR(r.caudal, c.q, 1e-9) << c.nota;
 }
 
@@ -116,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Tabla, VertederoTrapezoidal,
 
 TEST(VertederoTrapezoidal, NegativeHeadHasNoRealPower)
 {
-    EXPECT_EQ(CalcularVertederoTrapezoidal(1, -0.2).estado, EstadoVertedero::Imposible);
+    EXPECT_EQ(CalcularVertederoTrapezoidal(1, -0.2).fallo, FalloCalculo::CalculoImposible);
 }
 
 } // namespace

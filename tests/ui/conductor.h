@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "frame/controles.h"
+#include "frame/fallos.h"
 #include "frame/grafico_lineas.h"
 #include "frame/tabla_resultados.h"
 #include "frame/ventanas.h"

@@ -495,6 +495,44 @@ TEST_F(PruebaMarco, TrapShowsItsOneMessageAndKeepsWhatWasWritten)
     }
 }
 
+// Every failure reaches its message through InformarFallo: nothing for no
+// failure, the shared texts, a window's own text (with its title and its beep
+// before it), and the impossible-calculation text for a window's own case it
+// gave no text for.
+TEST_F(PruebaMarco, EachFailureShowsItsOneMessage)
+{
+    const std::initializer_list<MensajeFallo> propios
+        = { { FalloCalculo::TiranteMayorDiametro, { "Propio" } },
+              { FalloCalculo::NumeroTramos, { "Con pitido", "Titulo" }, true } };
+    EXPECT_FALSE(InformarFallo(w, FalloCalculo::Ninguno, propios));
+    EXPECT_TRUE(grabadora.eventos.empty());
+    const std::pair<FalloCalculo, QString> casos[] = {
+        { FalloCalculo::NoConverge,
+            "El cálculo no converge con los datos ingresados, revise los datos" },
+        { FalloCalculo::CalculoImposible,
+            "Los datos ingresados no permiten realizar el cálculo, revise los datos" },
+        { FalloCalculo::TiranteMayorDiametro, "Propio" },
+        { FalloCalculo::ValoresInadecuados,
+            "Los datos ingresados no permiten realizar el cálculo, revise los datos" },
+    };
+    for (const auto& [fallo, texto] : casos) {
+        grabadora.mensajes.clear();
+        EXPECT_TRUE(InformarFallo(w, fallo, propios));
+        ASSERT_EQ(grabadora.mensajes.size(), 1u);
+        EXPECT_EQ(grabadora.mensajes[0].texto, texto);
+        EXPECT_EQ(grabadora.mensajes[0].titulo, "Quelmora");
+        EXPECT_EQ(grabadora.mensajes[0].icono, IconoMensaje::Ninguno);
+    }
+    EXPECT_EQ(grabadora.pitidos, 0);
+    grabadora.eventos.clear();
+    EXPECT_TRUE(InformarFallo(w, FalloCalculo::NumeroTramos, propios));
+    ASSERT_EQ(grabadora.eventos.size(), 2u);
+    EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
+    EXPECT_EQ(grabadora.eventos[1].texto, "Con pitido");
+    EXPECT_EQ(grabadora.mensajes.back().titulo, "Titulo");
+    EXPECT_EQ(grabadora.mensajes.back().icono, IconoMensaje::Informacion);
+}
+
 TEST_F(PruebaMarco, SelectingADefaultSelectsItWithoutSurroundingBlanks)
 {
     auto* caja = Hallar<QLineEdit>(w, "n");

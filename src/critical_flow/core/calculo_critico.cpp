@@ -20,12 +20,6 @@ ResultadoTiranteCritico Fallo(FalloCalculo fallo)
     return r;
 }
 
-FalloCalculo FalloDeSolver(EstadoNewton estado)
-{
-    return estado == EstadoNewton::LimitePasos ? FalloCalculo::NoConverge
-                                               : FalloCalculo::CalculoImposible;
-}
-
 // v, F (at the critical depth it is 1: the box shows it as a whole number,
 // halves to the even neighbour), E and R from the final depth and its elements;
 // refuses anything a window must not write.
@@ -63,7 +57,7 @@ ResultadoTiranteCritico CalcularTiranteCriticoTrapecial(double caudal, double b,
     };
     const ResultadoNewton solucion = NewtonAnalitico(1.0, evaluar, derivada, seguir);
     if (solucion.estado != EstadoNewton::Convergio)
-        return Fallo(FalloDeSolver(solucion.estado));
+        return Fallo(FalloDeNewton(solucion.estado));
 
     ResultadoTiranteCritico r;
     r.tirante = solucion.x;
@@ -106,7 +100,7 @@ ResultadoTiranteCritico CalcularTiranteCriticoCircular(double caudal, double d)
     if (solucion.estado == EstadoNewton::Detenido)
         return Fallo(FalloCalculo::TiranteMayorDiametro);
     if (solucion.estado != EstadoNewton::Convergio)
-        return Fallo(FalloDeSolver(solucion.estado));
+        return Fallo(FalloDeNewton(solucion.estado));
 
     const EvaluacionCriticaCircular final = EvaluarFuncionCriticaCircular(d, caudal, solucion.x);
     ResultadoTiranteCritico r;

@@ -2,7 +2,7 @@
 // What the critical-depth windows compute from the values read from their
 // boxes: every number they write, or the failure that stops them.
 
-#include "critical_flow/core/fallo.h"
+#include "hydraulics/fallo.h"
 
 namespace quelmora {
 

@@ -22,12 +22,6 @@ ResultadoResalto Fallo(FalloCalculo fallo)
     return r;
 }
 
-FalloCalculo FalloDeSolver(EstadoNewton estado)
-{
-    return estado == EstadoNewton::LimitePasos ? FalloCalculo::NoConverge
-                                               : FalloCalculo::CalculoImposible;
-}
-
 // Every number the window writes must be usable before anything is written.
 ResultadoResalto Revisado(const ResultadoResalto& r)
 {
@@ -214,7 +208,7 @@ ResultadoResalto CalcularResaltoParabolico(double caudal, double tirante, double
     if (solucion.estado == EstadoNewton::Detenido)
         return Fallo(FalloCalculo::ValoresInadecuados);
     if (solucion.estado != EstadoNewton::Convergio)
-        return Fallo(FalloDeSolver(solucion.estado));
+        return Fallo(FalloDeNewton(solucion.estado));
 
     ResultadoResalto r;
     r.relacion = solucion.x;
@@ -300,7 +294,7 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
         return Fallo(
             y1 > d / 2.0 ? FalloCalculo::TiranteNoAdecuado : FalloCalculo::ConjugadoMayorDiametro);
     if (solucion.estado != EstadoNewton::Convergio)
-        return Fallo(FalloDeSolver(solucion.estado));
+        return Fallo(FalloDeNewton(solucion.estado));
 
     const double y2 = solucion.x;
     if (!(y2 > 0.0) || !(y2 <= d))

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "critical_flow/core/fallo.h"
+#include "hydraulics/fallo.h"
 #include "hydraulics/resalto.h"
 
 namespace quelmora {

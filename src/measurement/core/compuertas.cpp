@@ -25,7 +25,7 @@ ResultadoCompuerta CalcularCompuerta(
     const double ql = 1000 * q;
     if (!std::isfinite(cv) || !std::isfinite(cd) || !std::isfinite(q) || !std::isfinite(ql))
         return r;
-    r.calculado = true;
+    r.fallo = FalloCalculo::Ninguno;
     r.coeficienteVelocidad = cv;
     r.coeficienteDescarga = cd;
     r.caudal = q;
@@ -42,7 +42,7 @@ ResultadoOrificio CalcularOrificio(double area, double carga, double coeficiente
     const double ql = 1000 * q;
     if (!std::isfinite(q) || !std::isfinite(ql))
         return r;
-    r.calculado = true;
+    r.fallo = FalloCalculo::Ninguno;
     r.caudal = q;
     r.caudalLitros = ql;
     return r;

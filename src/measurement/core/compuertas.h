@@ -1,14 +1,17 @@
 #pragma once
 
+#include "hydraulics/fallo.h"
+
 namespace quelmora {
 
 // Discharge under a sluice gate in free outflow and through an orifice. Closed
 // formulas, evaluated once per click; nothing is kept between calculations.
 
 struct ResultadoCompuerta {
-    // false when the data leave the formulas without a real, finite value
-    // (y1 of 0 or below, 1 + Cc·a/y1 not above 0, overflow); nothing is written then.
-    bool calculado = false;
+    // CalculoImposible when the data leave the formulas without a real, finite
+    // value (y1 of 0 or below, 1 + Cc·a/y1 not above 0, overflow); nothing is
+    // written then.
+    FalloCalculo fallo = FalloCalculo::CalculoImposible;
     double coeficienteVelocidad = 0; // Cv
     double coeficienteDescarga = 0; // Cd
     double caudal = 0; // m3/s
@@ -23,7 +26,8 @@ ResultadoCompuerta CalcularCompuerta(
     double ancho, double tiranteAguasArriba, double abertura, double coeficienteContraccion);
 
 struct ResultadoOrificio {
-    bool calculado = false; // false for a negative head or an overflow
+    // CalculoImposible for a negative head or an overflow.
+    FalloCalculo fallo = FalloCalculo::CalculoImposible;
     double caudal = 0; // m3/s
     double caudalLitros = 0; // l/s
 };

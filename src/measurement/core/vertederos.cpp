@@ -20,7 +20,7 @@ ResultadoVertedero Resultado(double caudal)
     const double litros = 1000 * caudal;
     if (!std::isfinite(caudal) || !std::isfinite(litros))
         return r;
-    r.estado = EstadoVertedero::Calculado;
+    r.fallo = FalloCalculo::Ninguno;
     r.caudal = caudal;
     r.caudalLitros = litros;
     return r;
@@ -51,7 +51,7 @@ ResultadoVertedero CalcularVertederoTriangular(double carga, double coeficiente)
     // lies below it and draws that message rather than a numeric failure.
     if (const auto minima = CargaMinimaTriangular(coeficiente); minima && carga < *minima) {
         ResultadoVertedero r;
-        r.estado = EstadoVertedero::CargaMenorQueMinima;
+        r.fallo = FalloCalculo::CargaMenorQueMinima;
         return r;
     }
     const auto potencia = PotenciaCarga(carga, 2.5);

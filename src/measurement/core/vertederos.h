@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "hydraulics/fallo.h"
+
 namespace quelmora {
 
 // A crest type of the rectangular weir: the option that picks it writes its
@@ -44,14 +46,11 @@ inline constexpr std::array<AnguloEscotadura, 6> kCargaMinimaTriangular { {
 // a tabulated coefficient) and not by the selected angle; none for any other value.
 std::optional<double> CargaMinimaTriangular(double coeficiente);
 
-enum class EstadoVertedero {
-    Calculado,
-    CargaMenorQueMinima, // triangular weir: head below the tabulated coefficient's minimum
-    Imposible, // a negative head under a fractional power, or an overflow
-};
-
 struct ResultadoVertedero {
-    EstadoVertedero estado = EstadoVertedero::Imposible;
+    // CargaMenorQueMinima (triangular weir: head below the tabulated
+    // coefficient's minimum) or CalculoImposible (a negative head under a
+    // fractional power, or an overflow).
+    FalloCalculo fallo = FalloCalculo::CalculoImposible;
     double caudal = 0; // m3/s
     double caudalLitros = 0; // l/s
 };

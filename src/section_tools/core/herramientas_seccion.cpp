@@ -8,7 +8,7 @@ namespace quelmora {
 
 namespace {
 
-ResultadoHerramienta Fallo(FalloHerramienta fallo)
+ResultadoHerramienta Fallo(FalloCalculo fallo)
 {
     ResultadoHerramienta r;
     r.fallo = fallo;
@@ -44,16 +44,14 @@ ResultadoHerramienta CalcularAnchoSolera(double q, double y, double z, double n,
         return ResiduoManning(q, e.area, e.perimetro, s, n);
     };
     const ResultadoNewton raiz = NewtonDiferenciaFinita(residuo, 1.0);
-    if (raiz.estado == EstadoNewton::LimitePasos)
-        return Fallo(FalloHerramienta::NoConverge);
     if (raiz.estado != EstadoNewton::Convergio)
-        return Fallo(FalloHerramienta::CalculoImposible);
+        return Fallo(FalloDeNewton(raiz.estado));
 
     ResultadoHerramienta r;
     r.ancho = raiz.x;
     r.tirante = y;
     if (!Completar(r, q, PropiedadesSeccionTrapezoidal(r.ancho, z, y)))
-        return Fallo(FalloHerramienta::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     r.erosiva = EsVelocidadErosiva(r.velocidad, n);
     r.disenoInadecuado = r.ancho < 0;
     // 0.01 m parts the triangle from the other two; exactly 0.01, or a
@@ -74,7 +72,7 @@ ResultadoHerramienta CalcularPendienteTrapecio(double q, double y, double b, dou
     const ElementosSeccion e = PropiedadesSeccionTrapezoidal(b, z, y);
     r.pendiente = PendienteManning(q, n, e.area, e.radio);
     if (!Completar(r, q, e))
-        return Fallo(FalloHerramienta::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     r.erosiva = EsVelocidadErosiva(r.velocidad, n);
     return r;
 }
@@ -86,7 +84,7 @@ ResultadoHerramienta CalcularRugosidadTrapecio(double q, double y, double b, dou
     const ElementosSeccion e = PropiedadesSeccionTrapezoidal(b, z, y);
     r.rugosidad = RugosidadManning(q, s, e.area, e.radio);
     if (!Completar(r, q, e))
-        return Fallo(FalloHerramienta::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     r.erosiva = EsVelocidadErosiva(r.velocidad, r.rugosidad);
     return r;
 }
@@ -100,11 +98,11 @@ ResultadoHerramienta CalcularRelacionTiranteDiametro(double q, double relacion, 
     const double qn = q * n;
     const double divisor = u.area * std::pow(u.radio, 2.0 / 3.0) * std::sqrt(s);
     if (divisor == 0)
-        return Fallo(FalloHerramienta::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     r.diametro = std::pow(qn / divisor, 3.0 / 8.0);
     r.tirante = relacion * r.diametro;
     if (!(r.diametro > 0) || !Completar(r, q, CompletarConDiametro(u, r.diametro)))
-        return Fallo(FalloHerramienta::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     // This window knows two regimes only: F = 1 exactly is supercritical.
     r.tipoFlujo = r.froude < 1 ? "Subcrítico" : "Supercrítico";
     return r;
@@ -127,7 +125,7 @@ ResultadoHerramienta CalcularPendienteCircular(double q, double y, double d, dou
     const ElementosSeccion e = SeccionCircular(y, d);
     r.pendiente = PendienteManning(q, n, e.area, e.radio);
     if (!Completar(r, q, e))
-        return Fallo(FalloHerramienta::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     return r;
 }
 
@@ -139,7 +137,7 @@ ResultadoHerramienta CalcularRugosidadCircular(double q, double y, double d, dou
     const ElementosSeccion e = SeccionCircular(y, d);
     r.rugosidad = RugosidadManning(q, s, e.area, e.radio);
     if (!Completar(r, q, e))
-        return Fallo(FalloHerramienta::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     return r;
 }
 

@@ -9,19 +9,16 @@
 
 #include <string>
 
-namespace quelmora {
+#include "hydraulics/fallo.h"
 
-enum class FalloHerramienta {
-    Ninguno,
-    NoConverge, // the bottom-width iteration used up its passes
-    CalculoImposible, // a value without a real result on the way
-};
+namespace quelmora {
 
 // The drawing a bottom-width calculation leaves in view.
 enum class DibujoTrasAncho { SinCambio, Triangulo, Rectangulo, Trapecio };
 
 struct ResultadoHerramienta {
-    FalloHerramienta fallo = FalloHerramienta::Ninguno;
+    // NoConverge (the bottom-width iteration) or CalculoImposible.
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     double ancho = 0.0; // bottom width b (sought on the width page)
     double pendiente = 0.0; // slope S (sought on the slope pages)
     double rugosidad = 0.0; // roughness n (sought on the roughness pages)

@@ -15,11 +15,11 @@ TiranteNormalCanal ResolverTiranteNormal(const DatosCanal& c)
 {
     TiranteNormalCanal r;
     if (c.q == 0.0 || c.s == 0.0 || c.n == 0.0) {
-        r.estado = EstadoTiranteNormal::DatosIncompletos;
+        r.fallo = FalloCalculo::DatosIncompletos;
         return r;
     }
     if (c.b == 0.0 && c.z == 0.0) {
-        r.estado = EstadoTiranteNormal::AnchoTaludCero;
+        r.fallo = FalloCalculo::AnchoTaludCero;
         return r;
     }
     const ResultadoNewton newton = NewtonDiferenciaFinita(
@@ -28,18 +28,16 @@ TiranteNormalCanal ResolverTiranteNormal(const DatosCanal& c)
             return ResiduoManning(c.q, e.area, e.perimetro, c.s, c.n);
         },
         1.0);
-    if (newton.estado == EstadoNewton::LimitePasos) {
-        r.estado = EstadoTiranteNormal::NoConverge;
+    if (newton.estado != EstadoNewton::Convergio) {
+        r.fallo = FalloDeNewton(newton.estado);
         return r;
     }
-    if (newton.estado != EstadoNewton::Convergio)
-        return r;
     const double y = newton.x;
     const ElementosSeccion e = PropiedadesSeccionTrapezoidal(c.b, c.z, y);
     const double v = c.q / e.area;
     if (!SonFinitos({ y, e.area, e.perimetro, e.espejo, v }) || y <= 0.0 || e.area <= 0.0)
         return r;
-    r.estado = EstadoTiranteNormal::Calculado;
+    r.fallo = FalloCalculo::Ninguno;
     r.tirante = y;
     r.area = e.area;
     r.perimetro = e.perimetro;
@@ -189,7 +187,7 @@ ResultadoCorreccion CorregirCaudal(double p, double q, float longitudKm)
     ResultadoCorreccion r;
     const double l = longitudKm;
     if (p * l >= q) {
-        r.estado = EstadoCorreccion::PerdidasSuperanCaudal;
+        r.fallo = FalloCalculo::PerdidasSuperanCaudal;
         return r;
     }
     // The fraction lost per kilometre follows r(Q) = C/Q^0.4: taken at the head
@@ -205,7 +203,7 @@ ResultadoCorreccion CorregirCaudal(double p, double q, float longitudKm)
     const double porcentaje = 100.0 * ql / q;
     if (!SonFinitos({ r0, c, q1, r1, rm, qf, ql, porcentaje }))
         return r;
-    r.estado = EstadoCorreccion::Calculado;
+    r.fallo = FalloCalculo::Ninguno;
     r.caudales = { ql, qf, porcentaje };
     return r;
 }

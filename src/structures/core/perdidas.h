@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "hydraulics/fallo.h"
+
 namespace quelmora {
 
 // ---- Normal depth of the channel -------------------------------------------
@@ -20,16 +22,11 @@ struct DatosCanal {
     double s = 0.0; // bed slope, m/m
 };
 
-enum class EstadoTiranteNormal {
-    Calculado,
-    DatosIncompletos, // Q, S or n is 0
-    AnchoTaludCero, // b and Z both 0
-    NoConverge, // the pass limit of the solver
-    Imposible, // a value not finite, f0 = f1, a depth or area at or below 0
-};
-
 struct TiranteNormalCanal {
-    EstadoTiranteNormal estado = EstadoTiranteNormal::Imposible;
+    // DatosIncompletos (Q, S or n is 0), AnchoTaludCero (b and Z both 0),
+    // NoConverge, or CalculoImposible (a value not finite, f0 = f1, a depth or
+    // area at or below 0).
+    FalloCalculo fallo = FalloCalculo::CalculoImposible;
     double tirante = 0.0;
     double area = 0.0;
     double perimetro = 0.0;
@@ -98,14 +95,10 @@ struct CaudalesResultantes {
     double porcentaje = 0.0;
 };
 
-enum class EstadoCorreccion {
-    Calculado,
-    PerdidasSuperanCaudal, // P·L ≥ Q: nothing is left at the end of the reach
-    Imposible, // a value not finite
-};
-
 struct ResultadoCorreccion {
-    EstadoCorreccion estado = EstadoCorreccion::Imposible;
+    // PerdidasSuperanCaudal (P·L ≥ Q: nothing is left at the end of the reach)
+    // or CalculoImposible (a value not finite).
+    FalloCalculo fallo = FalloCalculo::CalculoImposible;
     CaudalesResultantes caudales;
 };
 

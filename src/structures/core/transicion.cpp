@@ -56,7 +56,7 @@ ResultadoTransicion CalcularTransicion(
     const bool salida = variante == VarianteTransicion::Salida;
     ResultadoTransicion r;
     auto fallar = [&r]() -> ResultadoTransicion& {
-        r.fallo = true;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     };
 

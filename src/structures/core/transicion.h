@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+#include "hydraulics/fallo.h"
+
 namespace quelmora {
 
 // Outlet (an expansion, F narrow, C wide) or inlet (a contraction, C narrow, F wide).
@@ -50,8 +52,9 @@ struct ResultadoTransicion {
     std::optional<int> tramos; // N
     std::vector<FilaLeyesTransicion> leyes;
     std::vector<FilaSeccionTransicion> secciones;
-    // The calculation ended on a numeric failure after writing what is above.
-    bool fallo = false;
+    // CalculoImposible: the calculation ended on a numeric failure after
+    // writing what is above.
+    FalloCalculo fallo = FalloCalculo::Ninguno;
 };
 
 // The sections the calculation can hold: 21 (indices 0 to 20).

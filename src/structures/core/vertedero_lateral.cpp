@@ -58,7 +58,7 @@ ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& d)
     // Nt + 1 to the nearest whole number, a half going to the even one.
     const double secciones = std::nearbyint(d.nt + 1.0);
     if (secciones > kMaximoFilasVertedero) {
-        r.estado = EstadoVertedero::DemasiadosTramos;
+        r.fallo = FalloCalculo::DemasiadosTramos;
         return r;
     }
     r.filasGrilla = secciones > 0.0 ? static_cast<int>(secciones) : 0;
@@ -69,7 +69,7 @@ ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& d)
     // 0) has no channel behind it.
     if (!SonFinitos({ d.y0, d.b, d.z, d.n, d.s, d.a, d.dl }) || d.n == 0.0 || d.s < 0.0
         || d.y0 <= 0.0) {
-        r.estado = EstadoVertedero::FalloNumerico;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
     const ElementosSeccion inicio = PropiedadesSeccionTrapezoidal(d.b, d.z, d.y0);
@@ -77,12 +77,12 @@ ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& d)
     // a zero discharge, negated.
     const double caudal = -ResiduoManning(0.0, inicio.area, inicio.perimetro, d.s, d.n);
     if (inicio.area <= 0.0 || inicio.perimetro <= 0.0 || !std::isfinite(caudal)) {
-        r.estado = EstadoVertedero::FalloNumerico;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
     std::optional<FilaTramo> fila = ValoresSeccion(d, d.y0, caudal, 0.0);
     if (!fila) {
-        r.estado = EstadoVertedero::FalloNumerico;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
     if (r.filasGrilla == 0)
@@ -98,7 +98,7 @@ ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& d)
         }
         fila = ValoresSeccion(d, y, anterior[kQ] + anterior[kDeltaQ], k * d.dl);
         if (!fila) {
-            r.estado = EstadoVertedero::FalloNumerico;
+            r.fallo = FalloCalculo::CalculoImposible;
             r.filas.clear();
             return r;
         }

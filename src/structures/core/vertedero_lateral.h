@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "hydraulics/fallo.h"
+
 namespace quelmora {
 
 struct DatosVertederoLateral {
@@ -30,14 +32,11 @@ using FilaTramo = std::array<double, 16>;
 
 inline constexpr int kMaximoFilasVertedero = 51; // the start row and 50 slices
 
-enum class EstadoVertedero {
-    Calculado,
-    DemasiadosTramos, // more sections than the 51 rows hold: nothing computed
-    FalloNumerico, // a value without meaning for these data: nothing written
-};
-
 struct ResultadoVertederoLateral {
-    EstadoVertedero estado = EstadoVertedero::Calculado;
+    // DemasiadosTramos (more sections than the 51 rows hold: nothing computed)
+    // or CalculoImposible (a value without meaning for these data: nothing
+    // written).
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     int filasGrilla = 0; // N: grid rows 1 to N are this calculation's
     std::vector<FilaTramo> filas; // the rows computed, from the start row on
     // The distance reached when the depth fell to the crest before the slices

@@ -9,7 +9,7 @@ namespace {
 ResultadoCaudal Imposible()
 {
     ResultadoCaudal r;
-    r.fallo = FalloFlujoUniforme::CalculoImposible;
+    r.fallo = FalloCalculo::CalculoImposible;
     return r;
 }
 

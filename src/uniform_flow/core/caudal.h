@@ -13,7 +13,7 @@
 namespace quelmora {
 
 struct ResultadoCaudal {
-    FalloFlujoUniforme fallo = FalloFlujoUniforme::Ninguno;
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     double caudal = 0.0;
     double area = 0.0;
     double perimetro = 0.0;

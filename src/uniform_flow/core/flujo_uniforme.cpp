@@ -8,26 +8,11 @@ namespace quelmora {
 
 namespace {
 
-ResultadoFlujoUniforme Fallo(FalloFlujoUniforme fallo)
+ResultadoFlujoUniforme Fallo(FalloCalculo fallo)
 {
     ResultadoFlujoUniforme r;
     r.fallo = fallo;
     return r;
-}
-
-FalloFlujoUniforme FalloDeNewton(EstadoNewton estado)
-{
-    switch (estado) {
-    case EstadoNewton::Convergio:
-        return FalloFlujoUniforme::Ninguno;
-    case EstadoNewton::LimitePasos:
-        return FalloFlujoUniforme::NoConverge;
-    case EstadoNewton::Detenido:
-        return FalloFlujoUniforme::TiranteMayorQueDiametro;
-    case EstadoNewton::FalloNumerico:
-        break;
-    }
-    return FalloFlujoUniforme::CalculoImposible;
 }
 
 // The indicators every window derives from its section at the final depth:
@@ -37,14 +22,14 @@ ResultadoFlujoUniforme Completar(ResultadoFlujoUniforme r, double q, double n)
 {
     // A section without area or top width is refused before v and F divide by them.
     if (!(r.tirante > 0.0 && r.area > 0.0 && r.perimetro > 0.0 && r.espejo > 0.0))
-        return Fallo(FalloFlujoUniforme::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     r.velocidad = q / r.area;
     r.froude = NumeroFroude(r.velocidad, r.area, r.espejo);
     r.energia = EnergiaEspecifica(r.tirante, r.velocidad);
     if (!SonFinitos({ r.tirante, r.ancho, r.area, r.perimetro, r.espejo, r.radio, r.foco,
             r.velocidad, r.froude, r.energia })
         || !(r.tirante > 0.0 && r.area > 0.0 && r.perimetro > 0.0 && r.espejo > 0.0))
-        return Fallo(FalloFlujoUniforme::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     r.tipoFlujo = ClasificarTipoFlujo(r.froude);
     r.erosiva = EsVelocidadErosiva(r.velocidad, n);
     return r;
@@ -101,6 +86,8 @@ ResultadoFlujoUniforme CalcularTiranteCircular(double q, double d, double n, dou
     };
     const ResultadoNewton raiz = NewtonDiferenciaFinita(residuo, 0.35 * d,
         { .parada = ReglaParada::Holgada, .detenerTras = [d](double y) { return y > d; } });
+    if (raiz.estado == EstadoNewton::Detenido)
+        return Fallo(FalloCalculo::TiranteMayorDiametro);
     if (raiz.estado != EstadoNewton::Convergio)
         return Fallo(FalloDeNewton(raiz.estado));
     const ElementosCirculares e = PropiedadesSeccionCircular(d, raiz.x);
@@ -125,7 +112,7 @@ ResultadoFlujoUniforme Disenar(double q, double z, double n, double m, double y,
     r.area = (m + z) * std::pow(y, 2.0);
     r.perimetro = perimetro;
     if (!(r.perimetro > 0.0))
-        return Fallo(FalloFlujoUniforme::CalculoImposible);
+        return Fallo(FalloCalculo::CalculoImposible);
     r.radio = r.area / r.perimetro;
     r.espejo = r.ancho + y * (2.0 * z);
     return Completar(r, q, n);

@@ -7,17 +7,13 @@
 
 #include <string>
 
+#include "hydraulics/fallo.h"
+
 namespace quelmora {
 
-enum class FalloFlujoUniforme {
-    Ninguno,
-    NoConverge, // the depth iteration used up its passes
-    CalculoImposible, // a value without a real result on the way
-    TiranteMayorQueDiametro, // circular conduit: a trial depth above the diameter
-};
-
+// NoConverge, CalculoImposible or, for the circular conduit, TiranteMayorDiametro.
 struct ResultadoFlujoUniforme {
-    FalloFlujoUniforme fallo = FalloFlujoUniforme::Ninguno;
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     double tirante = 0.0;
     double ancho = 0.0; // bottom width, designed by the section-design windows
     double area = 0.0;

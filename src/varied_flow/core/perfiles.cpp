@@ -17,19 +17,19 @@ namespace {
 // The checks of "&Calcular" in the depth-step windows, in their order: the zero
 // check (nt after rounding), b and Z both 0 where the window has a side slope,
 // then the count, which must fit the 152 points of one calculation.
-FallaPerfil VerificarPerfil(std::initializer_list<double> requeridos, Entero16 nt,
+FalloCalculo VerificarPerfil(std::initializer_list<double> requeridos, Entero16 nt,
     bool conTalud = false, double b = 0, double Z = 0)
 {
     for (double valor : requeridos)
         if (valor == 0.0)
-            return FallaPerfil::DatosIncompletos;
+            return FalloCalculo::DatosIncompletos;
     if (nt.valido && nt.valor == 0)
-        return FallaPerfil::DatosIncompletos;
+        return FalloCalculo::DatosIncompletos;
     if (conTalud && b == 0.0 && Z == 0.0)
-        return FallaPerfil::AnchoTalud;
+        return FalloCalculo::AnchoTaludCero;
     if (!nt.valido || nt.valor < 1 || nt.valor > kMaximoPuntosPerfil - 1)
-        return FallaPerfil::NumeroTramos;
-    return FallaPerfil::Ninguna;
+        return FalloCalculo::NumeroTramos;
+    return FalloCalculo::Ninguno;
 }
 
 } // namespace
@@ -37,8 +37,8 @@ FallaPerfil VerificarPerfil(std::initializer_list<double> requeridos, Entero16 n
 ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGrafica& d)
 {
     ResultadoIntegracionGrafica r;
-    r.falla = VerificarPerfil({ d.Q, d.So, d.n, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
-    if (r.falla != FallaPerfil::Ninguna)
+    r.fallo = VerificarPerfil({ d.Q, d.So, d.n, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
+    if (r.fallo != FalloCalculo::Ninguno)
         return r;
     const int nt = d.nt.valor;
     const double dy = (d.y2 - d.y1) / nt;
@@ -55,7 +55,7 @@ ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGra
         // critical term, and slopes that cancel leave dx/dy without a value:
         // refused before dividing, as any value that is not finite.
         if (std::pow(f.A, 3.0) == 0.0) {
-            r.falla = FallaPerfil::CalculoImposible;
+            r.fallo = FalloCalculo::CalculoImposible;
             r.filas.clear();
             return r;
         }
@@ -64,7 +64,7 @@ ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGra
         f.c = 1.0 - std::pow(d.Q, 2.0) * f.T / (kGravedad * std::pow(f.A, 3.0));
         f.d = d.So - f.Se;
         if (f.d == 0.0) {
-            r.falla = FallaPerfil::CalculoImposible;
+            r.fallo = FalloCalculo::CalculoImposible;
             r.filas.clear();
             return r;
         }
@@ -74,7 +74,7 @@ ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGra
         x = x + std::fabs(f.dx);
         f.x = x;
         if (!SonFinitos({ f.y, f.A, f.P, f.R, f.T, f.v, f.Se, f.c, f.d, f.f, f.dx, f.x })) {
-            r.falla = FallaPerfil::CalculoImposible;
+            r.fallo = FalloCalculo::CalculoImposible;
             r.filas.clear();
             return r;
         }
@@ -89,22 +89,14 @@ ResultadoIntegracionGrafica CalcularIntegracionGrafica(const DatosIntegracionGra
 namespace {
 
 // F(w, E) with E held in single precision, as the window keeps its exponent.
-FallaPerfil EvaluarFlujoVariado(double w, double exponente, double& F)
+FalloCalculo EvaluarFlujoVariado(double w, double exponente, double& F)
 {
     // An exponent beyond the single range has no single value to hold it.
     if (!(std::fabs(exponente) <= std::numeric_limits<float>::max()))
-        return FallaPerfil::CalculoImposible;
+        return FalloCalculo::CalculoImposible;
     const auto valor = FuncionFlujoVariado(w, static_cast<float>(exponente));
     F = valor.F;
-    switch (valor.estado) {
-    case EstadoFlujoVariado::Valor:
-        return FallaPerfil::Ninguna;
-    case EstadoFlujoVariado::TiranteNormal:
-        return FallaPerfil::TiranteNormal;
-    case EstadoFlujoVariado::CalculoImposible:
-        break;
-    }
-    return FallaPerfil::CalculoImposible;
+    return valor.fallo;
 }
 
 } // namespace
@@ -112,13 +104,13 @@ FallaPerfil EvaluarFlujoVariado(double w, double exponente, double& F)
 ResultadoBakhmeteff CalcularBakhmeteff(const DatosBakhmeteff& d)
 {
     ResultadoBakhmeteff r;
-    r.falla = VerificarPerfil({ d.Q, d.S, d.yn, d.yc, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
-    if (r.falla != FallaPerfil::Ninguna)
+    r.fallo = VerificarPerfil({ d.Q, d.S, d.yn, d.yc, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
+    if (r.fallo != FalloCalculo::Ninguno)
         return r;
     // A slope beyond the number range would make every length 0 (yn/S), and a
     // depth or width there has no section behind it.
     if (!SonFinitos({ d.b, d.Z, d.S, d.yn, d.yc, d.y1, d.y2 })) {
-        r.falla = FallaPerfil::CalculoImposible;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
     const int nt = d.nt.valor;
@@ -126,7 +118,7 @@ ResultadoBakhmeteff CalcularBakhmeteff(const DatosBakhmeteff& d)
     const double ym = (d.y1 + d.y2) / 2.0;
     const auto e = CalcularExponentesHidraulicos(d.b, d.Z, ym);
     if (!e.validos) {
-        r.falla = FallaPerfil::CalculoImposible;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
     r.N = e.N;
@@ -138,36 +130,36 @@ ResultadoBakhmeteff CalcularBakhmeteff(const DatosBakhmeteff& d)
     auto distancia = [&](double y, FilaBakhmeteff& f) {
         f.y = y;
         f.u = y / d.yn;
-        FallaPerfil falla = EvaluarFlujoVariado(f.u, e.N, f.Fu);
-        if (falla != FallaPerfil::Ninguna)
-            return falla;
+        FalloCalculo fallo = EvaluarFlujoVariado(f.u, e.N, f.Fu);
+        if (fallo != FalloCalculo::Ninguno)
+            return fallo;
         const double primerTermino = (d.yn / d.S) * (f.u - f.Fu);
         f.v = std::pow(f.u, e.N / e.J);
-        falla = EvaluarFlujoVariado(f.v, e.J, f.Fv);
-        if (falla != FallaPerfil::Ninguna)
-            return falla;
+        fallo = EvaluarFlujoVariado(f.v, e.J, f.Fv);
+        if (fallo != FalloCalculo::Ninguno)
+            return fallo;
         f.X = primerTermino + factor * f.Fv;
-        return FallaPerfil::Ninguna;
+        return FalloCalculo::Ninguno;
     };
 
     FilaBakhmeteff referencia;
-    r.falla = distancia(d.y1, referencia);
-    if (r.falla == FallaPerfil::Ninguna && !SonFinitos({ referencia.X, factor }))
-        r.falla = FallaPerfil::CalculoImposible;
-    if (r.falla != FallaPerfil::Ninguna)
+    r.fallo = distancia(d.y1, referencia);
+    if (r.fallo == FalloCalculo::Ninguno && !SonFinitos({ referencia.X, factor }))
+        r.fallo = FalloCalculo::CalculoImposible;
+    if (r.fallo != FalloCalculo::Ninguno)
         return r;
     r.X1 = referencia.X;
 
     double y = d.y1;
     for (int i = 1; i <= nt + 1; ++i) {
         FilaBakhmeteff f;
-        r.falla = distancia(y, f);
-        if (r.falla == FallaPerfil::Ninguna) {
+        r.fallo = distancia(y, f);
+        if (r.fallo == FalloCalculo::Ninguno) {
             f.x = std::fabs(f.X - r.X1);
             if (!SonFinitos({ f.y, f.u, f.v, f.Fu, f.Fv, f.X, f.x }))
-                r.falla = FallaPerfil::CalculoImposible;
+                r.fallo = FalloCalculo::CalculoImposible;
         }
-        if (r.falla != FallaPerfil::Ninguna) {
+        if (r.fallo != FalloCalculo::Ninguno) {
             r.filas.clear();
             return r;
         }
@@ -181,13 +173,13 @@ ResultadoBresse CalcularBresse(const DatosBresse& d)
 {
     ResultadoBresse r;
     // Q and b enter the zero check only; the channel is wide and rectangular.
-    r.falla = VerificarPerfil({ d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2 }, d.nt);
-    if (r.falla != FallaPerfil::Ninguna)
+    r.fallo = VerificarPerfil({ d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2 }, d.nt);
+    if (r.fallo != FalloCalculo::Ninguno)
         return r;
     // A slope or roughness beyond the number range would pass as a term of 0
     // (yn/S, C = R^(1/6)/n) and give a profile of some other channel.
     if (!SonFinitos({ d.S, d.n, d.yn, d.y1, d.y2 })) {
-        r.falla = FallaPerfil::CalculoImposible;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
     const int nt = d.nt.valor;
@@ -212,7 +204,7 @@ ResultadoBresse CalcularBresse(const DatosBresse& d)
         auto f = fila(y);
         f.x = std::fabs(f.Sx - r.referencia);
         if (!SonFinitos({ r.C, r.referencia, f.y, f.Z, f.Sx1, f.phi, f.Sx2, f.Sx, f.x })) {
-            r.falla = FallaPerfil::CalculoImposible;
+            r.fallo = FalloCalculo::CalculoImposible;
             r.filas.clear();
             return r;
         }
@@ -225,8 +217,8 @@ ResultadoBresse CalcularBresse(const DatosBresse& d)
 ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
 {
     ResultadoTramosDirecto r;
-    r.falla = VerificarPerfil({ d.Q, d.So, d.n, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
-    if (r.falla != FallaPerfil::Ninguna)
+    r.fallo = VerificarPerfil({ d.Q, d.So, d.n, d.y1, d.y2 }, d.nt, true, d.b, d.Z);
+    if (r.fallo != FalloCalculo::Ninguno)
         return r;
     const int nt = d.nt.valor;
     const double dy = (d.y2 - d.y1) / nt;
@@ -242,7 +234,7 @@ ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
         // No area, or friction slopes that cancel the bed slope, leave no
         // value: refused before dividing, as any value that is not finite.
         if (f.A == 0.0) {
-            r.falla = FallaPerfil::CalculoImposible;
+            r.fallo = FalloCalculo::CalculoImposible;
             r.filas.clear();
             return r;
         }
@@ -255,7 +247,7 @@ ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
             f.SeP = PendienteFriccionTramo(SePrevio, f.Se);
             f.difSo = d.So - f.SeP;
             if (f.difSo == 0.0) {
-                r.falla = FallaPerfil::CalculoImposible;
+                r.fallo = FalloCalculo::CalculoImposible;
                 r.filas.clear();
                 return r;
             }
@@ -265,7 +257,7 @@ ResultadoTramosDirecto CalcularTramosDirecto(const DatosTramosDirecto& d)
         f.x = x;
         if (!SonFinitos({ f.y, f.A, f.P, f.R, f.R23, f.v, f.hv, f.E, f.dE, f.Se, f.SeP, f.difSo,
                 f.dx, f.x })) {
-            r.falla = FallaPerfil::CalculoImposible;
+            r.fallo = FalloCalculo::CalculoImposible;
             r.filas.clear();
             return r;
         }
@@ -283,34 +275,34 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
     // Reading is under the trap: a count beyond 16 bits or a number beyond the
     // range of a double ends there, before anything changes.
     if (!d.nt.valido || !SonFinitos({ d.Q, d.b, d.Z, d.S, d.n, d.yi, d.dx })) {
-        r.falla = FallaPerfil::Trampa;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
     for (double valor : { d.Q, d.S, d.n, d.dx, d.yi })
         if (valor == 0.0) {
-            r.falla = FallaPerfil::DatosIncompletos;
+            r.fallo = FalloCalculo::DatosIncompletos;
             return r;
         }
     if (d.nt.valor == 0) {
-        r.falla = FallaPerfil::DatosIncompletos;
+        r.fallo = FalloCalculo::DatosIncompletos;
         return r;
     }
     if (d.b == 0.0 && d.Z == 0.0) {
-        r.falla = FallaPerfil::AnchoTalud;
+        r.fallo = FalloCalculo::AnchoTaludCero;
         return r;
     }
     const int nt = d.nt.valor;
     // nt + 2 rows must be a 16-bit count, and a grid takes no fewer rows than
     // its header: such a count fails before the grid changes.
     if (nt + 2 > 32767 || nt + 2 < 1) {
-        r.falla = FallaPerfil::Trampa;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
     r.numFilas = nt + 2;
     // nt = −1 leaves the grid its header row alone, and the first point then
     // has no row to go to.
     if (nt < 0) {
-        r.falla = FallaPerfil::Trampa;
+        r.fallo = FalloCalculo::CalculoImposible;
         return r;
     }
 
@@ -319,21 +311,21 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
     for (int k = 1; k <= nt; ++k) {
         // Row k + 1 must fit the 152 points of one calculation.
         if (k + 1 > kMaximoPuntosPerfil) {
-            r.falla = FallaPerfil::Trampa;
+            r.fallo = FalloCalculo::CalculoImposible;
             return r;
         }
         const auto conocida = PropiedadesSeccionTrapezoidal(d.b, d.Z, y1);
         // No area, or a radius so small that R^(4/3) is 0, leaves C1 without a
         // value: the same trap, before dividing.
         if (conocida.area == 0.0 || std::pow(conocida.radio, 4.0 / 3.0) == 0.0) {
-            r.falla = FallaPerfil::Trampa;
+            r.fallo = FalloCalculo::CalculoImposible;
             return r;
         }
         const double v1 = d.Q / conocida.area;
         const double C1 = y1 + d.S * d.dx + std::pow(v1, 2.0) / kDobleGravedad
             - d.dx * std::pow(d.n * v1, 2.0) / (2.0 * std::pow(conocida.radio, 4.0 / 3.0));
         if (!std::isfinite(C1)) {
-            r.falla = FallaPerfil::Trampa;
+            r.fallo = FalloCalculo::CalculoImposible;
             return r;
         }
         auto residuoEnergia = [&](double y) {
@@ -347,14 +339,14 @@ ResultadoTramosFijos CalcularTramosFijos(const DatosTramosFijos& d)
         opciones.correccion = FormaCorreccion::Directa;
         const auto raiz = NewtonDiferenciaFinita(residuoEnergia, y1, opciones);
         if (raiz.estado != EstadoNewton::Convergio) {
-            r.falla = FallaPerfil::Trampa;
+            r.fallo = FalloCalculo::CalculoImposible;
             return r;
         }
         y1 = raiz.x;
         x = x + d.dx;
         // Reaches near the top of the number range add up past it.
         if (!std::isfinite(x)) {
-            r.falla = FallaPerfil::Trampa;
+            r.fallo = FalloCalculo::CalculoImposible;
             return r;
         }
         r.puntos.push_back({ x, y1 });

@@ -5,22 +5,19 @@
 #include <vector>
 
 #include "frame/core/numeros.h"
+#include "hydraulics/fallo.h"
 
 namespace quelmora {
 
 // One calculation holds at most 152 profile points: nt at most 151.
 inline constexpr int kMaximoPuntosPerfil = 152;
 
-// Why a profile calculation writes nothing (or, in the fixed-reach window, stops).
-enum class FallaPerfil {
-    Ninguna,
-    DatosIncompletos, // a required value (or nt made whole) is 0
-    AnchoTalud, // b and Z both 0
-    NumeroTramos, // nt below 0, above 151 or beyond 16 bits
-    TiranteNormal, // Bakhmeteff: a depth equal to the normal depth
-    CalculoImposible, // a division by zero or a value that is not finite
-    Trampa, // fixed reaches: any failure after the checks
-};
+// Why a profile calculation writes nothing (or, in the fixed-reach window,
+// stops): DatosIncompletos (a required value, or nt made whole, is 0),
+// AnchoTaludCero (b and Z both 0), NumeroTramos (nt below 0, above 151 or
+// beyond 16 bits), TiranteNormal (Bakhmeteff: a depth equal to the normal
+// depth), NoConverge or CalculoImposible (in the fixed-reach window every
+// failure after the checks is CalculoImposible, which its trap reports).
 
 struct PuntoPerfil {
     double x = 0;
@@ -42,7 +39,7 @@ struct FilaIntegracionGrafica {
 };
 
 struct ResultadoIntegracionGrafica {
-    FallaPerfil falla = FallaPerfil::Ninguna;
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     std::vector<FilaIntegracionGrafica> filas; // nt + 1 rows
 };
 
@@ -60,7 +57,7 @@ struct FilaBakhmeteff {
 };
 
 struct ResultadoBakhmeteff {
-    FallaPerfil falla = FallaPerfil::Ninguna;
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     double N = 0, M = 0, J = 0;
     double X1 = 0; // the distance function at y1
     std::vector<FilaBakhmeteff> filas;
@@ -80,7 +77,7 @@ struct FilaBresse {
 };
 
 struct ResultadoBresse {
-    FallaPerfil falla = FallaPerfil::Ninguna;
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     double C = 0; // Chézy's coefficient of the profile
     double referencia = 0; // the distance function at y1
     std::vector<FilaBresse> filas;
@@ -98,7 +95,7 @@ struct FilaTramosDirecto {
 };
 
 struct ResultadoTramosDirecto {
-    FallaPerfil falla = FallaPerfil::Ninguna;
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     std::vector<FilaTramosDirecto> filas;
 };
 
@@ -114,7 +111,7 @@ struct DatosTramosFijos {
 // The fixed-reach window writes as it goes and stops at the first failure:
 // the rows worked out before it stay on screen.
 struct ResultadoTramosFijos {
-    FallaPerfil falla = FallaPerfil::Ninguna;
+    FalloCalculo fallo = FalloCalculo::Ninguno;
     // nt + 2 once the grid is given its rows (0 when a check or the count itself
     // stopped the calculation before that).
     int numFilas = 0;
