@@ -69,7 +69,7 @@ void qcir::Calcular()
         DarFoco(Campo("d"));
         return;
     }
-    const ResultadoCaudal r = CalcularCaudalCircular(y, d, n, S);
+    const ResultadoFlujoUniforme r = CalcularCaudalCircular(y, d, n, S);
     if (InformarFallo(this, r.fallo))
         return;
     // No erosion warning here: the velocity keeps the box's own colour.

@@ -72,7 +72,7 @@ void qpara::Calcular()
     if (!VerificarDatosCompletos({ y, T, n, S },
             QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar")))
         return;
-    const ResultadoCaudal r = CalcularCaudalParabolico(y, T, n, S);
+    const ResultadoFlujoUniforme r = CalcularCaudalParabolico(y, T, n, S);
     if (InformarFallo(this, r.fallo))
         return;
     Escribir("q", r.caudal, "##0.0000");

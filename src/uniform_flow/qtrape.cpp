@@ -60,7 +60,7 @@ void qtrape::Calcular()
         return;
     if (!VerificarAnchoTalud(b, Z))
         return;
-    const ResultadoCaudal r = CalcularCaudalTrapecial(y, b, Z, n, S);
+    const ResultadoFlujoUniforme r = CalcularCaudalTrapecial(y, b, Z, n, S);
     if (InformarFallo(this, r.fallo))
         return;
     EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));

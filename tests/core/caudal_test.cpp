@@ -48,7 +48,7 @@ double ArcoParabola(double t, double y)
     return 2.0 * suma * h / 3.0;
 }
 
-void Comparar(const ResultadoCaudal& r, const Esperado& x, double tolerancia)
+void Comparar(const ResultadoFlujoUniforme& r, const Esperado& x, double tolerancia)
 {
     ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     const auto cerca = [&](double obtenido, double esperado, const char* que) {
@@ -77,7 +77,7 @@ TEST_P(CaudalParabolico, MatchesManningOnTheParabola)
     const FilaParabola& c = GetParam();
     const double a = 2.0 * c.t * c.y / 3.0;
     const double p = c.exacta ? ArcoParabola(c.t, c.y) : c.t + 8.0 * c.y * c.y / (3.0 * c.t);
-    const ResultadoCaudal r = CalcularCaudalParabolico(c.y, c.t, c.n, c.s);
+    const ResultadoFlujoUniforme r = CalcularCaudalParabolico(c.y, c.t, c.n, c.s);
     Comparar(r, DesdeSeccion(c.y, a, p, c.t, c.n, c.s, a / c.t), 1e-9);
     EXPECT_NEAR(r.foco, c.t * c.t / (8.0 * c.y), 1e-12);
 }
@@ -106,7 +106,7 @@ TEST_P(CaudalCircular, MatchesManningOnThePartlyFullCircle)
     const double a = (theta - std::sin(theta)) * c.d * c.d / 8.0;
     const double p = theta * c.d / 2.0;
     const double t = c.d * std::sin(theta / 2.0);
-    const ResultadoCaudal r = CalcularCaudalCircular(c.y, c.d, c.n, c.s);
+    const ResultadoFlujoUniforme r = CalcularCaudalCircular(c.y, c.d, c.n, c.s);
     Comparar(r, DesdeSeccion(c.y, a, p, t, c.n, c.s, a / t), 2e-6);
     EXPECT_FALSE(r.erosiva);
 }
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Circulos, CaudalCircular,
 
 TEST(CaudalCircularLleno, FullPipeHasNoTopWidthAndAFroudeNumberFromAOver0001)
 {
-    const ResultadoCaudal r = CalcularCaudalCircular(2.0, 2.0, 0.013, 0.001);
+    const ResultadoFlujoUniforme r = CalcularCaudalCircular(2.0, 2.0, 0.013, 0.001);
     const double a = kPi;
     Esperado x = DesdeSeccion(2.0, a, 2.0 * kPi, 0.0, 0.013, 0.001, a / 0.001);
     Comparar(r, x, 1e-12);

@@ -6,9 +6,9 @@ namespace quelmora {
 
 namespace {
 
-ResultadoCaudal Imposible()
+ResultadoFlujoUniforme Imposible()
 {
-    ResultadoCaudal r;
+    ResultadoFlujoUniforme r;
     r.fallo = FalloCalculo::CalculoImposible;
     return r;
 }
@@ -16,7 +16,7 @@ ResultadoCaudal Imposible()
 // Manning's discharge and what follows from it once the section's elements are
 // in r: v = Q/A, E = y + v²/19.62, the regime. The Froude number is the caller's,
 // since the windows form it in two ways.
-void Descarga(ResultadoCaudal& r, double y, double n, double s)
+void Descarga(ResultadoFlujoUniforme& r, double y, double n, double s)
 {
     r.caudal = CaudalManning(r.area, r.radio, s, n);
     r.velocidad = r.caudal / r.area;
@@ -27,12 +27,13 @@ void Descarga(ResultadoCaudal& r, double y, double n, double s)
 // negative area over a negative perimeter gives a positive radius) or that comes
 // from dividing by a zero top width; such a result is refused like a NaN. A
 // roughness beyond the number range would pass as a discharge of 0.
-bool SeccionReal(const ResultadoCaudal& r, double y, bool espejoNulo = false)
+bool SeccionReal(const ResultadoFlujoUniforme& r, double y, bool espejoNulo = false)
 {
     return y > 0.0 && r.area > 0.0 && r.perimetro > 0.0 && (espejoNulo || r.espejo > 0.0);
 }
 
-ResultadoCaudal Terminar(ResultadoCaudal r, double y, double n, bool espejoNulo = false)
+ResultadoFlujoUniforme Terminar(
+    ResultadoFlujoUniforme r, double y, double n, bool espejoNulo = false)
 {
     if (!SonFinitos({ n, r.caudal, r.area, r.perimetro, r.espejo, r.radio, r.foco, r.velocidad,
             r.froude, r.energia })
@@ -45,11 +46,11 @@ ResultadoCaudal Terminar(ResultadoCaudal r, double y, double n, bool espejoNulo 
 
 } // namespace
 
-ResultadoCaudal CalcularCaudalTrapecial(double y, double b, double z, double n, double s)
+ResultadoFlujoUniforme CalcularCaudalTrapecial(double y, double b, double z, double n, double s)
 {
     const ElementosSeccion e
         = PropiedadesSeccionTrapezoidal(b, z, y, FormaPerimetroTrapecio::DobleRaizPorTirante);
-    ResultadoCaudal r;
+    ResultadoFlujoUniforme r;
     r.area = e.area;
     r.perimetro = e.perimetro;
     r.espejo = e.espejo;
@@ -62,11 +63,11 @@ ResultadoCaudal CalcularCaudalTrapecial(double y, double b, double z, double n, 
     return Terminar(r, y, n);
 }
 
-ResultadoCaudal CalcularCaudalParabolico(double y, double t, double n, double s)
+ResultadoFlujoUniforme CalcularCaudalParabolico(double y, double t, double n, double s)
 {
     const ElementosParabolicos e
         = PropiedadesSeccionParabolica(t, y, FormaParabolica::VentanaCaudal);
-    ResultadoCaudal r;
+    ResultadoFlujoUniforme r;
     r.area = e.area;
     r.perimetro = e.perimetro;
     r.espejo = t;
@@ -79,10 +80,10 @@ ResultadoCaudal CalcularCaudalParabolico(double y, double t, double n, double s)
     return Terminar(r, y, n);
 }
 
-ResultadoCaudal CalcularCaudalCircular(double y, double d, double n, double s)
+ResultadoFlujoUniforme CalcularCaudalCircular(double y, double d, double n, double s)
 {
     const ElementosCircularesAnguloCentral e = PropiedadesCircularAnguloCentral(y, d);
-    ResultadoCaudal r;
+    ResultadoFlujoUniforme r;
     r.area = e.area;
     r.perimetro = e.perimetro;
     r.espejo = e.espejo;

@@ -6,38 +6,24 @@
 // section is a real one (positive depth, area and perimeter, and a positive top
 // width wherever the Froude number divides by it).
 
-#include <string>
-
 #include "uniform_flow/core/flujo_uniforme.h"
 
 namespace quelmora {
 
-struct ResultadoCaudal {
-    FalloCalculo fallo = FalloCalculo::Ninguno;
-    double caudal = 0.0;
-    double area = 0.0;
-    double perimetro = 0.0;
-    double espejo = 0.0; // top width; 0 for a full pipe
-    double radio = 0.0;
-    double foco = 0.0; // parameter k of the parabola
-    double velocidad = 0.0;
-    double froude = 0.0;
-    double energia = 0.0;
-    std::string tipoFlujo; // "Subcrítico", "Crítico" or "Supercrítico"
-    bool erosiva = false; // v > 0.9 and n > 0.024
-};
+// Each gives the discharge with the section's elements and indicators in a
+// ResultadoFlujoUniforme (the top width 0 for a full pipe).
 
 // Trapezoid (rectangle with Z = 0, triangle with b = 0) at depth y, the wetted
 // perimeter formed as b + (2·√(1 + Z·Z))·y; F = v/√((9.81·A)/T).
-ResultadoCaudal CalcularCaudalTrapecial(double y, double b, double z, double n, double s);
+ResultadoFlujoUniforme CalcularCaudalTrapecial(double y, double b, double z, double n, double s);
 
 // Parabola of top width T at depth y, A = ((2/3)·T)·y and the perimeter's
 // threshold written as 4y/T ≤ 1; F with the top width typed in.
-ResultadoCaudal CalcularCaudalParabolico(double y, double t, double n, double s);
+ResultadoFlujoUniforme CalcularCaudalParabolico(double y, double t, double n, double s);
 
 // Circular conduit of diameter d by the central angle, y = d being the full pipe
 // (top width 0, the hydraulic depth A/0.001); F = v/√(D·9.81). No erosion rule.
 // The caller has refused d < y.
-ResultadoCaudal CalcularCaudalCircular(double y, double d, double n, double s);
+ResultadoFlujoUniforme CalcularCaudalCircular(double y, double d, double n, double s);
 
 } // namespace quelmora

@@ -2,8 +2,9 @@
 // The calculations of the normal-depth and section-design windows, free of any
 // window: from the values read out of the boxes (after the window's own checks
 // of zeros and of b and Z) to every number the window writes, or the reason it
-// writes nothing. Nothing is returned unless every value is finite and the
-// section is a real one (positive depth, area, perimeter and top width).
+// writes nothing. The discharge windows (caudal.h) give the same result. Nothing is returned unless
+// every value is finite and the section is a real one (positive depth, area, perimeter and top
+// width).
 
 #include <string>
 
@@ -15,6 +16,7 @@ namespace quelmora {
 struct ResultadoFlujoUniforme {
     FalloCalculo fallo = FalloCalculo::Ninguno;
     double tirante = 0.0;
+    double caudal = 0.0; // the discharge windows' result
     double ancho = 0.0; // bottom width, designed by the section-design windows
     double area = 0.0;
     double perimetro = 0.0;
