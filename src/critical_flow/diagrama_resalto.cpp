@@ -1,5 +1,7 @@
 #include "critical_flow/diagrama_resalto.h"
 
+#include "frame/core/numero_plano.h"
+
 namespace quelmora {
 
 DiagramaResalto::DiagramaResalto(QWidget* padre, SeccionResalto seccion, int izquierda, int arriba,
@@ -43,17 +45,25 @@ void DiagramaResalto::Opaca(bool si)
         longitud_->setAutoFillBackground(si);
 }
 
-void DiagramaResalto::Mostrar(const TextosDiagramaResalto& textos, QLabel* lado)
+namespace {
+
+QString NumeroPlano(double valor) { return QString::fromStdString(EscribirNumeroPlano(valor)); }
+
+} // namespace
+
+void DiagramaResalto::Mostrar(const ResultadoResalto& r, QLabel* lado)
 {
     if (longitud_) {
-        const bool conLongitud = !textos.longitud.empty();
-        Opaca(conLongitud);
-        longitud_->setText(QString::fromStdString(textos.longitud));
+        Opaca(r.conLongitud);
+        longitud_->setText(
+            r.conLongitud ? QStringLiteral("L=") + NumeroPlano(r.longitudDiagrama) : QString());
     }
     if (lado)
-        lado->setText(QString::fromStdString(textos.lado));
-    menor_->setText(QString::fromStdString(textos.menor));
-    mayor_->setText(QString::fromStdString(textos.mayor));
+        lado->setText(r.tirantes.lado == LadoResalto::Supercritico
+                ? QStringLiteral("tirante supercrítico")
+                : QStringLiteral("tirante subcrítico"));
+    menor_->setText(QStringLiteral("=") + NumeroPlano(r.tirantes.menor));
+    mayor_->setText(QStringLiteral("= ") + NumeroPlano(r.tirantes.mayor));
 }
 
 void DiagramaResalto::Limpiar(QLabel* lado)

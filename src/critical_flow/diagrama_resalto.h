@@ -33,10 +33,11 @@ public:
         const QColor& fondo, const EtiquetaDiagrama& menor, const EtiquetaDiagrama& mayor,
         const EtiquetaDiagrama& longitud = {});
 
-    // After a calculation: the length label made opaque with its text (or,
-    // with no length, transparent and empty), then the side label and the two
-    // depth labels, in that order.
-    void Mostrar(const TextosDiagramaResalto& textos, QLabel* lado);
+    // After a calculation: the length label made opaque with "L=" and the
+    // rounded length (or, with no length, transparent and empty), then the side
+    // label and the two depth labels ("=" and "= " before their numbers), in
+    // that order, the numbers as plain decimal text.
+    void Mostrar(const ResultadoResalto& r, QLabel* lado);
     // Back to the opening state: every label empty, the length transparent.
     void Limpiar(QLabel* lado);
 

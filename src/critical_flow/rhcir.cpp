@@ -69,7 +69,7 @@ void rhcir::Calcular()
                                      "el diámetro o aumente el tirante menor y ejecute de "
                                      "nuevo") } } }))
         return;
-    diagrama_->Mostrar(r.diagrama, lado_);
+    diagrama_->Mostrar(r, lado_);
     Escribir("yy2", r.conjugado, "##0.0000");
     Escribir("ff", r.froude, "##0.0000");
     Escribir("h", r.altura, "##0.0000");

@@ -70,7 +70,7 @@ void rhpara::Calcular()
                 { QStringLiteral("Valores de entrada inadecuados. ")
                     + QStringLiteral("Ingrese nuevos datos") } } }))
         return;
-    diagrama_->Mostrar(r.diagrama, lado_);
+    diagrama_->Mostrar(r, lado_);
     Escribir("yy2", r.conjugado, "##0.0000");
     Escribir("ff", r.froude, "##0.0000");
     Escribir("h", r.altura, "##0.0000");

@@ -57,7 +57,7 @@ void rhrectan::Calcular()
     const ResultadoResalto r = CalcularResaltoRectangular(Q, b, y);
     if (InformarFallo(this, r.fallo))
         return;
-    diagrama_->Mostrar(r.diagrama, lado_);
+    diagrama_->Mostrar(r, lado_);
     Escribir("txty2", r.conjugado, "##0.0000");
     Escribir("txtf", r.froude, "##0.0000");
     Escribir("txte", r.perdida, "##0.0000");

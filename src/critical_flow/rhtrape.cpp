@@ -70,7 +70,7 @@ void rhtrape::Calcular()
     const ResultadoResalto r = CalcularResaltoTrapecial(Q, b, Z, y);
     if (InformarFallo(this, r.fallo))
         return;
-    diagrama_->Mostrar(r.diagrama, lado_);
+    diagrama_->Mostrar(r, lado_);
     Escribir("txty2", r.conjugado, "##0.0000");
     Escribir("txte", r.perdida, "##0.0000");
     Escribir("txth", r.altura, "##0.0000");

@@ -5,8 +5,6 @@
 
 namespace quelmora {
 
-double ProfundidadHidraulica(double area, double espejo) { return area / espejo; }
-
 double NumeroFroude(double velocidad, double area, double espejo)
 {
     return velocidad / std::sqrt(kGravedad * area / espejo);
@@ -22,16 +20,16 @@ double EnergiaEspecifica(double tirante, double velocidad)
     return tirante + std::pow(velocidad, 2.0) / kDobleGravedad;
 }
 
-std::string ClasificarTipoFlujo(double froude)
+TipoFlujo ClasificarTipoFlujo(double froude)
 {
-    // Exact comparisons: "Crítico" only when F is 1 to the last bit.
+    // Exact comparisons: critical only when F is 1 to the last bit.
     if (froude < 1.0)
-        return "Subcrítico";
+        return TipoFlujo::Subcritico;
     if (froude == 1.0)
-        return "Crítico";
+        return TipoFlujo::Critico;
     if (froude > 1.0)
-        return "Supercrítico";
-    return {};
+        return TipoFlujo::Supercritico;
+    return TipoFlujo::Ninguno;
 }
 
 bool EsVelocidadErosiva(double velocidad, double rugosidad)

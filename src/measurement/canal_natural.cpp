@@ -6,6 +6,7 @@
 
 #include "frame/core/numeros.h"
 #include "frame/grafico_lineas.h"
+#include "frame/tipo_flujo.h"
 #include "measurement/cajas_medicion.h"
 #include "measurement/grilla_tramos.h"
 #include "resources/dibujos_medicion.h"
@@ -230,7 +231,7 @@ void VentanaCanalNatural::Calcular()
         if (compuesta_ && r.llego(Paso::RugosidadPonderada))
             Escribir("txtNponderado", r.rugosidadPonderada, kMascara);
         if (r.completo())
-            EscribirTexto("txtTipoFlujo", QString::fromStdString(r.tipoFlujo));
+            EscribirTexto("txtTipoFlujo", TextoTipoFlujo(r.tipoFlujo));
         return r.completo();
     });
 }

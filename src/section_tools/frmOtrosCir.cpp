@@ -1,6 +1,7 @@
 #include "section_tools/frmOtrosCir.h"
 
 #include "frame/plataforma.h"
+#include "frame/tipo_flujo.h"
 #include "section_tools/core/herramientas_seccion.h"
 
 namespace quelmora {
@@ -132,7 +133,7 @@ private:
         const ResultadoHerramienta& r, const QString& caja, double buscado, const char* mascara)
     {
         const QString& x = sufijo();
-        EscribirTexto("txttf" + x, QString::fromStdString(r.tipoFlujo));
+        EscribirTexto("txttf" + x, TextoTipoFlujo(r.tipoFlujo));
         SuperficieCalculo::Escribir(caja, buscado, mascara);
         SuperficieCalculo::Escribir("txta" + x, r.area, "##0.0000");
         SuperficieCalculo::Escribir("txtt" + x, r.espejo, "##0.0000");

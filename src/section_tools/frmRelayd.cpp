@@ -1,6 +1,7 @@
 #include "section_tools/frmRelayd.h"
 
 #include "frame/plataforma.h"
+#include "frame/tipo_flujo.h"
 #include "section_tools/core/herramientas_seccion.h"
 
 namespace quelmora {
@@ -98,7 +99,7 @@ void frmRelayd::Calcular()
     const ResultadoHerramienta r = CalcularRelacionTiranteDiametro(Q, relacion, n, S);
     if (InformarFallo(this, r.fallo))
         return;
-    EscribirTexto("txttf", QString::fromStdString(r.tipoFlujo));
+    EscribirTexto("txttf", TextoTipoFlujo(r.tipoFlujo));
     Escribir("txtd", r.diametro, "##0.0000");
     Escribir("txty", r.tirante, "##0.0000");
     Escribir("txta", r.area, "##0.0000");

@@ -1,6 +1,7 @@
 #include "section_tools/frmVariosTrape.h"
 
 #include "frame/plataforma.h"
+#include "frame/tipo_flujo.h"
 #include "section_tools/core/herramientas_seccion.h"
 
 namespace quelmora {
@@ -136,7 +137,7 @@ public:
         if (InformarFallo(window(), r.fallo))
             return;
 
-        EscribirTexto("txttf" + x, QString::fromStdString(r.tipoFlujo));
+        EscribirTexto("txttf" + x, TextoTipoFlujo(r.tipoFlujo));
         if (x == "b")
             Escribir("txtbb", r.ancho, "##0.0000");
         else if (x == "s")

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 
+#include "frame/core/numero_plano.h"
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
@@ -27,6 +28,12 @@ const char* const kCabecerasInferior[]
 constexpr int kFilasGrilla = 52; // a header row and 51 sections
 
 } // namespace
+
+QString TextoParadaVertedero(double distancia)
+{
+    return QStringLiteral("Los cálculos se realizaron hasta los ")
+        + QString::fromStdString(EscribirNumeroPlano(distancia)) + QStringLiteral(" m");
+}
 
 frmVertederoLateral::frmVertederoLateral()
     : VentanaConCopia(QStringLiteral("Diseño de un vertedero lateral para un flujo subcrítico"))
@@ -108,9 +115,8 @@ void frmVertederoLateral::Calcular()
         return;
 
     auto* mensaje = findChild<QLabel*>(QStringLiteral("lblMensaje"));
-    mensaje->setText(r.distanciaAlcanzada
-            ? QString::fromStdString(TextoParadaVertedero(*r.distanciaAlcanzada))
-            : QString());
+    mensaje->setText(
+        r.distanciaAlcanzada ? TextoParadaVertedero(*r.distanciaAlcanzada) : QString());
     LimpiarGrillas();
     // Rows below an early stop stay blank: the march never reached them.
     TablaResultados* superior = Grilla(QStringLiteral("grdDatosVerte01"));

@@ -1,6 +1,7 @@
 #include "uniform_flow/diseno_trapecial.h"
 
 #include "frame/fallos.h"
+#include "frame/tipo_flujo.h"
 
 namespace quelmora {
 
@@ -63,7 +64,7 @@ void VentanaDisenoTrapecial::Calcular()
     const ResultadoFlujoUniforme r = disenar_(Q, Z, n, S);
     if (InformarFallo(this, r.fallo))
         return;
-    EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
+    EscribirTexto("tf", TextoTipoFlujo(r.tipoFlujo));
     Escribir("y", r.tirante, "##0.0000");
     Escribir("b", r.ancho, "##0.0000");
     Escribir("p", r.perimetro, "##0.0000");

@@ -2,6 +2,7 @@
 
 #include "frame/fallos.h"
 #include "frame/plataforma.h"
+#include "frame/tipo_flujo.h"
 #include "resources/secciones_curvas.h"
 #include "uniform_flow/core/caudal.h"
 
@@ -81,7 +82,7 @@ void qcir::Calcular()
     Escribir("t", r.espejo, "#0.0000");
     Escribir("f", r.froude, "#0.0000");
     Escribir("e", r.energia, "#0.0000");
-    EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
+    EscribirTexto("tf", TextoTipoFlujo(r.tipoFlujo));
 }
 
 } // namespace quelmora

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 
 #include "frame/fallos.h"
+#include "frame/tipo_flujo.h"
 #include "resources/secciones_curvas.h"
 #include "uniform_flow/core/caudal.h"
 
@@ -83,7 +84,7 @@ void qpara::Calcular()
     Escribir("k", r.foco, "##0.0000");
     Escribir("f", r.froude, "#0.0000");
     Escribir("e", r.energia, "#0.0000");
-    EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
+    EscribirTexto("tf", TextoTipoFlujo(r.tipoFlujo));
 }
 
 } // namespace quelmora

@@ -1,6 +1,7 @@
 #include "uniform_flow/qtrape.h"
 
 #include "frame/fallos.h"
+#include "frame/tipo_flujo.h"
 #include "uniform_flow/core/caudal.h"
 
 namespace quelmora {
@@ -63,7 +64,7 @@ void qtrape::Calcular()
     const ResultadoFlujoUniforme r = CalcularCaudalTrapecial(y, b, Z, n, S);
     if (InformarFallo(this, r.fallo))
         return;
-    EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
+    EscribirTexto("tf", TextoTipoFlujo(r.tipoFlujo));
     Escribir("q", r.caudal, "####0.0000");
     Escribir("p", r.perimetro, "##0.0000");
     Escribir("a", r.area, "##0.0000");

@@ -2,6 +2,7 @@
 
 #include "frame/fallos.h"
 #include "frame/plataforma.h"
+#include "frame/tipo_flujo.h"
 #include "resources/secciones_curvas.h"
 #include "uniform_flow/core/flujo_uniforme.h"
 
@@ -71,7 +72,7 @@ void yncir::Calcular()
     Escribir("v", r.velocidad, "##0.0000");
     Escribir("f", r.froude, "##0.0000");
     Escribir("e", r.energia, "##0.0000");
-    EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
+    EscribirTexto("tf", TextoTipoFlujo(r.tipoFlujo));
 }
 
 } // namespace quelmora

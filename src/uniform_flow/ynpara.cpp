@@ -1,6 +1,7 @@
 #include "uniform_flow/ynpara.h"
 
 #include "frame/fallos.h"
+#include "frame/tipo_flujo.h"
 #include "resources/secciones_curvas.h"
 #include "uniform_flow/core/flujo_uniforme.h"
 
@@ -66,7 +67,7 @@ void ynpara::Calcular()
     Escribir("k", r.foco, "##0.0000");
     Escribir("f", r.froude, "##0.0000");
     Escribir("e", r.energia, "##0.0000");
-    EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
+    EscribirTexto("tf", TextoTipoFlujo(r.tipoFlujo));
     AdvertirVelocidadErosiva("v", "mv", r.velocidad, r.erosiva, "##0.0000");
 }
 

@@ -1,6 +1,7 @@
 #include "uniform_flow/yntrape.h"
 
 #include "frame/fallos.h"
+#include "frame/tipo_flujo.h"
 #include "uniform_flow/core/flujo_uniforme.h"
 
 namespace quelmora {
@@ -64,7 +65,7 @@ void yntrape::Calcular()
     const ResultadoFlujoUniforme r = CalcularTiranteTrapecial(Q, b, Z, n, S);
     if (InformarFallo(this, r.fallo))
         return;
-    EscribirTexto("tf", QString::fromStdString(r.tipoFlujo));
+    EscribirTexto("tf", TextoTipoFlujo(r.tipoFlujo));
     Escribir("y", r.tirante, "##0.0000");
     Escribir("p", r.perimetro, "###0.0000");
     Escribir("a", r.area, "###0.0000");

@@ -126,7 +126,7 @@ TEST(CaudalCircularLleno, FullPipeHasNoTopWidthAndAFroudeNumberFromAOver0001)
     Esperado x = DesdeSeccion(2.0, a, 2.0 * kPi, 0.0, 0.013, 0.001, a / 0.001);
     Comparar(r, x, 1e-12);
     EXPECT_EQ(r.espejo, 0.0);
-    EXPECT_EQ(r.tipoFlujo, "Subcrítico");
+    EXPECT_EQ(r.tipoFlujo, TipoFlujo::Subcritico);
 }
 
 // The windows' tests drive the refusals of negative data; an overflow is refused

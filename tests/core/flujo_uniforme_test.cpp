@@ -188,7 +188,7 @@ TEST(CalcularMaximaEficiencia, NegativeDischargeAndRoughnessGiveTheSameSectionWi
     EXPECT_EQ(negativo.tirante, positivo.tirante);
     EXPECT_EQ(negativo.ancho, positivo.ancho);
     EXPECT_EQ(negativo.velocidad, -positivo.velocidad);
-    EXPECT_EQ(negativo.tipoFlujo, "Subcrítico");
+    EXPECT_EQ(negativo.tipoFlujo, TipoFlujo::Subcritico);
     EXPECT_FALSE(negativo.erosiva);
 }
 

@@ -19,7 +19,7 @@ struct FilaAncho {
     double b, a, p, t, v, f, e;
     DibujoTrasAncho dibujo;
     bool erosiva, inadecuado;
-    const char* tipo;
+    TipoFlujo tipo;
 };
 
 class AnchoSolera : public ::testing::TestWithParam<FilaAncho> { };
@@ -29,18 +29,18 @@ INSTANTIATE_TEST_SUITE_P(Bisecciones, AnchoSolera,
     ::testing::Values(
         FilaAncho { 1.5, 0.8, 1, 0.014, 0.001, 0.7123037618924455, 1.2098430095139565,
             2.975045461689398, 2.3123037618924456, 1.2398302822798566, 0.5472498724676303,
-            0.8783475600845132, DibujoTrasAncho::Trapecio, false, false, "Subcrítico" },
+            0.8783475600845132, DibujoTrasAncho::Trapecio, false, false, TipoFlujo::Subcritico },
         // The rectangle: T equals b.
         FilaAncho { 2.0, 0.6, 0, 0.014, 0.002, 2.0053165623861195, 1.2031899374316717,
             3.2053165623861197, 2.0053165623861195, 1.6622479442183489, 0.6851500214024286,
-            0.7408291655483245, DibujoTrasAncho::Rectangulo, false, false, "Subcrítico" },
+            0.7408291655483245, DibujoTrasAncho::Rectangulo, false, false, TipoFlujo::Subcritico },
         FilaAncho { 3, 0.9, 1.5, 0.03, 0.01, 0.399719623952992, 1.574747661557693,
             3.6447157718705823, 3.0997196239529923, 1.9050671248703366, 0.8533584617901153,
-            1.0849786315118108, DibujoTrasAncho::Trapecio, true, false, "Subcrítico" },
+            1.0849786315118108, DibujoTrasAncho::Trapecio, true, false, TipoFlujo::Subcritico },
         // The triangle of Z = 1 already carries more than 0.5 m3/s at 1 m.
         FilaAncho { 0.5, 1.0, 1.0, 0.014, 0.001, -0.42540486945934963, 0.5745951305406504,
             2.4030222552868405, 1.5745951305406503, 0.8701779277689632, 0.4599144352027112,
-            1.0385937627918598, DibujoTrasAncho::Triangulo, false, true, "Subcrítico" }));
+            1.0385937627918598, DibujoTrasAncho::Triangulo, false, true, TipoFlujo::Subcritico }));
 
 TEST_P(AnchoSolera, CarriesTheDischargeAtTheGivenDepth)
 {
@@ -69,7 +69,7 @@ struct FilaCerrada {
     double q, y, b, z, dato;
     double buscado, a, p, t, r, v, f, e;
     bool erosiva;
-    const char* tipo;
+    TipoFlujo tipo;
 };
 
 class PendienteTrapecio : public ::testing::TestWithParam<FilaCerrada> { };
@@ -79,19 +79,19 @@ class RugosidadTrapecio : public ::testing::TestWithParam<FilaCerrada> { };
 INSTANTIATE_TEST_SUITE_P(AMano, PendienteTrapecio,
     ::testing::Values(FilaCerrada { 1.5, 0.8, 1, 1, 0.014, 0.0006329079348546565, 1.44,
                           3.2627416997969525, 2.6, 0.4413466135212648, 1.0416666666666665,
-                          0.4468890271729307, 0.8553042530297882, false, "Subcrítico" },
+                          0.4468890271729307, 0.8553042530297882, false, TipoFlujo::Subcritico },
         FilaCerrada { 20, 0.5, 1, 0.5, 0.014, 1.0216290611353414, 0.625, 2.118033988749895, 1.5,
             0.2950849718747371, 32.0, 15.827819738543933, 52.69164118246687, false,
-            "Supercrítico" }));
+            TipoFlujo::Supercritico }));
 
 // n = A·R^(2/3)·√S/Q, by hand; the erosion test takes the computed n.
 INSTANTIATE_TEST_SUITE_P(AMano, RugosidadTrapecio,
     ::testing::Values(FilaCerrada { 1.5, 0.8, 1, 1, 0.001, 0.017597775193736672, 1.44,
                           3.2627416997969525, 2.6, 0.4413466135212648, 1.0416666666666665,
-                          0.4468890271729307, 0.8553042530297882, false, "Subcrítico" },
+                          0.4468890271729307, 0.8553042530297882, false, TipoFlujo::Subcritico },
         FilaCerrada { 3, 0.6, 1.2, 1, 0.02, 0.02637112848221768, 1.08, 2.897056274847714, 2.4,
             0.3727922061357855, 2.777777777777778, 1.322076965673208, 0.9932746882118273, true,
-            "Supercrítico" }));
+            TipoFlujo::Supercritico }));
 
 void CompararCerrada(const ResultadoHerramienta& r, const FilaCerrada& f, double buscado)
 {
@@ -133,7 +133,7 @@ TEST(TrapecioFallos, SectionWithoutAreaIsRefused)
 struct FilaRelacion {
     double q, yd, n, s;
     double d, y, a, t, p, r, v, e, f;
-    const char* tipo;
+    TipoFlujo tipo;
 };
 
 class RelacionTiranteDiametro : public ::testing::TestWithParam<FilaRelacion> { };
@@ -144,13 +144,13 @@ INSTANTIATE_TEST_SUITE_P(AMano, RelacionTiranteDiametro,
     ::testing::Values(
         FilaRelacion { 0.5, 0.5, 0.013, 0.001, 1.1093922809885923, 0.5546961404942962,
             0.48331467794303556, 1.109392280988533, 1.742628957407757, 0.2773480125465085,
-            1.0345226884645349, 0.6092444174029551, 0.500418196849006, "Subcrítico" },
+            1.0345226884645349, 0.6092444174029551, 0.500418196849006, TipoFlujo::Subcritico },
         FilaRelacion { 0.2, 0.75, 0.015, 0.002, 0.5819121882393656, 0.4364341411795242,
             0.21395880023580463, 0.5039508328700227, 1.2187538469055013, 0.17555538452580935,
-            0.9347594012472468, 0.48096906157810276, 0.4580304433705539, "Subcrítico" },
+            0.9347594012472468, 0.48096906157810276, 0.4580304433705539, TipoFlujo::Subcritico },
         FilaRelacion { 0.5, 0.1, 0.013, 0.05, 1.7529129480633843, 0.17529129480633843,
             0.12559743897009118, 1.0517473105635697, 1.128000852853887, 0.1113451631284894,
-            3.9809728932376256, 0.9830458909680485, 3.6780703348493917, "Supercrítico" }));
+            3.9809728932376256, 0.9830458909680485, 3.6780703348493917, TipoFlujo::Supercritico }));
 
 TEST_P(RelacionTiranteDiametro, SizesTheConduit)
 {
@@ -189,7 +189,7 @@ TEST(SeccionCircular, HalfFullSlopeAndRoughnessGiveEachOtherBack)
     EXPECT_NEAR(s.velocidad, 0.7639440447091888, 1e-12);
     EXPECT_NEAR(s.energia, 0.5297456933459039, 1e-12);
     EXPECT_NEAR(s.froude, 0.3892218329551742, 1e-12);
-    EXPECT_EQ(s.tipoFlujo, "Subcrítico");
+    EXPECT_EQ(s.tipoFlujo, TipoFlujo::Subcritico);
     // The slope as shown, 0.000626, gives the roughness back to four decimals.
     const ResultadoHerramienta n = CalcularRugosidadCircular(0.3, 0.5, 1.0, 0.000626);
     ASSERT_EQ(n.fallo, FalloCalculo::Ninguno);
@@ -210,7 +210,7 @@ TEST(SeccionCircular, DepthsOutsideTheConduitAreRefused)
     ASSERT_EQ(r.fallo, FalloCalculo::Ninguno);
     EXPECT_NEAR(r.pendiente, 0.0006262627484473379, 1e-15);
     EXPECT_LT(r.velocidad, 0);
-    EXPECT_EQ(r.tipoFlujo, "Subcrítico");
+    EXPECT_EQ(r.tipoFlujo, TipoFlujo::Subcritico);
 }
 
 } // namespace

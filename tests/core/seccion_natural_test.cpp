@@ -57,7 +57,7 @@ TEST_P(SeccionNatural, GivesSectionDischargeAndRegime)
     EXPECT_NEAR(r.caudal, c.caudal, 1e-9) << c.nota;
     EXPECT_NEAR(r.velocidad, c.velocidad, 1e-9) << c.nota;
     EXPECT_NEAR(r.froude, c.froude, 1e-9) << c.nota;
-    EXPECT_EQ(r.tipoFlujo, "Subcrítico") << c.nota;
+    EXPECT_EQ(r.tipoFlujo, TipoFlujo::Subcritico) << c.nota;
 }
 
 // Expected values by hand where the section is simple (rectangle, triangle pair,
@@ -161,7 +161,7 @@ TEST(SeccionNatural, EmptySlopeIsNoFailure)
     EXPECT_EQ(r.caudal, 0);
     EXPECT_EQ(r.velocidad, 0);
     EXPECT_EQ(r.froude, 0);
-    EXPECT_EQ(r.tipoFlujo, "Subcrítico");
+    EXPECT_EQ(r.tipoFlujo, TipoFlujo::Subcritico);
 }
 
 TEST(SeccionNatural, NoSegmentsWritesZeroDischargeBeforeFailing)

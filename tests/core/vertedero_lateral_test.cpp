@@ -68,14 +68,6 @@ TEST(VertederoLateral, StartAtTheCrestStopsAtZero)
     EXPECT_EQ(r.filas[0][13], 0.0); // Δh
     ASSERT_TRUE(r.distanciaAlcanzada);
     EXPECT_EQ(*r.distanciaAlcanzada, 0.0);
-    EXPECT_EQ(
-        TextoParadaVertedero(*r.distanciaAlcanzada), "Los cálculos se realizaron hasta los  0 m");
-}
-
-TEST(VertederoLateral, StopTextOfTwelveAndAHalf)
-{
-    EXPECT_EQ(TextoParadaVertedero(12.5), "Los cálculos se realizaron hasta los  12.5 m");
-    EXPECT_EQ(TextoParadaVertedero(-3), "Los cálculos se realizaron hasta los -3 m");
 }
 
 struct CasoSecciones {

@@ -1,6 +1,7 @@
 // The calculation-window frame, driven through a small window built on it.
 
 #include "conductor.h"
+#include "frame/tipo_flujo.h"
 #include "ventana_prueba.h"
 
 namespace {
@@ -531,6 +532,14 @@ TEST_F(PruebaMarco, EachFailureShowsItsOneMessage)
     EXPECT_EQ(grabadora.eventos[1].texto, "Con pitido");
     EXPECT_EQ(grabadora.mensajes.back().titulo, "Titulo");
     EXPECT_EQ(grabadora.mensajes.back().icono, IconoMensaje::Informacion);
+}
+
+TEST(TextoTipoFlujo, NamesEachRegime)
+{
+    EXPECT_EQ(TextoTipoFlujo(TipoFlujo::Subcritico), "Subcrítico");
+    EXPECT_EQ(TextoTipoFlujo(TipoFlujo::Critico), "Crítico");
+    EXPECT_EQ(TextoTipoFlujo(TipoFlujo::Supercritico), "Supercrítico");
+    EXPECT_EQ(TextoTipoFlujo(TipoFlujo::Ninguno), "");
 }
 
 TEST_F(PruebaMarco, SelectingADefaultSelectsItWithoutSurroundingBlanks)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conductor.h"
+#include "structures/frmVertederoLateral.h"
 
 namespace {
 
@@ -120,6 +121,14 @@ TEST_F(PruebaVertederoLateral, StartAtTheCrestStopsAtZero)
     EXPECT_EQ(CeldaMarcha(1, 4), "0.4340"); // m = 0.434
     EXPECT_EQ(CeldaMarcha(1, 5), "0.0"); // ΔQ
     EXPECT_EQ(CeldaMarcha(1, 13), "0.0"); // Δh
+}
+
+// The distance as plain decimal text: a blank before it when it is not
+// negative, the minus sign in the blank's place when it is.
+TEST(TextoParadaVertedero, KeepsTheFractionAndTheSign)
+{
+    EXPECT_EQ(TextoParadaVertedero(12.5), "Los cálculos se realizaron hasta los  12.5 m");
+    EXPECT_EQ(TextoParadaVertedero(-3), "Los cálculos se realizaron hasta los -3 m");
 }
 
 TEST_F(PruebaVertederoLateral, NoSlicesWritesTheStartRowOnly)

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "frame/core/numero_plano.h"
 #include "hydraulics/finitos.h"
 #include "hydraulics/gravedad.h"
 #include "hydraulics/indicadores.h"
@@ -33,23 +32,6 @@ ResultadoResalto Revisado(const ResultadoResalto& r)
 
 } // namespace
 
-TextosDiagramaResalto TextosDiagrama(const TirantesDiagrama& tirantes)
-{
-    TextosDiagramaResalto t;
-    t.lado = tirantes.lado == LadoResalto::Supercritico ? "tirante supercrítico"
-                                                        : "tirante subcrítico";
-    t.menor = "=" + EscribirNumeroPlano(tirantes.menor);
-    t.mayor = "= " + EscribirNumeroPlano(tirantes.mayor);
-    return t;
-}
-
-TextosDiagramaResalto TextosDiagrama(const TirantesDiagrama& tirantes, double longitudRedondeada)
-{
-    TextosDiagramaResalto t = TextosDiagrama(tirantes);
-    t.longitud = "L=" + EscribirNumeroPlano(longitudRedondeada);
-    return t;
-}
-
 ResultadoResalto CalcularResaltoRectangular(double caudal, double b, double tirante)
 {
     const double y = tirante;
@@ -76,9 +58,9 @@ ResultadoResalto CalcularResaltoRectangular(double caudal, double b, double tira
     r.conLongitud = true;
     r.longitud = LongitudResalto(5.0, r.altura);
     // The drawing cuts the conjugate to hundredths instead of rounding it.
-    const TirantesDiagrama tirantes = ClasificarTiranteResalto(
+    r.tirantes = ClasificarTiranteResalto(
         froude1, RedondearCentesimas(y), RedondearCentesimas(CortarCentesimas(y2)));
-    r.diagrama = TextosDiagrama(tirantes, RedondearDecimas(r.longitud));
+    r.longitudDiagrama = RedondearDecimas(r.longitud);
     return Revisado(r);
 }
 
@@ -167,10 +149,10 @@ ResultadoResalto CalcularResaltoTrapecial(double caudal, double b, double z, dou
     const double coeficiente = InterpolarCoeficienteLongitud(z);
     res.conLongitud = coeficiente > 0.0;
     res.longitud = res.conLongitud ? LongitudResalto(coeficiente, res.altura) : 0.0;
-    const TirantesDiagrama tirantes
+    res.tirantes
         = ClasificarTiranteResalto(froude1, RedondearCentesimas(y), RedondearCentesimas(y2));
-    res.diagrama = res.conLongitud ? TextosDiagrama(tirantes, RedondearDecimas(res.longitud))
-                                   : TextosDiagrama(tirantes);
+    if (res.conLongitud)
+        res.longitudDiagrama = RedondearDecimas(res.longitud);
     return Revisado(res);
 }
 
@@ -221,8 +203,7 @@ ResultadoResalto CalcularResaltoParabolico(double caudal, double tirante, double
     r.froude = NumeroFroudeConProfundidad(velocidad2, conjugado.profundidad);
     r.altura = AlturaResalto(y2, y);
     r.perdida = PerdidaEnergiaResalto(EnergiaEspecifica(y2, velocidad2), energia1);
-    r.diagrama = TextosDiagrama(
-        ClasificarTiranteResalto(froude1, RedondearCentesimas(y), RedondearCentesimas(y2)));
+    r.tirantes = ClasificarTiranteResalto(froude1, RedondearCentesimas(y), RedondearCentesimas(y2));
     return Revisado(r);
 }
 
@@ -309,8 +290,8 @@ ResultadoResalto CalcularResaltoCircular(double caudal, double tirante, double d
     res.altura = AlturaResalto(y2, y1);
     res.perdida = PerdidaEnergiaResalto(
         EnergiaEspecifica(y2, velocidad2), EnergiaEspecifica(y1, velocidad1));
-    res.diagrama = TextosDiagrama(
-        ClasificarTiranteResalto(froude1, RedondearCentesimas(y1), RedondearCentesimas(y2)));
+    res.tirantes
+        = ClasificarTiranteResalto(froude1, RedondearCentesimas(y1), RedondearCentesimas(y2));
     return Revisado(res);
 }
 

@@ -3,25 +3,10 @@
 // boxes: every number they write into the result boxes and onto the jump
 // drawing, or the failure that stops them.
 
-#include <string>
-
 #include "hydraulics/fallo.h"
 #include "hydraulics/resalto.h"
 
 namespace quelmora {
-
-// The texts of the jump drawing and of the side label.
-struct TextosDiagramaResalto {
-    std::string lado; // "tirante supercrítico" / "tirante subcrítico"
-    std::string menor; // beside y1: "=" and the number text
-    std::string mayor; // beside y2: "= " and the number text
-    std::string longitud; // "L=" and the number text; empty where there is no length
-};
-
-// The side text and the two depth labels from the side decision, and the length
-// label from the rounded length when the window shows one.
-TextosDiagramaResalto TextosDiagrama(const TirantesDiagrama& tirantes);
-TextosDiagramaResalto TextosDiagrama(const TirantesDiagrama& tirantes, double longitudRedondeada);
 
 struct ResultadoResalto {
     FalloCalculo fallo = FalloCalculo::Ninguno;
@@ -29,11 +14,15 @@ struct ResultadoResalto {
     double froude = 0.0; // F2, Froude number of y2
     double altura = 0.0; // h
     double perdida = 0.0; // ΔE (rhrectan: already rounded to four decimals)
+    // L (rhrectan, rhtrape, and there only while the length coefficient of the
+    // side slope is positive).
     bool conLongitud = false;
-    double longitud = 0.0; // L (rhrectan, rhtrape)
+    double longitud = 0.0;
     double relacion = 0.0; // J = y2/y (rhtrape, rhpara)
     double foco = 0.0; // k (rhpara)
-    TextosDiagramaResalto diagrama;
+    // The drawing: the side and the two rounded depths, and L rounded to tenths.
+    TirantesDiagrama tirantes;
+    double longitudDiagrama = 0.0;
 };
 
 // Rectangle of width b, given depth y; Q, b and y not 0.

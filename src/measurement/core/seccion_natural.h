@@ -8,8 +8,9 @@
 // step without a real, finite value; the boxes of the steps before it keep what
 // they were given, so the result says how far it got.
 
-#include <string>
 #include <vector>
+
+#include "hydraulics/indicadores.h"
 
 namespace quelmora {
 
@@ -69,7 +70,7 @@ struct ResultadoSeccionNatural {
     double velocidad = 0;
     double froude = 0;
     double rugosidadPonderada = 0;
-    std::string tipoFlujo;
+    TipoFlujo tipoFlujo = TipoFlujo::Ninguno;
 };
 
 // Most segments the calculation takes: a section of more fails before anything is

@@ -104,7 +104,7 @@ ResultadoHerramienta CalcularRelacionTiranteDiametro(double q, double relacion, 
     if (!(r.diametro > 0) || !Completar(r, q, CompletarConDiametro(u, r.diametro)))
         return Fallo(FalloCalculo::CalculoImposible);
     // This window knows two regimes only: F = 1 exactly is supercritical.
-    r.tipoFlujo = r.froude < 1 ? "Subcrítico" : "Supercrítico";
+    r.tipoFlujo = r.froude < 1 ? TipoFlujo::Subcritico : TipoFlujo::Supercritico;
     return r;
 }
 

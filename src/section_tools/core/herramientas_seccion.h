@@ -7,9 +7,8 @@
 // why it writes nothing: nothing comes back unless every value is finite and the
 // section is a real one (positive area, perimeter and top width).
 
-#include <string>
-
 #include "hydraulics/fallo.h"
+#include "hydraulics/indicadores.h"
 
 namespace quelmora {
 
@@ -31,7 +30,7 @@ struct ResultadoHerramienta {
     double velocidad = 0.0;
     double froude = 0.0;
     double energia = 0.0;
-    std::string tipoFlujo;
+    TipoFlujo tipoFlujo = TipoFlujo::Ninguno;
     bool erosiva = false; // v > 0.9 and n > 0.024 (given or computed n)
     bool disenoInadecuado = false; // the width page: b came out below 0
     DibujoTrasAncho dibujo = DibujoTrasAncho::SinCambio;
@@ -46,7 +45,7 @@ ResultadoHerramienta CalcularRugosidadTrapecio(double q, double y, double b, dou
 
 // Diameter of a circular conduit running at depth ratio y/d, in closed form:
 // d = (Q·n/(a·r^(2/3)·√S))^(3/8), with the flow type by F < 1 alone (never
-// "Crítico").
+// critical).
 ResultadoHerramienta CalcularRelacionTiranteDiametro(double q, double relacion, double n, double s);
 
 // Slope and roughness of a circular conduit of diameter d at depth y, by the

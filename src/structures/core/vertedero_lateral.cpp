@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "frame/core/numero_plano.h"
 #include "hydraulics/finitos.h"
 #include "hydraulics/gravedad.h"
 #include "hydraulics/manning.h"
@@ -105,11 +104,6 @@ ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& d)
         r.filas.push_back(*fila);
     }
     return r;
-}
-
-std::string TextoParadaVertedero(double distancia)
-{
-    return "Los cálculos se realizaron hasta los " + EscribirNumeroPlano(distancia) + " m";
 }
 
 } // namespace quelmora

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "hydraulics/fallo.h"
@@ -46,9 +45,5 @@ struct ResultadoVertederoLateral {
 
 // MarchaVertedero.
 ResultadoVertederoLateral MarchaVertedero(const DatosVertederoLateral& datos);
-
-// The stop text for the distance reached: two blanks after "los" when x is 0 or
-// more, a minus sign in place of the second when negative.
-std::string TextoParadaVertedero(double distancia);
 
 } // namespace quelmora

@@ -6,9 +6,8 @@
 // every value is finite and the section is a real one (positive depth, area, perimeter and top
 // width).
 
-#include <string>
-
 #include "hydraulics/fallo.h"
+#include "hydraulics/indicadores.h"
 
 namespace quelmora {
 
@@ -26,7 +25,7 @@ struct ResultadoFlujoUniforme {
     double velocidad = 0.0;
     double froude = 0.0;
     double energia = 0.0;
-    std::string tipoFlujo; // "Subcrítico", "Crítico" or "Supercrítico"
+    TipoFlujo tipoFlujo = TipoFlujo::Ninguno;
     bool erosiva = false; // v > 0.9 and n > 0.024
 };
 
