@@ -7,7 +7,3 @@
 #include "hydraulics/manning.h"
 #include "hydraulics/newton.h"
 #include "hydraulics/secciones.h"
-
-namespace quelmora {
-
-} // namespace quelmora

@@ -98,36 +98,4 @@ ResultadoNewton NewtonAnalitico(double x0, Evaluar&& evaluar, Derivada&& derivad
     return NewtonAnalitico(x0, evaluar, derivada, SeguirNewtonAnalitico);
 }
 
-// The variant that looks before it steps, for the windows that stop on the
-// residual of the value a pass started from: evaluate at x; when seguir(f) no
-// longer holds, x is the result (no step at all if x0 already meets the rule);
-// otherwise step and repeat.
-template <class Evaluar, class Derivada, class Seguir>
-ResultadoNewton NewtonAnaliticoProbandoAntes(
-    double x0, Evaluar&& evaluar, Derivada&& derivada, Seguir&& seguir)
-{
-    ResultadoNewton r;
-    r.x = x0;
-    for (r.pasos = 0; r.pasos < kMaximoPasosNewton; ++r.pasos) {
-        const double f = evaluar(r.x);
-        if (!std::isfinite(f)) {
-            r.estado = EstadoNewton::FalloNumerico;
-            return r;
-        }
-        if (!seguir(f)) {
-            r.estado = EstadoNewton::Convergio;
-            return r;
-        }
-        const PasoNewton paso = PasoNewtonAnalitico(r.x, f, derivada());
-        if (!paso.valido) {
-            r.estado = EstadoNewton::FalloNumerico;
-            return r;
-        }
-        r.x = paso.x;
-        r.delta = paso.delta;
-    }
-    r.estado = EstadoNewton::LimitePasos;
-    return r;
-}
-
 } // namespace quelmora

@@ -1,14 +1,8 @@
 #include "hydraulics/resalto.h"
-#include "hydraulics/gravedad.h"
 
 #include <cmath>
 
 namespace quelmora {
-
-double FuncionMomento(double caudal, double area, double momentoArea)
-{
-    return caudal * caudal / (kGravedad * area) + momentoArea;
-}
 
 LadoResalto LadoTiranteResalto(double froude)
 {

@@ -2,13 +2,10 @@
 
 namespace quelmora {
 
-// The hydraulic jump: the momentum function whose equality at the two depths
-// defines the conjugate depth, the side of the given depth, and the height,
-// energy loss and length of the jump.
-
-// M = Q²/(9.81·A) + A·ȳ, with A·ȳ the first moment of the flow area about the
-// water surface (ȳ the depth of its centroid below the surface).
-double FuncionMomento(double caudal, double area, double momentoArea);
+// The hydraulic jump: the side of the given depth, and the height, energy loss
+// and length of the jump. Each jump calculation solves the equality of the
+// momentum function M = Q²/(9.81·A) + A·ȳ at the two depths in a form of its own
+// section.
 
 // The side of the given depth by its Froude number F1: strictly above 1 it is
 // the depth before the jump (supercritical); otherwise, 1 included, the depth

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "hydraulics/finitos.h"
-
 namespace quelmora {
 
 namespace {
@@ -18,28 +16,6 @@ constexpr double kMedioPiAnguloCentral = 1.570796;
 constexpr double kEspejoTuboLleno = 0.001;
 
 } // namespace
-
-bool ElementosSeccion::finitos() const
-{
-    return SonFinitos({ area, perimetro, espejo, radio, profundidad });
-}
-
-bool ElementosParabolicos::finitos() const
-{
-    return SonFinitos({ area, perimetro, foco, radio, profundidad });
-}
-
-bool ElementosCirculares::finitos() const
-{
-    return SonFinitos({ coseno, angulo, area, perimetro, espejo, radio, profundidad });
-}
-
-bool ElementosCircularesAnguloCentral::finitos() const
-{
-    return SonFinitos({ angulo, area, perimetro, espejo, radio, profundidad });
-}
-
-bool ElementosCircularesUnitarios::finitos() const { return SonFinitos({ angulo, area, radio }); }
 
 ElementosSeccion PropiedadesSeccionTrapezoidal(
     double b, double z, double y, FormaPerimetroTrapecio forma)

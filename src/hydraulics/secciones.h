@@ -7,7 +7,7 @@ namespace quelmora {
 // Each rule is evaluated in the exact order the windows have always used, so
 // that the last digits written through the masks stay as they were. The rules
 // report nothing themselves: outside their range they give non-finite values,
-// which the calculation checks with finitos() before writing.
+// which the calculation checks before writing.
 
 // Area, wetted perimeter, top width, hydraulic radius A/P and hydraulic depth A/T.
 struct ElementosSeccion {
@@ -16,7 +16,6 @@ struct ElementosSeccion {
     double espejo = 0.0;
     double radio = 0.0;
     double profundidad = 0.0;
-    bool finitos() const;
 };
 
 // How the wetted perimeter of a trapezoid is formed. The normal-depth windows
@@ -36,7 +35,6 @@ struct ElementosParabolicos {
     double foco = 0.0; // k = T²/(8·y) of x² = 2·k·z, shown as "Foco de la parábola (k):"
     double radio = 0.0;
     double profundidad = 0.0; // A/T, that is 2y/3
-    bool finitos() const;
 };
 
 // How the parabola's elements are formed. General: A = ((2·T)·y)/3, the
@@ -63,7 +61,6 @@ struct ElementosCirculares {
     double espejo = 0.0; // d·sin α; about 3.6e-9·d, not 0, at the full pipe
     double radio = 0.0;
     double profundidad = 0.0;
-    bool finitos() const;
 };
 
 // c = 1 − 2·y/d; u = √(1 − c·c)/|c|; α = arctan u when c > 0, else
@@ -81,7 +78,6 @@ struct ElementosCircularesAnguloCentral {
     double radio = 0.0;
     double profundidad = 0.0; // A/T; A/0.001 at the full pipe
     bool lleno = false; // y equal to d: the full-pipe case
-    bool finitos() const;
 };
 
 // Depth form. y = d exactly is the full pipe: π = 4·arctan 1, A = π·d²/4,
@@ -95,7 +91,6 @@ struct ElementosCircularesUnitarios {
     double angulo = 0.0; // θ
     double area = 0.0; // a = A/d²
     double radio = 0.0; // r = R/d
-    bool finitos() const;
 };
 
 // Ratio form from y/d alone: x = 1 − 2·(y/d), θ as above, a = (θ − sin θ)/8,

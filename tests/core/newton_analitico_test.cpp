@@ -88,24 +88,4 @@ TEST(NewtonAnalitico, TheCallerCanRefuseANewValueBeforeItIsEvaluated)
     EXPECT_EQ(evaluaciones, 1);
 }
 
-TEST(NewtonAnaliticoProbandoAntes, MakesNoStepWhenTheStartMeetsTheRule)
-{
-    auto r = NewtonAnaliticoProbandoAntes(
-        3.0, [](double v) { return v - 3.00001; }, [] { return 1.0; }, SeguirNewtonAnalitico);
-    EXPECT_EQ(r.estado, EstadoNewton::Convergio);
-    EXPECT_EQ(r.pasos, 0);
-    EXPECT_DOUBLE_EQ(r.x, 3.0);
-}
-
-TEST(NewtonAnaliticoProbandoAntes, ReturnsTheValueWhoseResidualPassed)
-{
-    // f = x with a derivative of 2: 1, 0.5, ... the first value below 0.0001 is
-    // 2^-14, reached after 14 steps.
-    auto r = NewtonAnaliticoProbandoAntes(
-        1.0, [](double v) { return v; }, [] { return 2.0; }, SeguirNewtonAnalitico);
-    EXPECT_EQ(r.estado, EstadoNewton::Convergio);
-    EXPECT_EQ(r.pasos, 14);
-    EXPECT_DOUBLE_EQ(r.x, std::ldexp(1.0, -14));
-}
-
 } // namespace

@@ -88,12 +88,6 @@ double Energia(const Momento& m, double q, double y)
 } // namespace
 
 // The relations, by hand.
-TEST(FuncionMomento, RectangleByHand)
-{
-    // Q = 2, b = 1, y = 0.5: 4/(9.81·0.5) + 0.125.
-    EXPECT_DOUBLE_EQ(FuncionMomento(2, 0.5, 0.125), 4 / 4.905 + 0.125);
-}
-
 TEST(ClasificarTiranteResalto, FroudeOfExactlyOneIsSubcritical)
 {
     const TirantesDiagrama t = ClasificarTiranteResalto(1.0, 0.5, 0.4);

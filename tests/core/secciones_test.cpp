@@ -8,6 +8,7 @@
 #include <numbers>
 #include <string>
 
+#include "hydraulics/finitos.h"
 #include "hydraulics/secciones.h"
 
 using namespace quelmora;
@@ -17,6 +18,29 @@ namespace {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+
+// Whether every element a calculation writes has a value.
+bool Finitos(const ElementosSeccion& e)
+{
+    return SonFinitos({ e.area, e.perimetro, e.espejo, e.radio, e.profundidad });
+}
+bool Finitos(const ElementosParabolicos& e)
+{
+    return SonFinitos({ e.area, e.perimetro, e.foco, e.radio, e.profundidad });
+}
+bool Finitos(const ElementosCirculares& e)
+{
+    return SonFinitos(
+        { e.coseno, e.angulo, e.area, e.perimetro, e.espejo, e.radio, e.profundidad });
+}
+bool Finitos(const ElementosCircularesAnguloCentral& e)
+{
+    return SonFinitos({ e.angulo, e.area, e.perimetro, e.espejo, e.radio, e.profundidad });
+}
+bool Finitos(const ElementosCircularesUnitarios& e)
+{
+    return SonFinitos({ e.angulo, e.area, e.radio });
+}
 
 // --- Trapezoid, with the rectangle and the triangle as its special cases ----
 
@@ -39,7 +63,7 @@ TEST_P(Trapecio, ElementsMatchTheHandWorkedSection)
         EXPECT_DOUBLE_EQ(e.espejo, f.espejo);
         EXPECT_DOUBLE_EQ(e.radio, f.area / f.perimetro);
         EXPECT_DOUBLE_EQ(e.profundidad, f.area / f.espejo);
-        EXPECT_TRUE(e.finitos());
+        EXPECT_TRUE(Finitos(e));
     }
 }
 
@@ -60,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(SeccionesTrapeciales, Trapecio,
 TEST(PropiedadesSeccionTrapezoidal, ZeroDepthGivesNonFiniteRadiusNotACrash)
 {
     // Rectangle at y = 0: R = 0/b is fine, but a triangle at y = 0 is 0/0.
-    EXPECT_FALSE(PropiedadesSeccionTrapezoidal(0.0, 1.0, 0.0).finitos());
+    EXPECT_FALSE(Finitos(PropiedadesSeccionTrapezoidal(0.0, 1.0, 0.0)));
 }
 
 // --- Parabola given its top width ---------------------------------------------
@@ -137,7 +161,7 @@ TEST(PerimetroParabolico, PerimeterDropsJustAboveTheThreshold)
 
 TEST(PropiedadesSeccionParabolica, ZeroDepthIsNotFinite)
 {
-    EXPECT_FALSE(PropiedadesSeccionParabolica(2.0, 0.0).finitos());
+    EXPECT_FALSE(Finitos(PropiedadesSeccionParabolica(2.0, 0.0)));
 }
 
 // --- Circle by the half angle, π as 3.14159265 ----------------------------------
@@ -167,7 +191,7 @@ TEST_P(CirculoSemiangulo, ElementsMatchTheCircularSegment)
     const FilaCirculo& f = GetParam();
     const ElementosCirculares e = PropiedadesSeccionCircular(f.d, f.y);
     const Segmento s = SegmentoExacto(f.d, f.y);
-    EXPECT_TRUE(e.finitos());
+    EXPECT_TRUE(Finitos(e));
     EXPECT_NEAR(e.coseno, 1.0 - 2.0 * f.y / f.d, 1e-15);
     EXPECT_NEAR(e.angulo, s.angulo, f.tolerancia);
     EXPECT_NEAR(e.area, s.area, f.tolerancia * f.d * f.d);
@@ -208,14 +232,14 @@ TEST(PropiedadesSeccionCircular, FullPipeKeepsTheShortenedPi)
     EXPECT_NEAR(e.espejo, kPi - 3.14159265, 1e-15);
     EXPECT_GT(e.espejo, 0.0);
     EXPECT_NEAR(e.area, 0.25 * kPi, 1e-8);
-    EXPECT_TRUE(e.finitos());
+    EXPECT_TRUE(Finitos(e));
 }
 
 TEST(PropiedadesSeccionCircular, DepthsOutsideThePipeAreNotFinite)
 {
-    EXPECT_FALSE(PropiedadesSeccionCircular(1.0, 0.0).finitos());
-    EXPECT_FALSE(PropiedadesSeccionCircular(1.0, -0.1).finitos());
-    EXPECT_FALSE(PropiedadesSeccionCircular(1.0, 1.1).finitos());
+    EXPECT_FALSE(Finitos(PropiedadesSeccionCircular(1.0, 0.0)));
+    EXPECT_FALSE(Finitos(PropiedadesSeccionCircular(1.0, -0.1)));
+    EXPECT_FALSE(Finitos(PropiedadesSeccionCircular(1.0, 1.1)));
 }
 
 // --- Circle by the central angle, π/2 as 1.570796 --------------------------------
@@ -240,7 +264,7 @@ TEST_P(CirculoAnguloCentral, DepthFormMatchesTheSegmentUpToTheShortenedHalfPi)
     const Segmento s = SegmentoExacto(f.d, f.y);
     const double theta = AnguloCentralEsperado(1.0 - 2.0 * f.y / f.d);
     EXPECT_FALSE(e.lleno);
-    EXPECT_TRUE(e.finitos());
+    EXPECT_TRUE(Finitos(e));
     EXPECT_NEAR(e.angulo, theta, 1e-12);
     EXPECT_NEAR(e.angulo, 2.0 * s.angulo, 1e-6);
     EXPECT_NEAR(e.area, s.area, 1e-6 * f.d * f.d);
@@ -275,7 +299,7 @@ TEST(PropiedadesCircularAnguloCentral, FullPipeCaseHasZeroTopWidthAndTheSmallDiv
     const double d = 1.2;
     const ElementosCircularesAnguloCentral e = PropiedadesCircularAnguloCentral(d, d);
     EXPECT_TRUE(e.lleno);
-    EXPECT_TRUE(e.finitos());
+    EXPECT_TRUE(Finitos(e));
     EXPECT_NEAR(e.area, kPi * d * d / 4.0, 1e-15);
     EXPECT_NEAR(e.perimetro, kPi * d, 1e-15);
     EXPECT_NEAR(e.radio, d / 4.0, 1e-15);
@@ -285,9 +309,9 @@ TEST(PropiedadesCircularAnguloCentral, FullPipeCaseHasZeroTopWidthAndTheSmallDiv
 
 TEST(PropiedadesCircularAnguloCentral, DepthFormOutsideThePipeIsNotFinite)
 {
-    EXPECT_FALSE(PropiedadesCircularAnguloCentral(1.2, 1.0).finitos());
-    EXPECT_FALSE(PropiedadesCircularAnguloCentral(-0.1, 1.0).finitos());
-    EXPECT_FALSE(PropiedadesCircularAnguloCentral(0.0, 1.0).finitos());
+    EXPECT_FALSE(Finitos(PropiedadesCircularAnguloCentral(1.2, 1.0)));
+    EXPECT_FALSE(Finitos(PropiedadesCircularAnguloCentral(-0.1, 1.0)));
+    EXPECT_FALSE(Finitos(PropiedadesCircularAnguloCentral(0.0, 1.0)));
 }
 
 struct FilaRelacion {
@@ -302,7 +326,7 @@ TEST_P(CirculoRelacion, RatioFormMatchesTheUnitSegment)
     const FilaRelacion& f = GetParam();
     const ElementosCircularesUnitarios u = PropiedadesCircularAnguloCentral(f.relacion);
     const Segmento s = SegmentoExacto(1.0, f.relacion);
-    EXPECT_TRUE(u.finitos());
+    EXPECT_TRUE(Finitos(u));
     EXPECT_NEAR(u.angulo, AnguloCentralEsperado(1.0 - 2.0 * f.relacion), 1e-12);
     EXPECT_NEAR(u.area, s.area, 1e-6);
     EXPECT_NEAR(u.radio, s.area / s.perimetro, 1e-6);
@@ -345,8 +369,8 @@ TEST(PropiedadesCircularAnguloCentral, RatioFormTopWidthDiffersFromTheChordInThe
 
 TEST(PropiedadesCircularAnguloCentral, RatioFormOfOneIsNotFinite)
 {
-    EXPECT_FALSE(PropiedadesCircularAnguloCentral(1.0).finitos());
-    EXPECT_FALSE(PropiedadesCircularAnguloCentral(-0.2).finitos());
+    EXPECT_FALSE(Finitos(PropiedadesCircularAnguloCentral(1.0)));
+    EXPECT_FALSE(Finitos(PropiedadesCircularAnguloCentral(-0.2)));
 }
 
 } // namespace
