@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "frame/controles.h"
+#include "frame/ejecucion.h"
+#include "frame/ventanas.h"
 #include "resources/dibujos_estructuras.h"
 #include "resources/imagenes.h"
 
@@ -53,6 +55,11 @@ std::vector<std::function<void()>> Pasos()
     return pasos;
 }
 
+// Whether the work has been queued in this run.
+struct PreparacionPedida {
+    bool pedida = false;
+};
+
 void Siguiente(std::shared_ptr<std::vector<std::function<void()>>> pasos, size_t i)
 {
     if (i >= pasos->size())
@@ -65,10 +72,10 @@ void Siguiente(std::shared_ptr<std::vector<std::function<void()>>> pasos, size_t
 
 void PrepararEnReposo()
 {
-    static bool pedido = false;
-    if (pedido)
+    bool& pedida = ValoresDeLaEjecucion().De<PreparacionPedida>().pedida;
+    if (pedida)
         return;
-    pedido = true;
+    pedida = true;
     auto pasos = std::make_shared<std::vector<std::function<void()>>>(Pasos());
     QTimer::singleShot(0, [pasos] { Siguiente(pasos, 0); });
 }

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "frame/ejecucion.h"
+
 namespace quelmora {
 
 namespace {
@@ -18,6 +20,8 @@ QHash<QString, Entrada>& registro()
     static QHash<QString, Entrada> r;
     return r;
 }
+
+ValoresDeEjecucion valoresDeEjecucion;
 
 } // namespace
 
@@ -67,6 +71,19 @@ QWidget* VentanaAbierta(const QString& clase)
 {
     const auto it = registro().constFind(clase);
     return it == registro().constEnd() ? nullptr : it->abierta.data();
+}
+
+ValoresDeEjecucion& ValoresDeLaEjecucion() { return valoresDeEjecucion; }
+
+void ReiniciarEjecucion()
+{
+    // Gathered first: a window going may take others with it.
+    QList<QPointer<QWidget>> abiertas;
+    for (const Entrada& entrada : std::as_const(registro()))
+        abiertas << entrada.abierta;
+    for (const QPointer<QWidget>& ventana : abiertas)
+        delete ventana.data();
+    valoresDeEjecucion.Olvidar();
 }
 
 } // namespace quelmora

@@ -12,6 +12,8 @@ class QWidget;
 
 namespace quelmora {
 
+class ValoresDeEjecucion;
+
 using FabricaVentana = std::function<QWidget*()>;
 
 // Registers the class name (such as "yntrape") with the function that builds its
@@ -28,6 +30,14 @@ QWidget* MostrarVentana(const QString& clase);
 
 // The open window of the class, or nullptr when it is closed or never opened.
 QWidget* VentanaAbierta(const QString& clase);
+
+// The values the windows keep until the program ends (frame/ejecucion.h).
+ValoresDeEjecucion& ValoresDeLaEjecucion();
+
+// Puts the run back as it started: every window the registry opened is
+// destroyed at once, without its closing, and the kept values are forgotten.
+// The window tests call it between tests, so that each starts as the program does.
+void ReiniciarEjecucion();
 
 // Registers every window of the program (app/registro.cpp).
 void RegistrarTodasLasVentanas();

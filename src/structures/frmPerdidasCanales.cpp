@@ -15,9 +15,11 @@
 #include <cmath>
 
 #include "frame/core/numeros.h"
+#include "frame/ejecucion.h"
 #include "frame/filas_pestanas.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
+#include "frame/ventanas.h"
 #include "hydraulics/finitos.h"
 #include "resources/dibujos_estructuras.h"
 #include "structures/core/perdidas.h"
@@ -50,11 +52,8 @@ struct ValoresGuardados {
     int formulasPromediadas = 0;
 };
 
-ValoresGuardados& Guardados()
-{
-    static ValoresGuardados valores;
-    return valores;
-}
+// Kept by the run, not by the window, which is built afresh at each opening.
+ValoresGuardados& Guardados() { return ValoresDeLaEjecucion().De<ValoresGuardados>(); }
 
 CanalEnTierra CanalGuardado()
 {
