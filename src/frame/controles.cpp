@@ -6,6 +6,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <typeinfo>
 
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
@@ -81,6 +84,27 @@ void TextoEstado(QWidget* control, const QString& texto)
         return;
     if (auto* ventana = qobject_cast<VentanaCalculo*>(control->window()))
         ventana->EscribirEstado(texto);
+}
+
+void NombreDesconocido(const QWidget* donde, const QString& nombre)
+{
+#ifdef QUELMORA_VERIFICAR_NOMBRES
+    // The registry names a window after its class once it is built; before
+    // that, or for a window built by hand, the C++ class names it.
+    const QWidget* ventana = donde->window();
+    QString clase = ventana->objectName();
+    if (clase.isEmpty()) {
+        int estado = 0;
+        char* legible = abi::__cxa_demangle(typeid(*ventana).name(), nullptr, nullptr, &estado);
+        clase = QString::fromLatin1(legible ? legible : typeid(*ventana).name());
+        std::free(legible);
+        clase = clase.mid(clase.lastIndexOf(QLatin1Char(':')) + 1);
+    }
+    qFatal("%s: no control named \"%s\"", qUtf8Printable(clase), qUtf8Printable(nombre));
+#else
+    Q_UNUSED(donde);
+    Q_UNUSED(nombre);
+#endif
 }
 
 bool FocoEscribeEstado(Qt::FocusReason razon)
@@ -377,7 +401,7 @@ void CampoDato::mouseMoveEvent(QMouseEvent* e)
 void CampoDato::keyPressEvent(QKeyEvent* e)
 {
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !siguiente_.isEmpty()) {
-        if (auto* destino = window()->findChild<QWidget*>(siguiente_)) {
+        if (auto* destino = ControlNombrado(window(), siguiente_)) {
             destino->setFocus(Qt::OtherFocusReason);
             if (seleccionarSiguiente_)
                 if (auto* caja = qobject_cast<QLineEdit*>(destino))

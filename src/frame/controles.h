@@ -45,6 +45,23 @@ QFont FuenteQueCabe(const QFont& fuente, const QString& texto, int ancho);
 // control. The one writer of the panel.
 void TextoEstado(QWidget* control, const QString& texto);
 
+// The stop of ControlNombrado, naming the window that holds donde.
+void NombreDesconocido(const QWidget* donde, const QString& nombre);
+
+// A control found by name on behalf of a window: donde's own descendant called
+// nombre, of type T. A name no such control carries is a misspelling in the
+// window's tables: in debug and test builds (QUELMORA_VERIFICAR_NOMBRES) it
+// stops the program with the window's name and the name, so that it fails when
+// the window opens rather than reading 0 or writing nothing; in other builds
+// the lookup gives nullptr and the caller goes on without the control.
+template <class T = QWidget> T* ControlNombrado(const QWidget* donde, const QString& nombre)
+{
+    T* control = donde->findChild<T*>(nombre);
+    if (!control)
+        NombreDesconocido(donde, nombre);
+    return control;
+}
+
 // Why a control got the focus decides whether it writes its status text: the
 // window coming back to the front (after a message box, or a click on another
 // window) must not rewrite the panel.

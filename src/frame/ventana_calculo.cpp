@@ -190,11 +190,15 @@ BotonRol* SuperficieCalculo::Boton(Rol rol) const
 
 void SuperficieCalculo::OrdenTabulacion(const QStringList& nombres)
 {
+    ordenTabulacion_ = nombres;
     QWidget* anterior = nullptr;
     for (const QString& nombre : nombres) {
         QWidget* control = findChild<QWidget*>(nombre);
-        if (!control)
+        if (!control) {
+            // Told when the window is complete, named after it (VerificarNombres).
+            tabuladosSinControl_ << nombre;
             continue;
+        }
         if (anterior)
             setTabOrder(anterior, control);
         anterior = control;
@@ -203,10 +207,15 @@ void SuperficieCalculo::OrdenTabulacion(const QStringList& nombres)
 
 QLineEdit* SuperficieCalculo::Caja(const QString& nombre) const
 {
-    return findChild<QLineEdit*>(nombre);
+    return ControlNombrado<QLineEdit>(this, nombre);
 }
 
 CampoDato* SuperficieCalculo::Campo(const QString& nombre) const
+{
+    return ControlNombrado<CampoDato>(this, nombre);
+}
+
+CampoDato* SuperficieCalculo::CampoSiExiste(const QString& nombre) const
 {
     return findChild<CampoDato*>(nombre);
 }
@@ -237,7 +246,7 @@ void SuperficieCalculo::AdvertirVelocidadErosiva(const QString& cajaV, const QSt
         c->setPalette(p);
     }
     Escribir(cajaV, v, mascara);
-    if (auto* mv = findChild<QLabel*>(etiqueta))
+    if (auto* mv = ControlNombrado<QLabel>(this, etiqueta))
         mv->setText(erosiva ? kAvisoErosivo : sinAviso);
 }
 
@@ -315,6 +324,12 @@ void SuperficieCalculo::Limpiar()
         if (figuras)
             figuras->MostrarTrapecio();
     DarFoco(primeraEntrada_);
+}
+
+void SuperficieCalculo::VerificarNombres() const
+{
+    for (const QString& nombre : tabuladosSinControl_)
+        NombreDesconocido(this, nombre);
 }
 
 void SuperficieCalculo::Imprimir()
@@ -451,7 +466,22 @@ void VentanaCalculo::showEvent(QShowEvent* e)
     if (mostrada_)
         return;
     mostrada_ = true;
+    VerificarNombresAlAbrir();
     DarFoco(EntradaInicial());
+}
+
+void VentanaCalculo::VerificarNombresAlAbrir() const
+{
+#ifdef QUELMORA_VERIFICAR_NOMBRES
+    // The window is complete now, its pages in place: a misspelt Enter target
+    // fails at the opening, not only when someone presses Enter there.
+    for (const CampoDato* caja : findChildren<CampoDato*>())
+        if (!caja->siguiente().isEmpty())
+            ControlNombrado(this, caja->siguiente());
+    SuperficieCalculo::VerificarNombres();
+    for (const SuperficieCalculo* pagina : findChildren<SuperficieCalculo*>())
+        pagina->VerificarNombres();
+#endif
 }
 
 void VentanaCalculo::resizeEvent(QResizeEvent* e)

@@ -172,6 +172,11 @@ public:
     // warning labels, shows the default drawings, focuses the first input box.
     virtual void Limpiar();
 
+    // The names given to OrdenTabulacion, in their order.
+    const QStringList& ordenTabulacion() const { return ordenTabulacion_; }
+    // Every name of the tab order named a control when the order was set
+    // (NombreDesconocido where one did not).
+    void VerificarNombres() const;
     // The first input box (the one Limpiar and the opening focus).
     QWidget* primeraEntrada() const { return primeraEntrada_; }
     // The role buttons, in the order the window's surface restores them.
@@ -213,13 +218,16 @@ protected:
     // registers with the frame it lies in for restoring.
     BotonRol* NuevoBoton(QWidget* marco, Rol rol, const QString& nombre, const Twips& lugar,
         const TextosBoton& textos, const QString& letrasDisco = {});
-    // The tab order, by control names.
+    // The tab order, by control names (each must name a control already built).
     void OrdenTabulacion(const QStringList& nombres);
     void PonerPrimeraEntrada(QWidget* caja) { primeraEntrada_ = caja; }
 
     // --- reading and writing ----------------------------------------------
     QLineEdit* Caja(const QString& nombre) const;
     CampoDato* Campo(const QString& nombre) const;
+    // The input box of a name that some pages have and others not; nullptr
+    // where there is none, never a stop.
+    CampoDato* CampoSiExiste(const QString& nombre) const;
     // The box's value by the leading-number rule.
     double Numero(const QString& caja) const;
     void Escribir(const QString& caja, double valor, const char* mascara);
@@ -254,6 +262,8 @@ private:
     QList<QPointer<FigurasSeccion>> figuras_;
     QList<QPointer<BotonRol>> botones_;
     QPointer<QWidget> primeraEntrada_;
+    QStringList ordenTabulacion_;
+    QStringList tabuladosSinControl_;
 };
 
 // A top-level calculation window: caption, client area in twips, StatusBar1
@@ -295,6 +305,9 @@ protected:
 
 private:
     void ActualizarReloj();
+    // Every box's Enter target and the tab orders of the window and of its
+    // pages name controls (NombreDesconocido where one does not).
+    void VerificarNombresAlAbrir() const;
     QStatusBar* barra_ = nullptr;
     QLabel* panel1_ = nullptr;
     QLabel* panel2_ = nullptr;

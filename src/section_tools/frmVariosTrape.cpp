@@ -104,7 +104,7 @@ public:
         EtiquetaAvisoVelocidad(resultados, "lblmv" + x, { 5880, 1560, 4215, 375 });
 
         figuras_ = FigurasTrapecio(6720, 720, "imatra" + x, "imarec" + x, "imatri" + x, {}, {});
-        if (CampoDato* b = Campo("txtb" + x))
+        if (CampoDato* b = CampoSiExiste("txtb" + x))
             connect(b, &CampoDato::cambio, this, [this] { DibujoPorAncho(); });
         if (CampoDato* z = Campo("txtz" + x))
             connect(z, &CampoDato::cambio, this, [this] { DibujoPorTalud(); });
