@@ -244,7 +244,9 @@ inline void ElegirEnLista(QWidget* ventana, const QString& lista, const QString&
     QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(indice).center());
 }
 
-// Base of the window tests: installs the recorder and closes every window after.
+// Base of the window tests: installs the recorder and closes every window after,
+// while the recorder still takes what closing shows. Whatever the test leaves,
+// the listener in main.cpp then puts the run back as the program starts.
 class PruebaVentanas : public ::testing::Test {
 protected:
     Grabadora grabadora;
