@@ -11,8 +11,8 @@
 #include "frame/controles.h"
 #include "frame/ejecucion.h"
 #include "frame/ventanas.h"
-#include "resources/dibujos_estructuras.h"
 #include "resources/imagenes.h"
+#include "structures/dibujos_estructuras.h"
 
 namespace quelmora {
 

@@ -10,11 +10,11 @@
 #include <QTime>
 #include <random>
 
+#include "calculator/dibujos_calculadora.h"
 #include "calculator/pantallacalculadora.h"
 #include "frame/controles.h"
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
-#include "resources/dibujos_calculadora.h"
 
 namespace quelmora {
 

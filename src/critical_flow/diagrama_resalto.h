@@ -9,8 +9,8 @@
 #include <QPointer>
 
 #include "critical_flow/core/calculo_resalto.h"
+#include "critical_flow/dibujo_resalto.h"
 #include "frame/controles.h"
-#include "resources/dibujo_resalto.h"
 
 namespace quelmora {
 

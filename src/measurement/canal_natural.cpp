@@ -8,8 +8,8 @@
 #include "frame/grafico_lineas.h"
 #include "frame/tipo_flujo.h"
 #include "measurement/cajas_medicion.h"
+#include "measurement/dibujos_medicion.h"
 #include "measurement/grilla_tramos.h"
-#include "resources/dibujos_medicion.h"
 
 namespace quelmora {
 

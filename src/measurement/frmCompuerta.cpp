@@ -11,7 +11,7 @@
 #include "frame/plataforma.h"
 #include "measurement/cajas_medicion.h"
 #include "measurement/core/compuertas.h"
-#include "resources/dibujos_medicion.h"
+#include "measurement/dibujos_medicion.h"
 
 namespace quelmora {
 

@@ -7,7 +7,7 @@
 #include "frame/plataforma.h"
 #include "measurement/cajas_medicion.h"
 #include "measurement/core/vertederos.h"
-#include "resources/dibujos_medicion.h"
+#include "measurement/dibujos_medicion.h"
 
 namespace quelmora {
 

@@ -3,7 +3,7 @@
 #include "structures/TranAlSa.h"
 
 #include "frame/tabla_resultados.h"
-#include "resources/dibujos_estructuras.h"
+#include "structures/dibujos_estructuras.h"
 
 namespace quelmora {
 

@@ -21,8 +21,8 @@
 #include "frame/tabla_resultados.h"
 #include "frame/ventanas.h"
 #include "hydraulics/finitos.h"
-#include "resources/dibujos_estructuras.h"
 #include "structures/core/perdidas.h"
+#include "structures/dibujos_estructuras.h"
 
 namespace quelmora {
 

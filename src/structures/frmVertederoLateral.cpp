@@ -11,8 +11,8 @@
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
-#include "resources/dibujos_estructuras.h"
 #include "structures/core/vertedero_lateral.h"
+#include "structures/dibujos_estructuras.h"
 
 namespace quelmora {
 

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 
 #include "conductor.h"
-#include "resources/dibujos_medicion.h"
+#include "measurement/dibujos_medicion.h"
 
 using namespace quelmora;
 

@@ -1,4 +1,4 @@
-#include "resources/dibujo_resalto.h"
+#include "critical_flow/dibujo_resalto.h"
 
 #include <QPainter>
 #include <QPainterPath>

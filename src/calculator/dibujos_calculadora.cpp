@@ -1,4 +1,4 @@
-#include "resources/dibujos_calculadora.h"
+#include "calculator/dibujos_calculadora.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,4 +1,4 @@
-#include "resources/dibujos_medicion.h"
+#include "measurement/dibujos_medicion.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "resources/dibujos_estructuras.h"
+#include "structures/dibujos_estructuras.h"
 
 #include "resources/imagenes.h"
 
