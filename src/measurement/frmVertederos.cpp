@@ -20,16 +20,50 @@ QString Texto(std::string_view texto)
     return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
+// The option buttons' names as the form has them; the weir tables know only
+// which crest or notch an option stands for.
+const char* NombreOpcion(Cresta cresta)
+{
+    switch (cresta) {
+    case Cresta::Aguda:
+        return "OptAguda";
+    case Cresta::Creager:
+        return "OptCreager";
+    case Cresta::Ancha:
+        return "OptAncha";
+    }
+    return "";
+}
+
+const char* NombreOpcion(Escotadura escotadura)
+{
+    switch (escotadura) {
+    case Escotadura::Grados15:
+        return "opta15";
+    case Escotadura::Grados30:
+        return "opta30";
+    case Escotadura::Grados45:
+        return "opta45";
+    case Escotadura::Grados60:
+        return "opta60";
+    case Escotadura::Grados90:
+        return "opta90";
+    case Escotadura::Grados120:
+        return "opta120";
+    }
+    return "";
+}
+
 // What the three weir pages share: option buttons and the discharge shown twice.
 class PaginaVertedero : public PaginaCalculo {
 protected:
     using PaginaCalculo::PaginaCalculo;
 
     QRadioButton* Opcion(
-        QWidget* marco, std::string_view nombre, std::string_view titulo, const Twips& lugar)
+        QWidget* marco, const char* nombre, std::string_view titulo, const Twips& lugar)
     {
         auto* opcion = new QRadioButton(Texto(titulo), marco);
-        opcion->setObjectName(Texto(nombre));
+        opcion->setObjectName(QLatin1String(nombre));
         opcion->setGeometry(EnPixeles(lugar));
         return opcion;
     }
@@ -88,8 +122,8 @@ public:
         Marco* tipo = NuevoMarco("Frame6", QStringLiteral("Tipo:"), { 5160, 480, 1575, 1335 });
         int arriba = 240;
         for (const TipoCresta& cresta : kTiposCresta) {
-            QRadioButton* opcion
-                = Opcion(tipo, cresta.opcion, cresta.titulo, { 120, arriba, 1395, 255 });
+            QRadioButton* opcion = Opcion(
+                tipo, NombreOpcion(cresta.cresta), cresta.titulo, { 120, arriba, 1395, 255 });
             // Also when the selected option is clicked again.
             connect(opcion, &QRadioButton::clicked, this, [this, opcion, cresta] {
                 if (!opcion->isChecked())
@@ -170,7 +204,8 @@ public:
         Marco* angulo = NuevoMarco("Frame7O", QStringLiteral("Ángulo"), { 4920, 720, 1095, 2535 });
         int arriba = 360;
         for (const AnguloEscotadura& a : kCargaMinimaTriangular) {
-            QRadioButton* opcion = Opcion(angulo, a.opcion, a.titulo, { 120, arriba, 855, 255 });
+            QRadioButton* opcion
+                = Opcion(angulo, NombreOpcion(a.escotadura), a.titulo, { 120, arriba, 855, 255 });
             connect(opcion, &QRadioButton::clicked, this, [this, opcion, a] {
                 if (opcion->isChecked())
                     EscribirTexto("txtCdtri", Texto(a.coeficienteTexto));

@@ -10,36 +10,42 @@
 
 namespace quelmora {
 
+// Which crest or notch an option of the weir window stands for; the window
+// names its option buttons.
+enum class Cresta { Aguda, Creager, Ancha };
+
 // A crest type of the rectangular weir: the option that picks it writes its
 // coefficient text into the coefficient box and shows its picture (1 to 3).
 struct TipoCresta {
-    std::string_view opcion; // option button's name
+    Cresta cresta;
     std::string_view titulo; // option caption
     std::string_view coeficiente; // text written to the coefficient box
     int imagen; // crest picture
 };
 inline constexpr std::array<TipoCresta, 3> kTiposCresta { {
-    { "OptAguda", "Cresta aguda", "1.84", 1 },
-    { "OptCreager", "Perfil Creager", "2", 2 },
-    { "OptAncha", "Cresta ancha", "1.45", 3 },
+    { Cresta::Aguda, "Cresta aguda", "1.84", 1 },
+    { Cresta::Creager, "Perfil Creager", "2", 2 },
+    { Cresta::Ancha, "Cresta ancha", "1.45", 3 },
 } };
+
+enum class Escotadura { Grados15, Grados30, Grados45, Grados60, Grados90, Grados120 };
 
 // A notch angle of the triangular weir with its tabulated coefficient and the head
 // above which that coefficient holds.
 struct AnguloEscotadura {
-    std::string_view opcion;
+    Escotadura escotadura;
     std::string_view titulo;
     std::string_view coeficienteTexto;
     double coeficiente;
     double cargaMinima; // m
 };
 inline constexpr std::array<AnguloEscotadura, 6> kCargaMinimaTriangular { {
-    { "opta15", "15º", "0.206", 0.206, 0.15 },
-    { "opta30", "30º", "0.392", 0.392, 0.205 },
-    { "opta45", "45º", "0.596", 0.596, 0.185 },
-    { "opta60", "60º", "0.819", 0.819, 0.17 },
-    { "opta90", "90º", "1.4", 1.4, 0.14 },
-    { "opta120", "120º", "2.465", 2.465, 0.12 },
+    { Escotadura::Grados15, "15º", "0.206", 0.206, 0.15 },
+    { Escotadura::Grados30, "30º", "0.392", 0.392, 0.205 },
+    { Escotadura::Grados45, "45º", "0.596", 0.596, 0.185 },
+    { Escotadura::Grados60, "60º", "0.819", 0.819, 0.17 },
+    { Escotadura::Grados90, "90º", "1.4", 1.4, 0.14 },
+    { Escotadura::Grados120, "120º", "2.465", 2.465, 0.12 },
 } };
 
 // The minimum head of a coefficient, found by the value itself (exact equality with
