@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test through CTest, headless.
+# Installs what is missing, builds and runs every test through CTest, headless
+# (the default test preset of CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/setup.sh
-export QT_QPA_PLATFORM=offscreen
-cd build
-ctest --output-on-failure -j"$(nproc)" --timeout 120
+ctest --preset default -j"$(nproc)"

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cuantos="${1:-3000}"
 if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --preset default >/dev/null
 fi
 cmake --build build -j"${JOBS:-3}" --target quelmora_ui_tests
 export QT_QPA_PLATFORM=offscreen

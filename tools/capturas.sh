@@ -20,7 +20,7 @@ if [ "$(id -u)" = 0 ]; then
   instalar_paquetes "${PAQUETES[@]}" openbox
 fi
 
-[ -d "$build" ] || cmake -S . -B "$build" -G Ninja >/dev/null
+[ -d "$build" ] || cmake --preset default -B "$build" >/dev/null
 cmake --build "$build" --target capturas
 mkdir -p "$carpeta"
 # Only the pictures a former run left; nothing else in the folder is touched.

@@ -12,12 +12,10 @@ SEGUNDOS="${1:-60}"
 source tools/paquetes.sh
 instalar_paquetes "${PAQUETES[@]}" clang-14 libclang-rt-14-dev
 
+# Built by CMake with the fuzz preset (clang-14) into build-fuzz/.
 SALIDA=build-fuzz
-mkdir -p "$SALIDA"
-clang++-14 -std=c++20 -g -O1 -Wall -Wextra \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  -Isrc src/frame/core/numeros.cpp src/frame/core/numero_plano.cpp tests/fuzz/numeros_fuzz.cpp \
-  -o "$SALIDA/numeros_fuzz"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)" >/dev/null
 
 # The fuzzer adds what it finds to its corpus: it works on a copy, so the
 # committed seeds stay as they are.
@@ -27,5 +25,5 @@ cp tests/fuzz/corpus/* "$SALIDA/corpus/"
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export ASAN_OPTIONS=abort_on_error=1
-"$SALIDA/numeros_fuzz" -max_total_time="$SEGUNDOS" -timeout=10 -rss_limit_mb=2048 \
+"$SALIDA/tests/fuzz/numeros_fuzz" -max_total_time="$SEGUNDOS" -timeout=10 -rss_limit_mb=2048 \
   -dict=tests/fuzz/numeros.dict -print_final_stats=1 -artifact_prefix="$SALIDA/hallazgos/" "$SALIDA/corpus"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds every target with address, leak and undefined-behaviour checks into
-# build-asan/ and runs the whole test suite there, headless. Any memory fault,
-# leak of ours or undefined arithmetic stops the test that met it, and the script
-# ends non-zero. Extra checks (e.g. float-divide-by-zero) can be asked for with
+# build-asan/ (the sanitizers preset; BUILD_DIR=<folder> for another) and runs
+# the whole test suite there, headless; arguments go to ctest, so -R <pattern>
+# runs some of it. Any memory fault, leak of ours or undefined arithmetic stops
+# the test that met it, and the script ends non-zero. Extra checks (e.g.
+# float-divide-by-zero) can be asked for with
 # QUELMORA_SANITIZE_EXTRA=float-divide-by-zero; jobs with JOBS=n.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,8 +18,7 @@ JOBS=${JOBS:-$(nproc)}
 BUILD_DIR=${BUILD_DIR:-build-asan}
 inicio=$(date +%s)
 
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DQUELMORA_SANITIZE=ON -DQUELMORA_SANITIZE_EXTRA="${QUELMORA_SANITIZE_EXTRA:-}" >/dev/null
+cmake --preset sanitizers -B "$BUILD_DIR" -DQUELMORA_SANITIZE_EXTRA="${QUELMORA_SANITIZE_EXTRA:-}" >/dev/null
 cmake --build "$BUILD_DIR" -j"$JOBS"
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what the build needs (only what is missing) and builds into build/.
+# Installs what the build needs (only what is missing) and builds into build/
+# (the default preset of CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 source tools/paquetes.sh
 instalar_paquetes "${PAQUETES[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --preset default >/dev/null
+cmake --build --preset default -j"$(nproc)"
