@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "measurement/core/vertederos.h"
+#include "measurement/frmVertederos.h"
 
 namespace quelmora {
 
@@ -276,9 +277,8 @@ QPixmap DibujoCresta(int tipo)
     }
     for (const auto& t : kTiposCresta)
         if (t.imagen == tipo) {
-            nombre = QString::fromUtf8(t.titulo.data(), static_cast<int>(t.titulo.size()));
-            coeficiente
-                = QString::fromUtf8(t.coeficiente.data(), static_cast<int>(t.coeficiente.size()));
+            nombre = TituloOpcion(t.cresta);
+            coeficiente = TextoCoeficiente(t.coeficiente);
         }
     p.setBrush(kTierra);
     p.drawRect(QRectF(2, fondo, 250, 8));
@@ -355,11 +355,8 @@ QPixmap DibujoTablaTriangular()
     l.negrita(10, 94, QStringLiteral("h mayor que"));
     double x = 100;
     for (const auto& angulo : kCargaMinimaTriangular) {
-        l.texto(
-            x, 50, QString::fromUtf8(angulo.titulo.data(), static_cast<int>(angulo.titulo.size())));
-        l.texto(x, 72,
-            QString::fromUtf8(
-                angulo.coeficienteTexto.data(), static_cast<int>(angulo.coeficienteTexto.size())));
+        l.texto(x, 50, TituloOpcion(angulo.escotadura));
+        l.texto(x, 72, TextoCoeficiente(angulo.coeficiente));
         l.texto(x, 94, QString::number(angulo.cargaMinima) + QStringLiteral(" m"));
         x += 50;
     }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "frame/core/numeros.h"
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
 #include "measurement/cajas_medicion.h"
@@ -15,55 +16,65 @@ namespace {
 
 const QString kTituloError = QStringLiteral("Error de ingreso de datos");
 
-QString Texto(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
+// The option buttons as the form has them, name and caption; the weir tables
+// know only which crest or notch an option stands for.
+struct OpcionVertedero {
+    const char* nombre;
+    const char* titulo;
+};
 
-// The option buttons' names as the form has them; the weir tables know only
-// which crest or notch an option stands for.
-const char* NombreOpcion(Cresta cresta)
+OpcionVertedero Opcion(Cresta cresta)
 {
     switch (cresta) {
     case Cresta::Aguda:
-        return "OptAguda";
+        return { "OptAguda", "Cresta aguda" };
     case Cresta::Creager:
-        return "OptCreager";
+        return { "OptCreager", "Perfil Creager" };
     case Cresta::Ancha:
-        return "OptAncha";
+        return { "OptAncha", "Cresta ancha" };
     }
-    return "";
+    return { "", "" };
 }
 
-const char* NombreOpcion(Escotadura escotadura)
+OpcionVertedero Opcion(Escotadura escotadura)
 {
     switch (escotadura) {
     case Escotadura::Grados15:
-        return "opta15";
+        return { "opta15", "15º" };
     case Escotadura::Grados30:
-        return "opta30";
+        return { "opta30", "30º" };
     case Escotadura::Grados45:
-        return "opta45";
+        return { "opta45", "45º" };
     case Escotadura::Grados60:
-        return "opta60";
+        return { "opta60", "60º" };
     case Escotadura::Grados90:
-        return "opta90";
+        return { "opta90", "90º" };
     case Escotadura::Grados120:
-        return "opta120";
+        return { "opta120", "120º" };
     }
-    return "";
+    return { "", "" };
 }
+
+} // namespace
+
+QString TituloOpcion(Cresta cresta) { return QString::fromUtf8(Opcion(cresta).titulo); }
+QString TituloOpcion(Escotadura escotadura) { return QString::fromUtf8(Opcion(escotadura).titulo); }
+QString TextoCoeficiente(double coeficiente)
+{
+    return QString::fromStdString(EscribirNumeroExacto(coeficiente));
+}
+
+namespace {
 
 // What the three weir pages share: option buttons and the discharge shown twice.
 class PaginaVertedero : public PaginaCalculo {
 protected:
     using PaginaCalculo::PaginaCalculo;
 
-    QRadioButton* Opcion(
-        QWidget* marco, const char* nombre, std::string_view titulo, const Twips& lugar)
+    template <class Cual> QRadioButton* NuevaOpcion(QWidget* marco, Cual cual, const Twips& lugar)
     {
-        auto* opcion = new QRadioButton(Texto(titulo), marco);
-        opcion->setObjectName(QLatin1String(nombre));
+        auto* opcion = new QRadioButton(TituloOpcion(cual), marco);
+        opcion->setObjectName(QLatin1String(Opcion(cual).nombre));
         opcion->setGeometry(EnPixeles(lugar));
         return opcion;
     }
@@ -122,13 +133,12 @@ public:
         Marco* tipo = NuevoMarco("Frame6", QStringLiteral("Tipo:"), { 5160, 480, 1575, 1335 });
         int arriba = 240;
         for (const TipoCresta& cresta : kTiposCresta) {
-            QRadioButton* opcion = Opcion(
-                tipo, NombreOpcion(cresta.cresta), cresta.titulo, { 120, arriba, 1395, 255 });
+            QRadioButton* opcion = NuevaOpcion(tipo, cresta.cresta, { 120, arriba, 1395, 255 });
             // Also when the selected option is clicked again.
             connect(opcion, &QRadioButton::clicked, this, [this, opcion, cresta] {
                 if (!opcion->isChecked())
                     return;
-                EscribirTexto("txtCd", Texto(cresta.coeficiente));
+                EscribirTexto("txtCd", TextoCoeficiente(cresta.coeficiente));
                 picTipoVertedero->setPixmap(DibujoCresta(cresta.imagen));
             });
             arriba += 360;
@@ -204,11 +214,10 @@ public:
         Marco* angulo = NuevoMarco("Frame7O", QStringLiteral("Ángulo"), { 4920, 720, 1095, 2535 });
         int arriba = 360;
         for (const AnguloEscotadura& a : kCargaMinimaTriangular) {
-            QRadioButton* opcion
-                = Opcion(angulo, NombreOpcion(a.escotadura), a.titulo, { 120, arriba, 855, 255 });
+            QRadioButton* opcion = NuevaOpcion(angulo, a.escotadura, { 120, arriba, 855, 255 });
             connect(opcion, &QRadioButton::clicked, this, [this, opcion, a] {
                 if (opcion->isChecked())
-                    EscribirTexto("txtCdtri", Texto(a.coeficienteTexto));
+                    EscribirTexto("txtCdtri", TextoCoeficiente(a.coeficiente));
             });
             arriba += 360;
         }

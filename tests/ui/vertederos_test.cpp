@@ -57,6 +57,44 @@ TEST_F(Vertederos, OpensOnTheRectangularPageWithItsDefaults)
     EXPECT_TRUE(Elegida("opta90"));
 }
 
+// The option tables as the form gives them: caption, top-to-bottom order, and
+// the coefficient text each option writes into its page's box.
+TEST_F(Vertederos, EachOptionHasItsCaptionAndWritesItsCoefficient)
+{
+    const struct {
+        int pagina;
+        const char* opcion;
+        const char* titulo;
+        const char* caja;
+        const char* coeficiente;
+    } opciones[] = {
+        { 0, "OptAguda", "Cresta aguda", "txtCd", "1.84" },
+        { 0, "OptCreager", "Perfil Creager", "txtCd", "2" },
+        { 0, "OptAncha", "Cresta ancha", "txtCd", "1.45" },
+        { 1, "opta15", "15º", "txtCdtri", "0.206" },
+        { 1, "opta30", "30º", "txtCdtri", "0.392" },
+        { 1, "opta45", "45º", "txtCdtri", "0.596" },
+        { 1, "opta60", "60º", "txtCdtri", "0.819" },
+        { 1, "opta90", "90º", "txtCdtri", "1.4" },
+        { 1, "opta120", "120º", "txtCdtri", "2.465" },
+    };
+    int pagina = -1, arriba = 0;
+    for (const auto& o : opciones) {
+        SCOPED_TRACE(o.opcion);
+        Pagina(o.pagina);
+        auto* opcion = Hallar<QRadioButton>(w, o.opcion);
+        EXPECT_EQ(opcion->text(), QString::fromUtf8(o.titulo));
+        if (o.pagina == pagina) {
+            EXPECT_GT(opcion->y(), arriba);
+        }
+        pagina = o.pagina;
+        arriba = opcion->y();
+        Escribir(w, o.caja, "9");
+        Pulsar(w, o.opcion);
+        EXPECT_EQ(Leer(w, o.caja), o.coeficiente);
+    }
+}
+
 // Q = Cd·(L − 0.1·n·h)·h^1.5 by hand.
 TEST_F(Vertederos, RectangularSharpCrest)
 {

@@ -4,28 +4,26 @@
 
 #include <array>
 #include <optional>
-#include <string_view>
 
 #include "hydraulics/fallo.h"
 
 namespace quelmora {
 
 // Which crest or notch an option of the weir window stands for; the window
-// names its option buttons.
+// names its option buttons and gives their captions.
 enum class Cresta { Aguda, Creager, Ancha };
 
 // A crest type of the rectangular weir: the option that picks it writes its
-// coefficient text into the coefficient box and shows its picture (1 to 3).
+// coefficient into the coefficient box and shows its picture (1 to 3).
 struct TipoCresta {
     Cresta cresta;
-    std::string_view titulo; // option caption
-    std::string_view coeficiente; // text written to the coefficient box
+    double coeficiente;
     int imagen; // crest picture
 };
 inline constexpr std::array<TipoCresta, 3> kTiposCresta { {
-    { Cresta::Aguda, "Cresta aguda", "1.84", 1 },
-    { Cresta::Creager, "Perfil Creager", "2", 2 },
-    { Cresta::Ancha, "Cresta ancha", "1.45", 3 },
+    { Cresta::Aguda, 1.84, 1 },
+    { Cresta::Creager, 2, 2 },
+    { Cresta::Ancha, 1.45, 3 },
 } };
 
 enum class Escotadura { Grados15, Grados30, Grados45, Grados60, Grados90, Grados120 };
@@ -34,18 +32,16 @@ enum class Escotadura { Grados15, Grados30, Grados45, Grados60, Grados90, Grados
 // above which that coefficient holds.
 struct AnguloEscotadura {
     Escotadura escotadura;
-    std::string_view titulo;
-    std::string_view coeficienteTexto;
     double coeficiente;
     double cargaMinima; // m
 };
 inline constexpr std::array<AnguloEscotadura, 6> kCargaMinimaTriangular { {
-    { Escotadura::Grados15, "15º", "0.206", 0.206, 0.15 },
-    { Escotadura::Grados30, "30º", "0.392", 0.392, 0.205 },
-    { Escotadura::Grados45, "45º", "0.596", 0.596, 0.185 },
-    { Escotadura::Grados60, "60º", "0.819", 0.819, 0.17 },
-    { Escotadura::Grados90, "90º", "1.4", 1.4, 0.14 },
-    { Escotadura::Grados120, "120º", "2.465", 2.465, 0.12 },
+    { Escotadura::Grados15, 0.206, 0.15 },
+    { Escotadura::Grados30, 0.392, 0.205 },
+    { Escotadura::Grados45, 0.596, 0.185 },
+    { Escotadura::Grados60, 0.819, 0.17 },
+    { Escotadura::Grados90, 1.4, 0.14 },
+    { Escotadura::Grados120, 2.465, 0.12 },
 } };
 
 // The minimum head of a coefficient, found by the value itself (exact equality with
