@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <span>
 
 #include "frame/core/numeros.h"
 #include "frame/ejecucion.h"
@@ -66,14 +68,64 @@ QString Mascara(double valor, const char* mascara)
     return QString::fromStdString(EscribirMascara(valor, mascara));
 }
 
-// A number as plain text with "." as the point and no exponent, so that it
-// reads back as the same number.
-QString TextoNumero(double valor) { return Mascara(valor, "0.###############"); }
+QString TextoNumero(double valor) { return QString::fromStdString(EscribirNumeroExacto(valor)); }
 
 const char* const kNombresFormulas[kFormulas]
     = { "Ingham", "Etcheverry", "Punjab", "Moritz", "Pavlovski", "Kostiakov", "Davis-Wilson" };
 const char* const kDescartes[kFormulas] = { "chkIngham", "chkEtcheverry", "chkPunjab", "chkMoritz",
     "chkPavlovski", "chkKostiakov", "chkDavisWilson" };
+
+// A material list's entries as the list shows them, each paired with the
+// coefficient at its place in the core's table; both of one length.
+struct EntradasMaterial {
+    std::span<const char* const> textos;
+    std::span<const double> coeficientes;
+};
+template <std::size_t N>
+constexpr EntradasMaterial ConCoeficientes(
+    const std::array<const char*, N>& textos, const std::array<double, N>& coeficientes)
+{
+    return { textos, coeficientes };
+}
+
+constexpr std::array<const char*, 7> kSuelosEtcheverry { "Arcillosos", "Franco arcillosos",
+    "Limosos y francos", "Franco arenosos", "Arenas finas", "Arenas gruesas", "Gravas" };
+constexpr std::array<const char*, 3> kSuelosPunjab { "Suelos muy permeables",
+    "Suelos comunes (medios)", "Suelos impermeables" };
+constexpr std::array<const char*, 11> kSuelosMoritz { "Franco arcilloso impermeable",
+    "Franco arcilloso semi-impermeable", "Franco arcilloso ordinario, limo",
+    "Franco arcilloso con arena o grava", "Grava cementada (conglomerados)", "Arcilla y arena",
+    "Franco arenoso", "Suelos arenosos sueltos", "Suelos arenosos con grava",
+    "Roca desintegrada con grava", "Suelo con mucha grava" };
+constexpr std::array<const char*, 9> kSuelosKostiakov { "Grava", "Arena gruesa", "Arena fina",
+    "Tierra arenosa", "Tierra franco arcillosa", "Tierra franca", "Limo", "Arcilla",
+    "Arcilla compacta" };
+constexpr std::array<const char*, 9> kSuelosDavisWilson { "Hormigón de 10 cm de espesor",
+    "Arcilla de 15 cm de espesor", "Enlucido de cemento de 2.5 cm", "Suelo arcilloso",
+    "Suelo franco arcilloso", "Suelo franco", "Suelo franco arenoso", "Suelo arcillo limoso",
+    "Arena" };
+
+// The five pages of the material tabs: caption, list, coefficient box and its
+// label, and the list's entries.
+struct PaginaMaterial {
+    const char* titulo;
+    const char* lista;
+    const char* coeficiente;
+    const char* etiqueta;
+    EntradasMaterial entradas;
+};
+constexpr PaginaMaterial kPaginasMaterial[] = {
+    { "Etcheverry", "cmbEtcheverry", "txtCe",
+        "Coeficiente permeabilidad:", ConCoeficientes(kSuelosEtcheverry, kCoeficientesEtcheverry) },
+    { "Punjab", "cmbPunjab", "txtCp",
+        "Coeficiente Punjab:", ConCoeficientes(kSuelosPunjab, kCoeficientesPunjab) },
+    { "Moritz", "cmbMoritz", "txtCm",
+        "Coeficiente Moritz:", ConCoeficientes(kSuelosMoritz, kCoeficientesMoritz) },
+    { "Pavlovski - Kostiakov", "cmbKostiakov", "txtK", "Coeficiente permeabilidad m/s:",
+        ConCoeficientes(kSuelosKostiakov, kCoeficientesKostiakov) },
+    { "Davis - Wilson", "CmbDavisWilson", "txtCd", "Coeficiente permeabilidad m/s:",
+        ConCoeficientes(kSuelosDavisWilson, kCoeficientesDavisWilson) },
+};
 
 } // namespace
 
@@ -253,32 +305,15 @@ void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
         lugarMateriales.left(), lugarMateriales.top(), lugarMateriales.width(), 2 * altoFila);
     materiales->setGeometry(lugarMateriales.adjusted(0, 2 * altoFila, 0, 0));
 
-    struct PaginaMaterial {
-        const char* titulo;
-        const char* lista;
-        const char* coeficiente;
-        const char* etiqueta;
-        std::span<const Material> (*entradas)();
-    };
-    const PaginaMaterial paginas[] = {
-        { "Etcheverry", "cmbEtcheverry", "txtCe",
-            "Coeficiente permeabilidad:", MaterialesEtcheverry },
-        { "Punjab", "cmbPunjab", "txtCp", "Coeficiente Punjab:", MaterialesPunjab },
-        { "Moritz", "cmbMoritz", "txtCm", "Coeficiente Moritz:", MaterialesMoritz },
-        { "Pavlovski - Kostiakov", "cmbKostiakov", "txtK",
-            "Coeficiente permeabilidad m/s:", MaterialesKostiakov },
-        { "Davis - Wilson", "CmbDavisWilson", "txtCd",
-            "Coeficiente permeabilidad m/s:", MaterialesDavisWilson },
-    };
-    for (const PaginaMaterial& p : paginas) {
+    for (const PaginaMaterial& p : kPaginasMaterial) {
         auto* hoja = new QWidget;
         materiales->addTab(hoja, QString::fromUtf8(p.titulo));
         const QString lista = QString::fromLatin1(p.lista);
         ListaMateriales(hoja, lista, QString::fromLatin1(p.coeficiente),
             QString::fromUtf8(p.etiqueta), lista == "cmbKostiakov" ? 1340 : 1035);
         auto* combo = hoja->findChild<QComboBox*>(lista);
-        for (const Material& m : p.entradas())
-            combo->addItem(QString::fromUtf8(m.nombre.data(), qsizetype(m.nombre.size())));
+        for (const char* texto : p.entradas.textos)
+            combo->addItem(QString::fromUtf8(texto));
         combo->setCurrentIndex(-1);
         auto perdida = [hoja](const char* nombre, const Twips& lugar) {
             auto* caja = new QLineEdit(hoja);
@@ -495,16 +530,14 @@ void frmPerdidasCanales::CalcularTierra()
 bool frmPerdidasCanales::CoeficienteElegido(
     const QString& lista, const QString& caja, double& coeficiente)
 {
-    static const std::pair<const char*, std::span<const Material> (*)()> kListas[]
-        = { { "cmbEtcheverry", MaterialesEtcheverry }, { "cmbPunjab", MaterialesPunjab },
-              { "cmbMoritz", MaterialesMoritz }, { "cmbKostiakov", MaterialesKostiakov },
-              { "CmbDavisWilson", MaterialesDavisWilson } };
-    std::span<const Material> materiales;
-    for (const auto& [nombre, entradas] : kListas)
-        if (lista == QLatin1String(nombre))
-            materiales = entradas();
-    const QString texto = findChild<QComboBox*>(lista)->currentText();
-    const std::optional<double> valor = CoeficienteMaterial(materiales, texto.toStdString());
+    // The entry whose text the list's text matches exactly, case included.
+    const QString texto = ControlNombrado<QComboBox>(this, lista)->currentText();
+    std::optional<double> valor;
+    for (const PaginaMaterial& p : kPaginasMaterial)
+        if (lista == QLatin1String(p.lista))
+            for (std::size_t i = 0; i < p.entradas.textos.size() && !valor; ++i)
+                if (texto == QString::fromUtf8(p.entradas.textos[i]))
+                    valor = p.entradas.coeficientes[i];
     if (!valor)
         return false;
     EscribirTexto(caja, TextoNumero(*valor));

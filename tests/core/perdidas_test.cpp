@@ -163,49 +163,6 @@ TEST(FormulasPerdida, PunjabOfOneCubicMetreIsItsCoefficient)
     EXPECT_DOUBLE_EQ(PerdidaFormula(FormulaPerdida::Punjab, { 1, 2, 1, 0.8, 0.5 }, 0.02), 0.02);
 }
 
-struct CasoMaterial {
-    std::span<const Material> (*lista)();
-    const char* entrada;
-    double coeficiente;
-};
-
-class MaterialesPerdida : public ::testing::TestWithParam<CasoMaterial> { };
-
-TEST_P(MaterialesPerdida, EntryGivesItsCoefficient)
-{
-    const CasoMaterial c = GetParam();
-    const auto coeficiente = CoeficienteMaterial(c.lista(), c.entrada);
-    ASSERT_TRUE(coeficiente);
-    EXPECT_EQ(*coeficiente, c.coeficiente);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tabla, MaterialesPerdida,
-    ::testing::Values(CasoMaterial { MaterialesEtcheverry, "Arcillosos", 0.375 },
-        CasoMaterial { MaterialesEtcheverry, "Gravas", 4.25 },
-        CasoMaterial { MaterialesPunjab, "Suelos comunes (medios)", 0.02 },
-        CasoMaterial { MaterialesMoritz, "Franco arenoso", 0.375 },
-        CasoMaterial { MaterialesMoritz, "Grava cementada (conglomerados)", 0.265 },
-        CasoMaterial { MaterialesKostiakov, "Grava", 50.05 },
-        CasoMaterial { MaterialesKostiakov, "Tierra franco arcillosa", 5.0005e-6 },
-        CasoMaterial { MaterialesKostiakov, "Arcilla compacta", 5e-8 },
-        CasoMaterial { MaterialesDavisWilson, "Hormigón de 10 cm de espesor", 1 },
-        CasoMaterial { MaterialesDavisWilson, "Arena", 55 }));
-
-TEST(MaterialesPerdida, ListsHoldTheirEntryCounts)
-{
-    EXPECT_EQ(MaterialesEtcheverry().size(), 7u);
-    EXPECT_EQ(MaterialesPunjab().size(), 3u);
-    EXPECT_EQ(MaterialesMoritz().size(), 11u);
-    EXPECT_EQ(MaterialesKostiakov().size(), 9u);
-    EXPECT_EQ(MaterialesDavisWilson().size(), 9u);
-}
-
-TEST(MaterialesPerdida, MatchIsExactWithCase)
-{
-    EXPECT_FALSE(CoeficienteMaterial(MaterialesEtcheverry(), "arcillosos"));
-    EXPECT_FALSE(CoeficienteMaterial(MaterialesEtcheverry(), "Arcillosos "));
-}
-
 TEST(PromedioPerdidas, AveragesTheFormulasKept)
 {
     const std::array<double, 7> perdidas { 0.01, 0.02, 0.03, 0.04, 0.5, 0.6, 0.07 };

@@ -259,6 +259,63 @@ TEST_F(PruebaPerdidas, EachFormulaWhenItsMaterialIsChosen)
     EXPECT_EQ(Leer(w, "y"), "0.5732");
 }
 
+struct CasoLista {
+    const char* pestana;
+    const char* lista;
+    const char* caja;
+    // Each entry in list order with the coefficient text it writes.
+    std::vector<std::pair<const char*, const char*>> entradas;
+};
+
+class ListaMateriales : public PruebaPerdidas, public ::testing::WithParamInterface<CasoLista> { };
+
+// Every entry of the list, in its order, and what choosing it writes into the
+// coefficient box (the tables' values as plain text), with no data typed.
+TEST_P(ListaMateriales, ShowsItsEntriesInOrderAndEachWritesItsCoefficient)
+{
+    const CasoLista& c = GetParam();
+    auto* combo = Hallar<QComboBox>(w, c.lista);
+    ASSERT_EQ(combo->count(), int(c.entradas.size()));
+    for (int i = 0; i < combo->count(); ++i) {
+        const auto& [texto, coeficiente] = c.entradas[std::size_t(i)];
+        SCOPED_TRACE(texto);
+        EXPECT_EQ(combo->itemText(i), QString::fromUtf8(texto));
+        Elegir(c.pestana, c.lista, texto);
+        EXPECT_EQ(Leer(w, c.caja), coeficiente);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabla, ListaMateriales,
+    ::testing::Values(
+        CasoLista { "Etcheverry", "cmbEtcheverry", "txtCe",
+            { { "Arcillosos", "0.375" }, { "Franco arcillosos", "0.625" },
+                { "Limosos y francos", "0.875" }, { "Franco arenosos", "1.25" },
+                { "Arenas finas", "1.625" }, { "Arenas gruesas", "2.25" }, { "Gravas", "4.25" } } },
+        CasoLista { "Punjab", "cmbPunjab", "txtCp",
+            { { "Suelos muy permeables", "0.03" }, { "Suelos comunes (medios)", "0.02" },
+                { "Suelos impermeables", "0.01" } } },
+        CasoLista { "Moritz", "cmbMoritz", "txtCm",
+            { { "Franco arcilloso impermeable", "0.095" },
+                { "Franco arcilloso semi-impermeable", "0.13" },
+                { "Franco arcilloso ordinario, limo", "0.19" },
+                { "Franco arcilloso con arena o grava", "0.265" },
+                { "Grava cementada (conglomerados)", "0.265" }, { "Arcilla y arena", "0.265" },
+                { "Franco arenoso", "0.375" }, { "Suelos arenosos sueltos", "0.5" },
+                { "Suelos arenosos con grava", "0.65" }, { "Roca desintegrada con grava", "0.825" },
+                { "Suelo con mucha grava", "1.4" } } },
+        CasoLista { "Pavlovski - Kostiakov", "cmbKostiakov", "txtK",
+            { { "Grava", "50.05" }, { "Arena gruesa", "0.0505" }, { "Arena fina", "0.00505" },
+                { "Tierra arenosa", "0.000505" }, { "Tierra franco arcillosa", "0.0000050005" },
+                { "Tierra franca", "0.00005005" }, { "Limo", "0.000055" },
+                { "Arcilla", "0.000000505" }, { "Arcilla compacta", "0.00000005" } } },
+        CasoLista { "Davis - Wilson", "CmbDavisWilson", "txtCd",
+            { { "Hormigón de 10 cm de espesor", "1" }, { "Arcilla de 15 cm de espesor", "4" },
+                { "Enlucido de cemento de 2.5 cm", "6" }, { "Suelo arcilloso", "12" },
+                { "Suelo franco arcilloso", "15" }, { "Suelo franco", "20" },
+                { "Suelo franco arenoso", "25" }, { "Suelo arcillo limoso", "30" },
+                { "Arena", "55" } } }),
+    [](const ::testing::TestParamInfo<CasoLista>& info) { return std::string(info.param.lista); });
+
 TEST_F(PruebaPerdidas, SmallCoefficientsReadBackAsTheSameNumber)
 {
     Datos(kCanal);

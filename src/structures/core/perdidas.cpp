@@ -1,6 +1,5 @@
 #include "structures/core/perdidas.h"
 
-#include <array>
 #include <cmath>
 
 #include "hydraulics/finitos.h"
@@ -91,79 +90,6 @@ double PerdidaFormula(FormulaPerdida formula, const CanalEnTierra& c, double coe
             / (8861.0 + 8.0 * std::sqrt(c.velocidad));
     }
     return 0.0;
-}
-
-namespace {
-
-constexpr std::array<Material, 7> kEtcheverry { {
-    { "Arcillosos", 0.375 },
-    { "Franco arcillosos", 0.625 },
-    { "Limosos y francos", 0.875 },
-    { "Franco arenosos", 1.25 },
-    { "Arenas finas", 1.625 },
-    { "Arenas gruesas", 2.25 },
-    { "Gravas", 4.25 },
-} };
-
-constexpr std::array<Material, 3> kPunjab { {
-    { "Suelos muy permeables", 0.03 },
-    { "Suelos comunes (medios)", 0.02 },
-    { "Suelos impermeables", 0.01 },
-} };
-
-constexpr std::array<Material, 11> kMoritz { {
-    { "Franco arcilloso impermeable", 0.095 },
-    { "Franco arcilloso semi-impermeable", 0.13 },
-    { "Franco arcilloso ordinario, limo", 0.19 },
-    { "Franco arcilloso con arena o grava", 0.265 },
-    { "Grava cementada (conglomerados)", 0.265 },
-    { "Arcilla y arena", 0.265 },
-    { "Franco arenoso", 0.375 },
-    { "Suelos arenosos sueltos", 0.5 },
-    { "Suelos arenosos con grava", 0.65 },
-    { "Roca desintegrada con grava", 0.825 },
-    { "Suelo con mucha grava", 1.4 },
-} };
-
-constexpr std::array<Material, 9> kKostiakov { {
-    { "Grava", 50.05 },
-    { "Arena gruesa", 0.0505 },
-    { "Arena fina", 0.00505 },
-    { "Tierra arenosa", 0.000505 },
-    { "Tierra franco arcillosa", 5.0005e-6 },
-    { "Tierra franca", 5.005e-5 },
-    { "Limo", 5.5e-5 },
-    { "Arcilla", 5.05e-7 },
-    { "Arcilla compacta", 5e-8 },
-} };
-
-constexpr std::array<Material, 9> kDavisWilson { {
-    { "Hormigón de 10 cm de espesor", 1 },
-    { "Arcilla de 15 cm de espesor", 4 },
-    { "Enlucido de cemento de 2.5 cm", 6 },
-    { "Suelo arcilloso", 12 },
-    { "Suelo franco arcilloso", 15 },
-    { "Suelo franco", 20 },
-    { "Suelo franco arenoso", 25 },
-    { "Suelo arcillo limoso", 30 },
-    { "Arena", 55 },
-} };
-
-} // namespace
-
-std::span<const Material> MaterialesEtcheverry() { return kEtcheverry; }
-std::span<const Material> MaterialesPunjab() { return kPunjab; }
-std::span<const Material> MaterialesMoritz() { return kMoritz; }
-std::span<const Material> MaterialesKostiakov() { return kKostiakov; }
-std::span<const Material> MaterialesDavisWilson() { return kDavisWilson; }
-
-std::optional<double> CoeficienteMaterial(
-    std::span<const Material> materiales, std::string_view texto)
-{
-    for (const Material& m : materiales)
-        if (m.nombre == texto)
-            return m.coeficiente;
-    return std::nullopt;
 }
 
 std::optional<double> PromedioPerdidas(std::span<const double, kNumeroFormulas> perdidas,

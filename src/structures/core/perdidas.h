@@ -4,9 +4,9 @@
 // tables, the average of the formulas kept and the correction of the final
 // discharge for the discharge that falls along the reach.
 
+#include <array>
 #include <optional>
 #include <span>
-#include <string_view>
 
 #include "hydraulics/fallo.h"
 
@@ -71,21 +71,18 @@ struct CanalEnTierra {
 // (none for Ingham; Pavlovski and Kostiakov share one).
 double PerdidaFormula(FormulaPerdida formula, const CanalEnTierra& canal, double coeficiente);
 
-struct Material {
-    std::string_view nombre;
-    double coeficiente;
-};
-
-// The material lists, each in list order.
-std::span<const Material> MaterialesEtcheverry();
-std::span<const Material> MaterialesPunjab();
-std::span<const Material> MaterialesMoritz();
-std::span<const Material> MaterialesKostiakov();
-std::span<const Material> MaterialesDavisWilson();
-
-// The coefficient of the entry whose text matches exactly, case included.
-std::optional<double> CoeficienteMaterial(
-    std::span<const Material> materiales, std::string_view texto);
+// The coefficient each entry of a material list sets, in list order: the soils
+// of Etcheverry, Punjab, Moritz, Pavlovski-Kostiakov (one coefficient for both)
+// and Davis-Wilson. The window names the entries.
+inline constexpr std::array<double, 7> kCoeficientesEtcheverry { 0.375, 0.625, 0.875, 1.25, 1.625,
+    2.25, 4.25 };
+inline constexpr std::array<double, 3> kCoeficientesPunjab { 0.03, 0.02, 0.01 };
+inline constexpr std::array<double, 11> kCoeficientesMoritz { 0.095, 0.13, 0.19, 0.265, 0.265,
+    0.265, 0.375, 0.5, 0.65, 0.825, 1.4 };
+inline constexpr std::array<double, 9> kCoeficientesKostiakov { 50.05, 0.0505, 0.00505, 0.000505,
+    5.0005e-6, 5.005e-5, 5.5e-5, 5.05e-7, 5e-8 };
+// Whole numbers.
+inline constexpr std::array<double, 9> kCoeficientesDavisWilson { 1, 4, 6, 12, 15, 20, 25, 30, 55 };
 
 // The discharge at the end of the reach from the average loss P per km, with one
 // correction for the discharge falling along it.
