@@ -145,10 +145,12 @@ public:
     {
     }
 
-    void MostrarError(const std::string& texto, const std::string& titulo) override
+    void OperacionCancelada() override
     {
-        plataforma().mensaje(ventana_, QString::fromStdString(texto),
-            QString::fromStdString(titulo), IconoMensaje::Critico);
+        plataforma().mensaje(ventana_,
+            QStringLiteral(
+                "No se puede cumplir con su petición.\r\nEsta operación ha sido cancelada."),
+            QStringLiteral("Error en cálculo"), IconoMensaje::Critico);
     }
     void LimpiarPortapapeles() override { plataforma().limpiarPortapapeles(); }
     void PonerTextoPortapapeles(const std::string& texto) override

@@ -414,7 +414,7 @@ public:
 class PlataformaCalculadora final : public ServiciosCalculadora {
 public:
     std::string portapapeles;
-    void MostrarError(const std::string&, const std::string&) override { }
+    void OperacionCancelada() override { }
     void LimpiarPortapapeles() override { portapapeles.clear(); }
     void PonerTextoPortapapeles(const std::string& texto) override { portapapeles = texto; }
     bool PortapapelesTieneTexto() override { return true; }

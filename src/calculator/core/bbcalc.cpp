@@ -249,10 +249,7 @@ void BBCalc::ClearOperation()
     ShowNumber(value1_);
 }
 
-void BBCalc::InformarError()
-{
-    servicios_.MostrarError(kMensajeErrorCalculadora, kTituloErrorCalculadora);
-}
+void BBCalc::InformarError() { servicios_.OperacionCancelada(); }
 
 void BBCalc::NumberInput(std::int16_t digito)
 {

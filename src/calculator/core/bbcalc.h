@@ -1,8 +1,9 @@
 #pragma once
 // The calculator engine: two operands, the chosen operation, a memory register
 // and the entry being typed. It draws nothing itself: it hands the text to show
-// to the display box its host gives it, and reaches the clipboard, the random
-// generator and the error box through the services the host supplies.
+// to the display box its host gives it, and reaches the clipboard and the random
+// generator, and reports a cancelled operation, through the services the host
+// supplies.
 
 #include <cstdint>
 #include <functional>
@@ -28,7 +29,9 @@ public:
 class ServiciosCalculadora {
 public:
     virtual ~ServiciosCalculadora() = default;
-    virtual void MostrarError(const std::string& texto, const std::string& titulo) = 0;
+    // The operation asked for cannot be done and has been cancelled; the host
+    // tells the user.
+    virtual void OperacionCancelada() = 0;
     virtual void LimpiarPortapapeles() = 0;
     virtual void PonerTextoPortapapeles(const std::string& texto) = 0;
     virtual bool PortapapelesTieneTexto() = 0;
@@ -36,10 +39,6 @@ public:
     // Reseeds from the seconds since midnight and draws a value in [0, 1).
     virtual float SortearAleatorio() = 0;
 };
-
-inline const std::string kMensajeErrorCalculadora
-    = "No se puede cumplir con su petición.\r\nEsta operación ha sido cancelada.";
-inline const std::string kTituloErrorCalculadora = "Error en cálculo";
 
 // π as the calculator always had it, 3.14159265358979: its last digits show in
 // cos 90 and cos-1 0.
