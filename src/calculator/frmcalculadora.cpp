@@ -260,12 +260,12 @@ frmCalculadora::frmCalculadora(QWidget* parent)
             break;
         }
     }
-    if (auto* porcentaje = findChild<QPushButton*>(QStringLiteral("cmdOp_6"))) {
+    if (auto* porcentaje = ControlNombrado<QPushButton>(this, QStringLiteral("cmdOp_6"))) {
         porcentaje->setFont(FuenteFormulario(9.75));
     }
-    cmdSci_3 = findChild<QPushButton*>(QStringLiteral("cmdSci_3"));
-    cmdSci_4 = findChild<QPushButton*>(QStringLiteral("cmdSci_4"));
-    cmdMem_1 = findChild<QPushButton*>(QStringLiteral("cmdMem_1"));
+    cmdSci_3 = ControlNombrado<QPushButton>(this, QStringLiteral("cmdSci_3"));
+    cmdSci_4 = ControlNombrado<QPushButton>(this, QStringLiteral("cmdSci_4"));
+    cmdMem_1 = ControlNombrado<QPushButton>(this, QStringLiteral("cmdMem_1"));
     cmdMem_1->setEnabled(false);
 
     // "deg" and "rad" choose the angle unit of the scientific keys.

@@ -126,7 +126,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override
     {
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
-            if (auto* destino = window()->findChild<QWidget*>(siguiente_))
+            if (auto* destino = ControlNombrado<QWidget>(window(), siguiente_))
                 destino->setFocus(Qt::OtherFocusReason);
         // The key goes on to the box, as in the other boxes.
         QComboBox::keyPressEvent(e);

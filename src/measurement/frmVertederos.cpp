@@ -143,7 +143,7 @@ public:
             });
             arriba += 360;
         }
-        OptAguda = findChild<QRadioButton*>(QStringLiteral("OptAguda"));
+        OptAguda = ControlNombrado<QRadioButton>(this, QStringLiteral("OptAguda"));
         OptAguda->setChecked(true);
         picTipoVertedero = Dibujo(this, "picTipoVertedero", DibujoCresta(1), 7080, 600);
         Dibujo(this, "Picture2", DibujoVertederoRectangular(), 600, 2520);
@@ -221,7 +221,7 @@ public:
             });
             arriba += 360;
         }
-        opta90 = findChild<QRadioButton*>(QStringLiteral("opta90"));
+        opta90 = ControlNombrado<QRadioButton>(this, QStringLiteral("opta90"));
         opta90->setChecked(true);
         Dibujo(this, "Picture3", DibujoVertederoTriangular(), 6120, 720);
         Dibujo(this, "Picture1", DibujoTablaTriangular(), 600, 3720);

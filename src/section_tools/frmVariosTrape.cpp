@@ -167,7 +167,8 @@ public:
         Escribir("txte" + x, r.energia, "##0.0000");
         Escribir("txtf" + x, r.froude, "#0.0000");
         if (r.disenoInadecuado)
-            findChild<QLabel*>("lblmv" + x)->setText(QStringLiteral("Diseño inadecuado"));
+            ControlNombrado<QLabel>(this, "lblmv" + x)
+                ->setText(QStringLiteral("Diseño inadecuado"));
     }
 
 private:

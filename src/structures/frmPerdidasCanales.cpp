@@ -311,7 +311,7 @@ void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
         const QString lista = QString::fromLatin1(p.lista);
         ListaMateriales(hoja, lista, QString::fromLatin1(p.coeficiente),
             QString::fromUtf8(p.etiqueta), lista == "cmbKostiakov" ? 1340 : 1035);
-        auto* combo = hoja->findChild<QComboBox*>(lista);
+        auto* combo = ControlNombrado<QComboBox>(hoja, lista);
         for (const char* texto : p.entradas.textos)
             combo->addItem(QString::fromUtf8(texto));
         combo->setCurrentIndex(-1);
@@ -340,15 +340,15 @@ void frmPerdidasCanales::PaginaTierra(QWidget* pagina)
             perdida(caja.toLatin1().constData(), { 2520, 1680, 1035, 285 });
         }
     }
-    connect(findChild<QComboBox*>("cmbEtcheverry"), &QComboBox::activated, this,
+    connect(ControlNombrado<QComboBox>(this, "cmbEtcheverry"), &QComboBox::activated, this,
         &frmPerdidasCanales::cmbEtcheverry_Click);
-    connect(findChild<QComboBox*>("cmbPunjab"), &QComboBox::activated, this,
+    connect(ControlNombrado<QComboBox>(this, "cmbPunjab"), &QComboBox::activated, this,
         &frmPerdidasCanales::cmbPunjab_Click);
-    connect(findChild<QComboBox*>("cmbMoritz"), &QComboBox::activated, this,
+    connect(ControlNombrado<QComboBox>(this, "cmbMoritz"), &QComboBox::activated, this,
         &frmPerdidasCanales::cmbMoritz_Click);
-    connect(findChild<QComboBox*>("cmbKostiakov"), &QComboBox::activated, this,
+    connect(ControlNombrado<QComboBox>(this, "cmbKostiakov"), &QComboBox::activated, this,
         &frmPerdidasCanales::cmbKostiakov_Click);
-    connect(findChild<QComboBox*>("CmbDavisWilson"), &QComboBox::activated, this,
+    connect(ControlNombrado<QComboBox>(this, "CmbDavisWilson"), &QComboBox::activated, this,
         &frmPerdidasCanales::CmbDavisWilson_Click);
 
     Marco* perdidas = NuevoMarco(QStringLiteral("Frame6"), QStringLiteral("Pérdidas:"),
@@ -416,7 +416,7 @@ bool frmPerdidasCanales::CalculosPrevios()
     Escribir("t", g.t, kMascaraParcial);
     AdvertirVelocidadErosiva("v", "mv", g.v, r.erosiva, kMascaraParcial);
     if (!r.erosiva)
-        findChild<QLabel*>(QStringLiteral("mv"))->setText(QString());
+        ControlNombrado<QLabel>(this, QStringLiteral("mv"))->setText(QString());
     return true;
 }
 
@@ -501,7 +501,7 @@ void frmPerdidasCanales::CalcularTierra()
 
     std::array<bool, kFormulas> descartadas {};
     for (int i = 0; i < kFormulas; ++i)
-        descartadas[i] = findChild<QCheckBox*>(kDescartes[i])->isChecked();
+        descartadas[i] = ControlNombrado<QCheckBox>(this, kDescartes[i])->isChecked();
     const std::optional<double> promedio = PromedioPerdidas(g.perdida, descartadas);
     double p = 0;
     if (promedio) {
@@ -620,10 +620,10 @@ void frmPerdidasCanales::cmbKostiakov_Click()
         return;
     EscribirPerdida(Indice(FormulaPerdida::Kostiakov), kostiakov, "txtKostiakov");
     if (kostiakov >= 1)
-        findChild<QCheckBox*>("chkKostiakov")->setChecked(true);
+        ControlNombrado<QCheckBox>(this, "chkKostiakov")->setChecked(true);
     EscribirPerdida(Indice(FormulaPerdida::Pavlovski), pavlovski, "txtPavlovski");
     if (pavlovski >= 1)
-        findChild<QCheckBox*>("chkPavlovski")->setChecked(true);
+        ControlNombrado<QCheckBox>(this, "chkPavlovski")->setChecked(true);
 }
 
 void frmPerdidasCanales::CalcularIngham()
@@ -667,7 +667,7 @@ void frmPerdidasCanales::LimpiarParciales()
 {
     for (const char* caja : { "q", "b", "z", "n", "s", "txtL", "y", "p", "a", "t", "v" })
         Caja(caja)->clear();
-    findChild<QLabel*>(QStringLiteral("mv"))->setText(QString());
+    ControlNombrado<QLabel>(this, QStringLiteral("mv"))->setText(QString());
     DarFoco(Caja("q"));
 }
 
@@ -699,7 +699,7 @@ void frmPerdidasCanales::LimpiarTierra()
 void frmPerdidasCanales::QuitarChequeo()
 {
     for (const char* casilla : kDescartes)
-        findChild<QCheckBox*>(casilla)->setChecked(false);
+        ControlNombrado<QCheckBox>(this, casilla)->setChecked(false);
 }
 
 void frmPerdidasCanales::ContenidoPerdida()

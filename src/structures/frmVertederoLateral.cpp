@@ -114,7 +114,7 @@ void frmVertederoLateral::Calcular()
     if (InformarFallo(this, r.fallo, { { FalloCalculo::DemasiadosTramos, { kMensajeTramos } } }))
         return;
 
-    auto* mensaje = findChild<QLabel*>(QStringLiteral("lblMensaje"));
+    auto* mensaje = ControlNombrado<QLabel>(this, QStringLiteral("lblMensaje"));
     mensaje->setText(
         r.distanciaAlcanzada ? TextoParadaVertedero(*r.distanciaAlcanzada) : QString());
     LimpiarGrillas();
@@ -150,7 +150,7 @@ void frmVertederoLateral::Limpiar()
 {
     LimpiarGrillas();
     VentanaConCopia::Limpiar();
-    findChild<QLabel*>(QStringLiteral("lblMensaje"))->setText(QString());
+    ControlNombrado<QLabel>(this, QStringLiteral("lblMensaje"))->setText(QString());
 }
 
 } // namespace quelmora

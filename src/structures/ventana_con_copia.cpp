@@ -48,7 +48,7 @@ void VentanaConCopia::BotonesConCopia(const QString& marcoBotones, const QString
 
 TablaResultados* VentanaConCopia::Grilla(const QString& nombre) const
 {
-    return findChild<TablaResultados*>(nombre);
+    return ControlNombrado<TablaResultados>(this, nombre);
 }
 
 } // namespace quelmora

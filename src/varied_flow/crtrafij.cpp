@@ -47,7 +47,7 @@ crtrafij::crtrafij()
     Grafico({ 2880, 4200, 6015, 1575 }, QStringLiteral("Curva de Remanso Método de Tramos Fijos"));
     BotonesPerfil(6360, false);
     // This form alone draws the copy frame's caption in the regular weight.
-    findChild<Marco*>(QStringLiteral("Frame5"))->TituloEnPesoNormal();
+    ControlNombrado<Marco>(this, QStringLiteral("Frame5"))->TituloEnPesoNormal();
     OrdenTabulacion({ "q", "b", "z", "s", "n", "yi", "nt", "dx", "bCalcular" });
     Encabezado();
 }
