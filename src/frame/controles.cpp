@@ -1,4 +1,5 @@
 #include "frame/controles.h"
+#include "frame/texto_numero.h"
 
 #include <QHash>
 #include <QKeyEvent>
@@ -375,7 +376,7 @@ CampoDato::CampoDato(QWidget* padre, const QString& nombre, const Twips& lugar,
     });
 }
 
-double CampoDato::valor() const { return LeerNumero(text().toStdString()); }
+double CampoDato::valor() const { return NumeroDeTexto(text()); }
 
 void CampoDato::AdvertirValorNegativo()
 {

@@ -1,4 +1,5 @@
 #include "frame/ventana_calculo.h"
+#include "frame/texto_numero.h"
 
 #include <QDate>
 #include <QLocale>
@@ -223,12 +224,12 @@ CampoDato* SuperficieCalculo::CampoSiExiste(const QString& nombre) const
 double SuperficieCalculo::Numero(const QString& caja) const
 {
     const QLineEdit* c = Caja(caja);
-    return c ? LeerNumero(c->text().toStdString()) : 0.0;
+    return c ? NumeroDeTexto(c->text()) : 0.0;
 }
 
 void SuperficieCalculo::Escribir(const QString& caja, double valor, const char* mascara)
 {
-    EscribirTexto(caja, QString::fromStdString(EscribirMascara(valor, mascara)));
+    EscribirTexto(caja, Mascara(valor, mascara));
 }
 
 void SuperficieCalculo::EscribirTexto(const QString& caja, const QString& texto)

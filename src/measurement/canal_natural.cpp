@@ -6,6 +6,7 @@
 
 #include "frame/core/numeros.h"
 #include "frame/grafico_lineas.h"
+#include "frame/texto_numero.h"
 #include "frame/tipo_flujo.h"
 #include "measurement/cajas_medicion.h"
 #include "measurement/dibujos_medicion.h"
@@ -33,8 +34,6 @@ QLabel* Nota(QWidget* padre, const QString& nombre, const QString& texto, const 
     etiqueta->setPalette(colores);
     return etiqueta;
 }
-
-double Leer(const QString& texto) { return LeerNumero(texto.toStdString()); }
 
 // Lets the box take the focus as it always does, then selects its text.
 class SeleccionAlEntrar : public QObject {
@@ -199,8 +198,8 @@ void VentanaCanalNatural::Calcular()
         // Only committed cells count: a value still open in the cell editor or
         // typed into the entry row is no segment.
         for (const QStringList& celdas : grilla_->tramos())
-            datos.tramos.push_back({ Leer(celdas.value(0)), Leer(celdas.value(1)),
-                compuesta_ ? Leer(celdas.value(2)) : 0.0 });
+            datos.tramos.push_back({ NumeroDeTexto(celdas.value(0)), NumeroDeTexto(celdas.value(1)),
+                compuesta_ ? NumeroDeTexto(celdas.value(2)) : 0.0 });
         datos.pendiente = Numero("txtS");
         datos.profundidadMargen = Numero("txtho");
         if (compuesta_) {

@@ -9,6 +9,7 @@
 #include "frame/core/numeros.h"
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
+#include "frame/texto_numero.h"
 #include "measurement/cajas_medicion.h"
 #include "measurement/core/compuertas.h"
 #include "measurement/dibujos_medicion.h"
@@ -180,7 +181,7 @@ public:
                 "txtho", "Ingresar un valor adecuado para la carga en el orificio"))
             return;
         // Whatever the box shows, picked from the list or typed.
-        const double cd = LeerNumero(cboCd->currentText().toStdString());
+        const double cd = NumeroDeTexto(cboCd->currentText());
         const ResultadoOrificio r = CalcularOrificio(Numero("txtao"), Numero("txtho"), cd);
         if (InformarFallo(window(), r.fallo))
             return;

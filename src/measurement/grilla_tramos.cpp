@@ -17,6 +17,7 @@
 
 #include "frame/controles.h"
 #include "frame/core/numeros.h"
+#include "frame/texto_numero.h"
 
 namespace quelmora {
 
@@ -38,13 +39,6 @@ const QString kEntradaEnEspera = QStringLiteral("[?]");
 // after it.
 const char* const kMascaraCelda = "0.0#######";
 const char* const kMascaraEditor = "#0.0#######";
-
-QString Mascara(double valor, const char* mascara)
-{
-    return QString::fromStdString(EscribirMascara(valor, mascara));
-}
-
-double Numero(const QString& texto) { return LeerNumero(texto.toStdString()); }
 
 // Whether the whole text, blanks around it aside, is one number: such a cell is
 // rewritten through the mask when the editor opens on it; any other text is
@@ -289,7 +283,7 @@ void GrillaTramos::GridEdit(int codigo)
         txtt->setCursorPosition(static_cast<int>(txtt->text().size()));
     } else {
         const QString actual = texto(filaActual(), columnaActual());
-        txtt->setText(EsNumero(actual) ? Mascara(Numero(actual), kMascaraCelda) : actual);
+        txtt->setText(EsNumero(actual) ? Mascara(NumeroDeTexto(actual), kMascaraCelda) : actual);
         SeleccionarTexto(txtt);
     }
     const QModelIndex indice = grdt->currentIndex();
@@ -311,7 +305,7 @@ void GrillaTramos::MoverCelda()
     } else if (filaActual() == entrada) {
         // The entry row becomes the last segment, every cell a number.
         for (int c = 1; c <= ultimaColumna(); ++c)
-            PonerTexto(grdt, entrada, c, Mascara(Numero(texto(entrada, c)), kMascaraCelda));
+            PonerTexto(grdt, entrada, c, Mascara(NumeroDeTexto(texto(entrada, c)), kMascaraCelda));
         AgregarFila(grdt);
         irA(filas() - 1, 1);
         numerarFilas(kEntradaActual);
@@ -402,7 +396,7 @@ bool GrillaTramos::teclaEditor(int tecla)
         // The value is committed at once and then the cell moves on: no window
         // event runs in between, so a click queued meanwhile cannot act on a
         // grid half-way through.
-        txtt->setText(Mascara(Numero(txtt->text()), kMascaraEditor));
+        txtt->setText(Mascara(NumeroDeTexto(txtt->text()), kMascaraEditor));
         grdt->setFocus();
         confirmarEdicion();
         MoverCelda();

@@ -21,6 +21,7 @@
 #include "frame/filas_pestanas.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
+#include "frame/texto_numero.h"
 #include "frame/ventanas.h"
 #include "hydraulics/finitos.h"
 #include "structures/core/perdidas.h"
@@ -61,11 +62,6 @@ CanalEnTierra CanalGuardado()
 {
     const ValoresGuardados& g = Guardados();
     return { g.q, g.b, g.z, g.y, g.v };
-}
-
-QString Mascara(double valor, const char* mascara)
-{
-    return QString::fromStdString(EscribirMascara(valor, mascara));
 }
 
 QString TextoNumero(double valor) { return QString::fromStdString(EscribirNumeroExacto(valor)); }

@@ -11,6 +11,7 @@
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
+#include "frame/texto_numero.h"
 #include "structures/core/vertedero_lateral.h"
 #include "structures/dibujos_estructuras.h"
 
@@ -125,7 +126,7 @@ void frmVertederoLateral::Calcular()
         const FilaTramo& fila = r.filas[k];
         for (int c = 0; c < 16; ++c) {
             const char* mascara = c == 15 ? "0.#0" : "0.###0";
-            const QString texto = QString::fromStdString(EscribirMascara(fila[c], mascara));
+            const QString texto = Mascara(fila[c], mascara);
             (c < 8 ? superior : inferior)->PonerTexto(int(k) + 1, c % 8, texto);
         }
     }

@@ -6,6 +6,7 @@
 
 #include "frame/core/numeros.h"
 #include "frame/tabla_resultados.h"
+#include "frame/texto_numero.h"
 
 namespace quelmora {
 
@@ -18,11 +19,6 @@ const QString kTituloErrorCalculo = QStringLiteral("Error de cálculos");
 
 const char* const kMascaraTirante = "##0.0000";
 const char* const kMascaraGrilla = "###0.###0";
-
-QString Mascara(double valor, const char* mascara)
-{
-    return QString::fromStdString(EscribirMascara(valor, mascara));
-}
 
 // A whole number held as a double, as plain integer text.
 QString Entero(double valor) { return QString::number(valor, 'f', 0); }

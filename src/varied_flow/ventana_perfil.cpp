@@ -145,9 +145,4 @@ bool VentanaPerfil::InformarFalloPerfil(
             { FalloCalculo::NumeroTramos, { kMensajeNumeroTramos }, true } });
 }
 
-QString VentanaPerfil::Mascara(double valor, const char* mascara)
-{
-    return QString::fromStdString(EscribirMascara(valor, mascara));
-}
-
 } // namespace quelmora

@@ -11,6 +11,7 @@
 #include "frame/core/numeros.h"
 #include "frame/grafico_lineas.h"
 #include "frame/tabla_resultados.h"
+#include "frame/texto_numero.h"
 #include "frame/ventana_calculo.h"
 #include "varied_flow/core/perfiles.h"
 
@@ -69,8 +70,6 @@ protected:
     // the window's own where it gives one, else the texts of the profile
     // checks, else the shared ones.
     bool InformarFalloPerfil(FalloCalculo fallo, std::initializer_list<MensajeFallo> propios = {});
-
-    static QString Mascara(double valor, const char* mascara);
 
 private:
     int numFilas_ = 0;
