@@ -41,10 +41,17 @@ constexpr int kAnchoImagen = 335, kAltoImagen = 248;
 
 } // namespace
 
+constinit const DescripcionVentana Acerca::kDescripcion {
+    .clase = "Acerca",
+    .fabrica = Fabricar<Acerca>,
+    .entrada = { "ayuda", "quelmora", "&Acerca de QUELMORA" },
+    .titulo = "Acerca de Quelmora versión 3.0",
+};
+
 Acerca::Acerca(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Acerca de Quelmora versión 3.0"));
+    setWindowTitle(kDescripcion.titulo);
     setWindowIcon(IconoQuelmora());
     QFont letra = FuenteFormulario();
     letra.setBold(true);

@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include "frame/descripcion.h"
+
 namespace quelmora {
 
 class BotonSalir;
@@ -11,6 +13,7 @@ class Acerca : public QWidget {
     Q_OBJECT
 public:
     explicit Acerca(QWidget* parent = nullptr);
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;

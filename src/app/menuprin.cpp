@@ -17,69 +17,6 @@ namespace quelmora {
 
 namespace {
 
-// The menu bar as the form has it: a row with a top-level name opens a menu, the
-// rows after it are its entries. "-" is a separator line; an entry's window class
-// is what it shows, and the three entries without one act on their own.
-struct FilaMenu {
-    bool principal;
-    const char* control;
-    const char* titulo;
-    const char* clase;
-};
-
-constexpr FilaMenu kMenus[] = {
-    { true, "ynormal", "Tirante-&Normal", nullptr },
-    { false, "yntrapezoidal", "Sección &Trapezoidal, Rec. Trian", "yntrape" },
-    { false, "ynparabolica", "Sección &Parabólica", "ynpara" },
-    { false, "yncircular", "Sección &Circular", "yncir" },
-    { false, "raya", "-", nullptr },
-    { false, "maxima", "Sección de &Máxima Eficiencia", "ynmaxef" },
-    { false, "raya2", "-", nullptr },
-    { false, "ynmiinf", "Sección de Mínima &Infiltración", "ynmininf" },
-    { false, "rayayn3", "-", nullptr },
-    { false, "salir", "&Salir", nullptr },
-    { true, "ycritico", "&Tirante-Crítico", nullptr },
-    { false, "yctrapezoidal", "Sección &Trapezoidal, Rec. Trian", "yctrape" },
-    { false, "ycparabolica", "Sección &Parabólica", "ycpara" },
-    { false, "yccircular", "Sección &Circular", "yccir" },
-    { true, "resalto", "&Resalto-Hidráulico", nullptr },
-    { false, "rhrectangular", "Sección &Rectangular", "rhrectan" },
-    { false, "rhtrapezoidal", "Sección &Trapezoidal", "rhtrape" },
-    { false, "rhparabolica", "Sección &Parabólica", "rhpara" },
-    { false, "rhcircular", "Sección &Circular", "rhcir" },
-    { true, "remanso", "R&emanso", nullptr },
-    { false, "rintegracion", "&Integración Gráfica", "crinte" },
-    { false, "bakhmeteff", "&Bakhmeteff", "crbak" },
-    { false, "bresse", "B&resse", "crbresse" },
-    { false, "directo", "&Directo por Tramos", "crdirtra" },
-    { false, "tramos", "&Tramos Fijos", "crtrafij" },
-    { true, "caudales", "&Caudales", nullptr },
-    { false, "qtrapezoidal", "Sección &Trapezoidal, Rec. Trian", "qtrape" },
-    { false, "qparabolica", "Sección &Parabólica", "qpara" },
-    { false, "qcircular", "Sección &Circular", "qcir" },
-    { true, "otros", "&Otros", nullptr },
-    { false, "otroTra", "Sección &Trapezoidal, Rec. Trian (b,S,n)", "frmVariosTrape" },
-    { false, "Otroraya", "-", nullptr },
-    { false, "otrorelacion", "Sección Circular &relación y/d", "frmRelayd" },
-    { false, "otrocircu", "Sección Circular (S,n)", "frmOtrosCir" },
-    { true, "mnuMedicion", "&Medición", nullptr },
-    { false, "mnumedNcosntante", "Canal Natural con n Constante", "frmQNaturalNConstante" },
-    { false, "mnumedncompuesta", "Canal Natural con n Compuesta", "frmQNaturalRugCompuesta" },
-    { false, "mnumedraya", "-", nullptr },
-    { false, "mnumedcompuerta", "Compuertas y Orificios", "frmCompuerta" },
-    { false, "mnumedvertederos", "Vertederos", "frmVertederos" },
-    { true, "mnuestructuras", "E&structuras", nullptr },
-    { false, "mnuestrucentrada", "Transición de Entrada Alabeada", "TranAlEn" },
-    { false, "mnuestrusalida", "Transición de Salida Alabeada", "TranAlSa" },
-    { false, "mnuestrulateral", "Vertedero Lateral", "frmVertederoLateral" },
-    { false, "mnuestruraya", "-", nullptr },
-    { false, "mnuestruperdidas", "Pérdidas en Canales", "frmPerdidasCanales" },
-    { true, "ayuda", "&Ayuda", nullptr },
-    { false, "elementos", "&Ayuda QUELMORA", nullptr },
-    { false, "raay2", "-", nullptr },
-    { false, "quelmora", "&Acerca de QUELMORA", "Acerca" },
-};
-
 // The window: client area 11880 x 7755; the cover's box 11895 x 7980 at (0, 0),
 // its picture 789 x 528 pixels inside a sunken border; the exit button on it.
 constexpr int kAnchoCliente = 11880, kAltoCliente = 7755;
@@ -97,6 +34,23 @@ const QColor kFondoSalir(112, 152, 188);
 
 } // namespace
 
+constinit const DescripcionVentana menuprin::kDescripcion {
+    .clase = "menuprin",
+    .fabrica = Fabricar<menuprin>,
+    .entrada = {},
+    .titulo = "QUELMORA la forma más fácil de diseñar canales y estructuras hidráulicas",
+};
+
+QString FilaMenu::Control() const
+{
+    return QString::fromUtf8(ventana ? ventana->entrada.control : control);
+}
+
+QString FilaMenu::Titulo() const
+{
+    return QString::fromUtf8(ventana ? ventana->entrada.titulo : titulo);
+}
+
 menuprin::menuprin(QWidget* parent)
     : QMainWindow(parent)
 {
@@ -106,8 +60,7 @@ menuprin::menuprin(QWidget* parent)
     std::future<QImage> portada
         = std::async(std::launch::async, [] { return ImagenPortada(kAnchoPortada, kAltoPortada); });
 
-    setWindowTitle(
-        QStringLiteral("QUELMORA la forma más fácil de diseñar canales y estructuras hidráulicas"));
+    setWindowTitle(kDescripcion.titulo);
     setWindowIcon(IconoQuelmora());
 
     auto* cliente = new QWidget(this);
@@ -153,9 +106,9 @@ void menuprin::Form_Load()
 void menuprin::ConstruirMenus()
 {
     QMenu* menu = nullptr;
-    for (const FilaMenu& fila : kMenus) {
-        const QString control = QString::fromUtf8(fila.control);
-        const QString titulo = QString::fromUtf8(fila.titulo);
+    for (const FilaMenu& fila : FilasMenuPrincipal()) {
+        const QString control = fila.Control();
+        const QString titulo = fila.Titulo();
         if (fila.principal) {
             menu = menuBar()->addMenu(titulo);
             menu->setObjectName(control);
@@ -166,8 +119,8 @@ void menuprin::ConstruirMenus()
         entrada->setObjectName(control);
         if (entrada->isSeparator())
             continue;
-        if (fila.clase) {
-            const QString clase = QString::fromUtf8(fila.clase);
+        if (fila.ventana) {
+            const QString clase = QString::fromUtf8(fila.ventana->clase);
             connect(entrada, &QAction::triggered, this, [clase] { MostrarVentana(clase); });
         } else if (control == QLatin1String("salir")) {
             connect(entrada, &QAction::triggered, this, [] { plataforma().terminarPrograma(); });

@@ -36,44 +36,97 @@
 
 namespace quelmora {
 
-// Every window class of the program, by the name the menus use. A menu entry
-// whose class is not listed here opens nothing.
+namespace {
+
+constexpr FilaMenu Menu(const char* control, const char* titulo)
+{
+    return { control, titulo, nullptr, true };
+}
+constexpr FilaMenu Raya(const char* control) { return { control, "-", nullptr, false }; }
+constexpr FilaMenu Ventana(const DescripcionVentana& ventana)
+{
+    return { nullptr, nullptr, &ventana, false };
+}
+constexpr FilaMenu Accion(const char* control, const char* titulo)
+{
+    return { control, titulo, nullptr, false };
+}
+
+// The menu bar as the form has it, menu by menu; a window's entry is its
+// description's. A window whose entry is not here is shown by no menu.
+constexpr FilaMenu kMenus[] = {
+    Menu("ynormal", "Tirante-&Normal"),
+    Ventana(yntrape::kDescripcion),
+    Ventana(ynpara::kDescripcion),
+    Ventana(yncir::kDescripcion),
+    Raya("raya"),
+    Ventana(ynmaxef::kDescripcion),
+    Raya("raya2"),
+    Ventana(ynmininf::kDescripcion),
+    Raya("rayayn3"),
+    Accion("salir", "&Salir"),
+    Menu("ycritico", "&Tirante-Crítico"),
+    Ventana(yctrape::kDescripcion),
+    Ventana(ycpara::kDescripcion),
+    Ventana(yccir::kDescripcion),
+    Menu("resalto", "&Resalto-Hidráulico"),
+    Ventana(rhrectan::kDescripcion),
+    Ventana(rhtrape::kDescripcion),
+    Ventana(rhpara::kDescripcion),
+    Ventana(rhcir::kDescripcion),
+    Menu("remanso", "R&emanso"),
+    Ventana(crinte::kDescripcion),
+    Ventana(crbak::kDescripcion),
+    Ventana(crbresse::kDescripcion),
+    Ventana(crdirtra::kDescripcion),
+    Ventana(crtrafij::kDescripcion),
+    Menu("caudales", "&Caudales"),
+    Ventana(qtrape::kDescripcion),
+    Ventana(qpara::kDescripcion),
+    Ventana(qcir::kDescripcion),
+    Menu("otros", "&Otros"),
+    Ventana(frmVariosTrape::kDescripcion),
+    Raya("Otroraya"),
+    Ventana(frmRelayd::kDescripcion),
+    Ventana(frmOtrosCir::kDescripcion),
+    Menu("mnuMedicion", "&Medición"),
+    Ventana(frmQNaturalNConstante::kDescripcion),
+    Ventana(frmQNaturalRugCompuesta::kDescripcion),
+    Raya("mnumedraya"),
+    Ventana(frmCompuerta::kDescripcion),
+    Ventana(frmVertederos::kDescripcion),
+    Menu("mnuestructuras", "E&structuras"),
+    Ventana(TranAlEn::kDescripcion),
+    Ventana(TranAlSa::kDescripcion),
+    Ventana(frmVertederoLateral::kDescripcion),
+    Raya("mnuestruraya"),
+    Ventana(frmPerdidasCanales::kDescripcion),
+    Menu("ayuda", "&Ayuda"),
+    Accion("elementos", "&Ayuda QUELMORA"),
+    Raya("raay2"),
+    Ventana(Acerca::kDescripcion),
+};
+
+} // namespace
+
+std::span<const FilaMenu> FilasMenuPrincipal() { return kMenus; }
+
+// The main window, every window of the menu, and the calculator, which only
+// the calculation windows' "C&alculadora" shows.
+std::vector<const DescripcionVentana*> VentanasDescritas()
+{
+    std::vector<const DescripcionVentana*> ventanas { &menuprin::kDescripcion };
+    for (const FilaMenu& fila : kMenus)
+        if (fila.ventana)
+            ventanas.push_back(fila.ventana);
+    ventanas.push_back(&frmCalculadora::kDescripcion);
+    return ventanas;
+}
+
 void RegistrarTodasLasVentanas()
 {
-    RegistrarVentana("menuprin", [] { return new menuprin; });
-    RegistrarVentana("yntrape", [] { return new yntrape; });
-    RegistrarVentana("ynpara", [] { return new ynpara; });
-    RegistrarVentana("yncir", [] { return new yncir; });
-    RegistrarVentana("ynmaxef", [] { return new ynmaxef; });
-    RegistrarVentana("ynmininf", [] { return new ynmininf; });
-    RegistrarVentana("frmCalculadora", [] { return new frmCalculadora; });
-    RegistrarVentana("Acerca", [] { return new Acerca; });
-    RegistrarVentana("yctrape", [] { return new yctrape; });
-    RegistrarVentana("ycpara", [] { return new ycpara; });
-    RegistrarVentana("yccir", [] { return new yccir; });
-    RegistrarVentana("rhrectan", [] { return new rhrectan; });
-    RegistrarVentana("rhtrape", [] { return new rhtrape; });
-    RegistrarVentana("rhpara", [] { return new rhpara; });
-    RegistrarVentana("rhcir", [] { return new rhcir; });
-    RegistrarVentana("crinte", [] { return new crinte; });
-    RegistrarVentana("crdirtra", [] { return new crdirtra; });
-    RegistrarVentana("crtrafij", [] { return new crtrafij; });
-    RegistrarVentana("crbak", [] { return new crbak; });
-    RegistrarVentana("crbresse", [] { return new crbresse; });
-    RegistrarVentana("TranAlSa", [] { return new TranAlSa; });
-    RegistrarVentana("TranAlEn", [] { return new TranAlEn; });
-    RegistrarVentana("frmQNaturalRugCompuesta", [] { return new frmQNaturalRugCompuesta; });
-    RegistrarVentana("frmQNaturalNConstante", [] { return new frmQNaturalNConstante; });
-    RegistrarVentana("frmCompuerta", [] { return new frmCompuerta; });
-    RegistrarVentana("frmVertederos", [] { return new frmVertederos; });
-    RegistrarVentana("frmVertederoLateral", [] { return new frmVertederoLateral; });
-    RegistrarVentana("qtrape", [] { return new qtrape; });
-    RegistrarVentana("qpara", [] { return new qpara; });
-    RegistrarVentana("qcir", [] { return new qcir; });
-    RegistrarVentana("frmVariosTrape", [] { return new frmVariosTrape; });
-    RegistrarVentana("frmRelayd", [] { return new frmRelayd; });
-    RegistrarVentana("frmOtrosCir", [] { return new frmOtrosCir; });
-    RegistrarVentana("frmPerdidasCanales", [] { return new frmPerdidasCanales; });
+    for (const DescripcionVentana* ventana : VentanasDescritas())
+        RegistrarVentana(QString::fromUtf8(ventana->clase), ventana->fabrica);
 }
 
 } // namespace quelmora

@@ -180,6 +180,13 @@ private:
 
 } // namespace
 
+constinit const DescripcionVentana frmCalculadora::kDescripcion {
+    .clase = "frmCalculadora",
+    .fabrica = Fabricar<frmCalculadora>,
+    .entrada = {},
+    .titulo = "Calculadora científica (Quelmora)",
+};
+
 frmCalculadora::frmCalculadora(QWidget* parent)
     : QMainWindow(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -187,7 +194,7 @@ frmCalculadora::frmCalculadora(QWidget* parent)
     , servicios_(std::make_unique<ServiciosCalculadoraQt>(this))
     , BBCalc1(std::make_unique<BBCalc>(*servicios_))
 {
-    setWindowTitle(QStringLiteral("Calculadora científica (Quelmora)"));
+    setWindowTitle(kDescripcion.titulo);
     setWindowIcon(QIcon(PintarDibujoCalculadora(DibujoCalculadora::Icono)));
     setFont(FuenteFormulario());
 

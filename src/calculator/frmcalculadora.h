@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "calculator/core/bbcalc.h"
+#include "frame/descripcion.h"
 
 class QAction;
 class QPushButton;
@@ -20,6 +21,7 @@ class frmCalculadora : public QMainWindow {
 public:
     explicit frmCalculadora(QWidget* parent = nullptr);
     ~frmCalculadora() override;
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void showEvent(QShowEvent* evento) override;

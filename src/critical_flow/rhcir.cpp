@@ -7,8 +7,22 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana rhcir::kDescripcion {
+    .clase = "rhcir",
+    .fabrica = Fabricar<rhcir>,
+    .entrada = { "resalto", "rhcircular", "Sección &Circular" },
+    .titulo = "Cálculo del Resalto Hidráulico, sección Circular",
+    .datos = {
+        { "ordinario", { { "q", "0.5" }, { "y1", "0.2" }, { "d", "1" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos,
+        "El tirante no es adecuado, incremente el tirante mayor o el diámetro",
+        "El tirante conjugado es mayor que el diámetro, incremente el diámetro o aumente el "
+        "tirante menor y ejecute de nuevo" },
+};
+
 // clang-format off
-rhcir::rhcir() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección Circular")
+rhcir::rhcir() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame3", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

@@ -15,6 +15,7 @@ class rhcir : public VentanaCalculo {
     Q_OBJECT
 public:
     rhcir();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

@@ -10,8 +10,20 @@ namespace quelmora {
 static const QString kMensajeDatosIncompletosRhpara
     = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar");
 
+constinit const DescripcionVentana rhpara::kDescripcion {
+    .clase = "rhpara",
+    .fabrica = Fabricar<rhpara>,
+    .entrada = { "resalto", "rhparabolica", "Sección &Parabólica" },
+    .titulo = "Cálculo del Resalto Hidráulico, sección Parabólica",
+    .datos = {
+        { "ordinario", { { "q", "1" }, { "y", "0.2" }, { "t", "2" } } },
+    },
+    .mensajes = { "Complete adecuadamente el ingreso de datos, antes de ejecutar",
+        "Valores de entrada inadecuados. Ingrese nuevos datos" },
+};
+
 // clang-format off
-rhpara::rhpara() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección Parabólica")
+rhpara::rhpara() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame3", "", {720, 120, 10455, 975});
     DatosProyecto(proyecto, {

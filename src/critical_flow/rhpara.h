@@ -15,6 +15,7 @@ class rhpara : public VentanaCalculo {
     Q_OBJECT
 public:
     rhpara();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

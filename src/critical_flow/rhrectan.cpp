@@ -6,8 +6,19 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana rhrectan::kDescripcion {
+    .clase = "rhrectan",
+    .fabrica = Fabricar<rhrectan>,
+    .entrada = { "resalto", "rhrectangular", "Sección &Rectangular" },
+    .titulo = "Cálculo del Resalto Hidráulico Sección Rectangular",
+    .datos = {
+        { "ordinario", { { "q", "2" }, { "b", "1" }, { "y", "0.3" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos },
+};
+
 // clang-format off
-rhrectan::rhrectan() : VentanaCalculo("Cálculo del Resalto Hidráulico Sección Rectangular")
+rhrectan::rhrectan() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame3", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

@@ -15,6 +15,7 @@ class rhrectan : public VentanaCalculo {
     Q_OBJECT
 public:
     rhrectan();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

@@ -7,8 +7,19 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana rhtrape::kDescripcion {
+    .clase = "rhtrape",
+    .fabrica = Fabricar<rhtrape>,
+    .entrada = { "resalto", "rhtrapezoidal", "Sección &Trapezoidal" },
+    .titulo = "Cálculo del Resalto Hidráulico, sección Trapezoidal",
+    .datos = {
+        { "ordinario", { { "q", "2" }, { "y", "0.3" }, { "b", "1" }, { "z", "1" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos },
+};
+
 // clang-format off
-rhtrape::rhtrape() : VentanaCalculo("Cálculo del Resalto Hidráulico, sección Trapezoidal")
+rhtrape::rhtrape() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame3", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

@@ -15,6 +15,7 @@ class rhtrape : public VentanaCalculo {
     Q_OBJECT
 public:
     rhtrape();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

@@ -7,8 +7,20 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana yccir::kDescripcion {
+    .clase = "yccir",
+    .fabrica = Fabricar<yccir>,
+    .entrada = { "ycritico", "yccircular", "Sección &Circular" },
+    .titulo = "Cálculo del Tirante Crítico, sección Circular",
+    .datos = {
+        { "ordinario", { { "q", "0.5" }, { "d", "1" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos,
+        "El tirante es mayor que el diámetro. Incremente el diámetro" },
+};
+
 // clang-format off
-yccir::yccir() : VentanaCalculo("Cálculo del Tirante Crítico, sección Circular")
+yccir::yccir() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame2", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

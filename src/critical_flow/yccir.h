@@ -10,6 +10,7 @@ class yccir : public VentanaCalculo {
     Q_OBJECT
 public:
     yccir();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

@@ -6,8 +6,19 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana ycpara::kDescripcion {
+    .clase = "ycpara",
+    .fabrica = Fabricar<ycpara>,
+    .entrada = { "ycritico", "ycparabolica", "Sección &Parabólica" },
+    .titulo = "Cálculo del Tirante Crítico, sección Parabólica",
+    .datos = {
+        { "ordinario", { { "q", "1" }, { "t", "2" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos },
+};
+
 // clang-format off
-ycpara::ycpara() : VentanaCalculo("Cálculo del Tirante Crítico, sección Parabólica")
+ycpara::ycpara() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame3", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

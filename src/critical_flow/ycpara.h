@@ -10,6 +10,7 @@ class ycpara : public VentanaCalculo {
     Q_OBJECT
 public:
     ycpara();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

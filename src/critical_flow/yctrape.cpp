@@ -5,9 +5,20 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana yctrape::kDescripcion {
+    .clase = "yctrape",
+    .fabrica = Fabricar<yctrape>,
+    .entrada = { "ycritico", "yctrapezoidal", "Sección &Trapezoidal, Rec. Trian" },
+    .titulo = "Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular",
+    .datos = {
+        { "ordinario", { { "q", "1" }, { "b", "1" }, { "z", "1" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos, kTextoAnchoTalud },
+};
+
 // clang-format off
 yctrape::yctrape()
-    : VentanaCalculo("Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular")
+    : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame2", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

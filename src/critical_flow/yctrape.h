@@ -10,6 +10,7 @@ class yctrape : public VentanaCalculo {
     Q_OBJECT
 public:
     yctrape();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

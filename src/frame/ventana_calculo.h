@@ -77,6 +77,7 @@
 #include <initializer_list>
 
 #include "frame/controles.h"
+#include "frame/descripcion.h"
 #include "frame/fallos.h"
 
 class QStatusBar;
@@ -88,10 +89,8 @@ class ControlPestanas;
 class PaginaCalculo;
 
 // Texts of the checks at "&Calcular" shared by many windows.
-inline const QString kMensajeDatosIncompletos
-    = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar ");
-inline const QString kMensajeAnchoTalud
-    = QStringLiteral("Los valores de b y Z no pueden ser simultáneamente iguales a cero");
+inline const QString kMensajeDatosIncompletos = QString::fromUtf8(kTextoDatosIncompletos);
+inline const QString kMensajeAnchoTalud = QString::fromUtf8(kTextoAnchoTalud);
 inline const QString kTituloErrorIngreso = QStringLiteral("Error de ingreso de datos");
 // The caption of the warning label when the velocity is not erosive: 27 blanks.
 inline const QString kSinAvisoErosivo = QString(27, QLatin1Char(' '));

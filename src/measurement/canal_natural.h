@@ -15,8 +15,9 @@ class GraficoLineas;
 class GrillaTramos;
 
 // The trap's one message.
-inline const QString kMensajeValoresInadecuados
-    = QStringLiteral("Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!");
+inline constexpr const char* kTextoValoresInadecuados
+    = "Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!";
+inline const QString kMensajeValoresInadecuados = QString::fromUtf8(kTextoValoresInadecuados);
 
 class VentanaCanalNatural : public VentanaCalculo {
     Q_OBJECT

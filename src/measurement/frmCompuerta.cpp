@@ -201,8 +201,25 @@ private:
 
 } // namespace
 
+constinit const DescripcionVentana frmCompuerta::kDescripcion {
+    .clase = "frmCompuerta",
+    .fabrica = Fabricar<frmCompuerta>,
+    .entrada = { "mnuMedicion", "mnumedcompuerta", "Compuertas y Orificios" },
+    .titulo = "Cálculos en compuertas y orificios",
+    .datos = {
+        { "ordinario",
+            { { "txtb", "2" }, { "txty1", "1.5" }, { "txta", "0.3" }, { "txtao", "0.05" },
+                { "txtho", "2" } } },
+    },
+    .mensajes = { "Ingresar un valor adecuado para el ancho de la compuerta",
+        "Ingresar un valor adecuado para y1",
+        "Ingresar un valor adecuado para la abertura de la compuerta",
+        "Ingresar un valor adecuado para el área del orificio",
+        "Ingresar un valor adecuado para la carga en el orificio" },
+};
+
 frmCompuerta::frmCompuerta()
-    : VentanaCalculo(QStringLiteral("Cálculos en compuertas y orificios"))
+    : VentanaCalculo(kDescripcion.titulo)
 {
     NuevasPestanas({ 120, 120, 11565, 7455 });
     AgregarPagina(new PaginaCompuerta, QStringLiteral("Compuerta"));

@@ -10,6 +10,7 @@ class frmCompuerta : public VentanaCalculo {
     Q_OBJECT
 public:
     frmCompuerta();
+    static const DescripcionVentana kDescripcion;
 };
 
 } // namespace quelmora

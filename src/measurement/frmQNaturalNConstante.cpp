@@ -4,10 +4,22 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana frmQNaturalNConstante::kDescripcion {
+    .clase = "frmQNaturalNConstante",
+    .fabrica = Fabricar<frmQNaturalNConstante>,
+    .entrada = { "mnuMedicion", "mnumedNcosntante", "Canal Natural con n Constante" },
+    // Two blanks before "rugosidad", as the window has always been captioned.
+    .titulo = "Cálculo del caudal en una sección natural con  rugosidad constante",
+    .datos = {
+        { "ordinario",
+            { { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "0" } },
+            { { "1", "1" }, { "2", "1" }, { "1", "0" } } },
+    },
+    .mensajes = { kTextoValoresInadecuados },
+};
+
 frmQNaturalNConstante::frmQNaturalNConstante()
-    : VentanaCanalNatural(
-        // Two blanks before "rugosidad", as the window has always been captioned.
-        QStringLiteral("Cálculo del caudal en una sección natural con  rugosidad constante"), false)
+    : VentanaCanalNatural(kDescripcion.titulo, false)
 {
     Encabezados();
     Marco* datos = NuevoMarco("Frame1", QStringLiteral("Datos:"), { 360, 840, 4455, 5055 });

@@ -9,6 +9,7 @@ class frmQNaturalNConstante : public VentanaCanalNatural {
     Q_OBJECT
 public:
     frmQNaturalNConstante();
+    static const DescripcionVentana kDescripcion;
 };
 
 } // namespace quelmora

@@ -4,10 +4,21 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana frmQNaturalRugCompuesta::kDescripcion {
+    .clase = "frmQNaturalRugCompuesta",
+    .fabrica = Fabricar<frmQNaturalRugCompuesta>,
+    .entrada = { "mnuMedicion", "mnumedncompuesta", "Canal Natural con n Compuesta" },
+    .titulo = "Cálculo del caudal en una sección natural con rugosidades compuestas",
+    .datos = {
+        { "ordinario",
+            { { "txtS", "0.0005" }, { "txtho", "0.5" }, { "txtvo", "0.04" }, { "txtnf", "0.05" } },
+            { { "2", "1.0", "0.030" }, { "3", "1.5", "0.025" }, { "2", "0.8", "0.035" } } },
+    },
+    .mensajes = { kTextoValoresInadecuados },
+};
+
 frmQNaturalRugCompuesta::frmQNaturalRugCompuesta()
-    : VentanaCanalNatural(
-        QStringLiteral("Cálculo del caudal en una sección natural con rugosidades compuestas"),
-        true)
+    : VentanaCanalNatural(kDescripcion.titulo, true)
 {
     Encabezados();
     Marco* datos = NuevoMarco("Frame1", QStringLiteral("Datos:"), { 240, 840, 4935, 5415 });

@@ -10,6 +10,7 @@ class frmQNaturalRugCompuesta : public VentanaCanalNatural {
     Q_OBJECT
 public:
     frmQNaturalRugCompuesta();
+    static const DescripcionVentana kDescripcion;
 };
 
 } // namespace quelmora

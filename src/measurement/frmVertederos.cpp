@@ -314,8 +314,26 @@ public:
 
 } // namespace
 
+constinit const DescripcionVentana frmVertederos::kDescripcion {
+    .clase = "frmVertederos",
+    .fabrica = Fabricar<frmVertederos>,
+    .entrada = { "mnuMedicion", "mnumedvertederos", "Vertederos" },
+    .titulo = "Cálculos en vertederos",
+    .datos = {
+        { "ordinario",
+            { { "txtL", "2" }, { "txth", "0.3" }, { "txtn", "2" }, { "txtLt", "1" },
+                { "txtHt", "0.2" }, { "txthtri", "0.3" } } },
+    },
+    .mensajes = { "Ingresar un valor adecuado para la longitud de la cresta del vertedero",
+        "Ingresar un valor adecuado para la carga sobre el vertedero",
+        "Ingresar un valor adecuado para el valor del coeficiente de descarga",
+        "Ingresar un valor adecuado para el coeficiente de descarga",
+        "Ingresar un valor mayor para la carga sobre el vertedero",
+        "Ingresar un valor adecuado para la longitud de cresta del vertedero" },
+};
+
 frmVertederos::frmVertederos()
-    : VentanaCalculo(QStringLiteral("Cálculos en vertederos"))
+    : VentanaCalculo(kDescripcion.titulo)
 {
     NuevasPestanas({ 120, 120, 11565, 7455 });
     AgregarPagina(new PaginaRectangular, QStringLiteral("Vetedero rectangular"));

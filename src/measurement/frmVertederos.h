@@ -10,6 +10,7 @@ class frmVertederos : public VentanaCalculo {
     Q_OBJECT
 public:
     frmVertederos();
+    static const DescripcionVentana kDescripcion;
 };
 
 // The caption of a crest or notch option, which the crest pictures and the

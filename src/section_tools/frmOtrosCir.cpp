@@ -147,9 +147,24 @@ private:
 
 } // namespace
 
+constinit const DescripcionVentana frmOtrosCir::kDescripcion {
+    .clase = "frmOtrosCir",
+    .fabrica = Fabricar<frmOtrosCir>,
+    .entrada = { "otros", "otrocircu", "Sección Circular (S,n)" },
+    .titulo = "Cálculo de la pendiente o rugosidad en una sección circular",
+    .datos = {
+        { "ordinario",
+            { { "txtqs", "0.3" }, { "txtys", "0.5" }, { "txtds", "1" }, { "txtns", "0.013" },
+                { "txtqn", "0.3" }, { "txtyn", "0.5" }, { "txtdn", "1" },
+                { "txtsn", "0.000626" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos,
+        "Antes de ejecutar, complete adecuadamente el ingreso de datos",
+        "Antes de ejecutar, ingrese para d un valor mayor que para y", "Diseño inadecuado" },
+};
+
 frmOtrosCir::frmOtrosCir()
-    : VentanaCalculo(
-        QStringLiteral("Cálculo de la pendiente o rugosidad en una sección circular"), 11880, 8160)
+    : VentanaCalculo(kDescripcion.titulo, 11880, 8160)
 {
     NuevasPestanas({ 360, 360, 11175, 7095 });
     AgregarPagina(new PaginaOtrosCir("s", "fradats", "fraress", "Frame4s"),

@@ -9,6 +9,7 @@ class frmOtrosCir : public VentanaCalculo {
     Q_OBJECT
 public:
     frmOtrosCir();
+    static const DescripcionVentana kDescripcion;
 };
 
 } // namespace quelmora

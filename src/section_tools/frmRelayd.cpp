@@ -6,8 +6,22 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana frmRelayd::kDescripcion {
+    .clase = "frmRelayd",
+    .fabrica = Fabricar<frmRelayd>,
+    .entrada = { "otros", "otrorelacion", "Sección Circular &relación y/d" },
+    .titulo = "Diseño para una relación tirante - diámetro y/d, conocido",
+    .datos = {
+        { "ordinario",
+            { { "txtq", "0.5" }, { "txtyd", "0.5" }, { "txtn", "0.013" }, { "txts", "0.001" } } },
+    },
+    .mensajes = { "Antes de ejecutar, complete adecuadamente el ingreso de datos",
+        "Ingresar para la relación y/d, un valor mayor que cero",
+        "Ingresar para la relación y/d, un valor menor que 1" },
+};
+
 frmRelayd::frmRelayd()
-    : VentanaCalculo(QStringLiteral("Diseño para una relación tirante - diámetro y/d, conocido"))
+    : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame1", "", { 720, 120, 10335, 975 });
     DatosProyecto(proyecto,

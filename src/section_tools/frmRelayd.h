@@ -8,6 +8,7 @@ class frmRelayd : public VentanaCalculo {
     Q_OBJECT
 public:
     frmRelayd();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

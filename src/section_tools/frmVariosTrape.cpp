@@ -219,9 +219,29 @@ private:
 
 } // namespace
 
+constinit const DescripcionVentana frmVariosTrape::kDescripcion {
+    .clase = "frmVariosTrape",
+    .fabrica = Fabricar<frmVariosTrape>,
+    .entrada = { "otros", "otroTra", "Sección &Trapezoidal, Rec. Trian (b,S,n)" },
+    .titulo = "Cálculos varios en sección trapezoidal, rectangular y triangular",
+    .datos = {
+        { "ordinario",
+            { { "txtqb", "1.5" }, { "txtyb", "0.8" }, { "txtzb", "1" }, { "txtnb", "0.014" },
+                { "txtsb", "0.001" }, { "txtqs", "1.5" }, { "txtys", "0.8" }, { "txtbs", "1" },
+                { "txtzs", "1" }, { "txtns", "0.014" }, { "txtqn", "1.5" }, { "txtyn", "0.8" },
+                { "txtbn", "1" }, { "txtzn", "1" }, { "txtsn", "0.001" } } },
+        { "erosivo",
+            { { "txtqb", "1.5" }, { "txtyb", "0.8" }, { "txtzb", "1" }, { "txtnb", "0.025" },
+                { "txtsb", "0.005" }, { "txtqs", "1.5" }, { "txtys", "0.8" }, { "txtbs", "1" },
+                { "txtzs", "1" }, { "txtns", "0.025" }, { "txtqn", "1.5" }, { "txtyn", "0.8" },
+                { "txtbn", "1" }, { "txtzn", "1" }, { "txtsn", "0.003" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos,
+        "Los valores de b y Z, no pueden ser simultáneamente iguales a cero" },
+};
+
 frmVariosTrape::frmVariosTrape()
-    : VentanaCalculo(
-        QStringLiteral("Cálculos varios en sección trapezoidal, rectangular y triangular"))
+    : VentanaCalculo(kDescripcion.titulo)
 {
     NuevasPestanas({ 360, 360, 11175, 7095 });
     AgregarPagina(new PaginaVariosTrape("b", "qyzns", 3495, "Frame2"),

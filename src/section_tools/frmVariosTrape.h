@@ -9,6 +9,7 @@ class frmVariosTrape : public VentanaCalculo {
     Q_OBJECT
 public:
     frmVariosTrape();
+    static const DescripcionVentana kDescripcion;
 };
 
 } // namespace quelmora

@@ -7,9 +7,30 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana TranAlEn::kDescripcion {
+    .clase = "TranAlEn",
+    .fabrica = Fabricar<TranAlEn>,
+    .entrada = { "mnuestructuras", "mnuestrucentrada", "Transición de Entrada Alabeada" },
+    .titulo = "Cálculos para una transición de entrada alabeada en flujo subcrítico",
+    .datos = {
+        { "ordinario",
+            { { "q", "1.5" }, { "bc", "1" }, { "BF", "2.6" }, { "zc", "0" }, { "ZF", "2" },
+                { "yc", "0.8" }, { "hz", "0.04" } } },
+    },
+    .mensajes = { "Para estos datos se produce error de cálculos, posiblemente se produce resalto "
+                  "en la transición",
+        "Ingresar un valor adecuado para el caudal",
+        "Ingresar un valor adecuado para el ancho de solera en C",
+        "Ingresar un valor adecuado para el ancho de solera en F",
+        "Ingresar un valor adecuado para el talud en C",
+        "Ingresar un valor adecuado para el talud en F",
+        "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos",
+        "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos",
+        "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke" },
+};
+
 TranAlEn::TranAlEn()
-    : VentanaTransicion(VarianteTransicion::Entrada,
-        QStringLiteral("Cálculos para una transición de entrada alabeada en flujo subcrítico"))
+    : VentanaTransicion(VarianteTransicion::Entrada, kDescripcion.titulo)
 {
     TituloVentana(QStringLiteral("Cálculos para una transición de entrada alabeada"));
     Dibujo(this, QStringLiteral("Picture1"), DibujoTransicion(false), 3000, 0);

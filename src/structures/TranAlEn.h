@@ -7,6 +7,7 @@ class TranAlEn : public VentanaTransicion {
     Q_OBJECT
 public:
     TranAlEn();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     bool VerificarEntradas() override;

@@ -7,9 +7,22 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana TranAlSa::kDescripcion {
+    .clase = "TranAlSa",
+    .fabrica = Fabricar<TranAlSa>,
+    .entrada = { "mnuestructuras", "mnuestrusalida", "Transición de Salida Alabeada" },
+    .titulo = "Cálculos para una transición de salida alabeada en flujo subcrítico",
+    .datos = {
+        { "ordinario",
+            { { "q", "2" }, { "bc", "2.5" }, { "BF", "1.8" }, { "zc", "1.5" }, { "ZF", "0" },
+                { "yc", "0.9" }, { "hz", "0.05" } } },
+    },
+    .mensajes = { "Para estos datos se produce error de cálculos, posiblemente se produce resalto "
+                  "en la transición" },
+};
+
 TranAlSa::TranAlSa()
-    : VentanaTransicion(VarianteTransicion::Salida,
-        QStringLiteral("Cálculos para una transición de salida alabeada en flujo subcrítico"))
+    : VentanaTransicion(VarianteTransicion::Salida, kDescripcion.titulo)
 {
     TituloVentana(QStringLiteral("Cálculos para una transición de salida alabeada"));
     Dibujo(this, QStringLiteral("Picture1"), DibujoTransicion(true), 3000, 0);

@@ -7,6 +7,7 @@ class TranAlSa : public VentanaTransicion {
     Q_OBJECT
 public:
     TranAlSa();
+    static const DescripcionVentana kDescripcion;
 };
 
 } // namespace quelmora

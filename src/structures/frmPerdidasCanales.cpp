@@ -125,8 +125,43 @@ constexpr PaginaMaterial kPaginasMaterial[] = {
 
 } // namespace
 
+constinit const DescripcionVentana frmPerdidasCanales::kDescripcion {
+    .clase = "frmPerdidasCanales",
+    .fabrica = Fabricar<frmPerdidasCanales>,
+    .entrada = { "mnuestructuras", "mnuestruperdidas", "Pérdidas en Canales" },
+    .titulo = "Cálculo de pérdidas por infiltración en canales",
+    .datos = {
+        { "ordinario",
+            { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.014" }, { "s", "0.001" },
+                { "txtL", "2" }, { "txtErevestido", "0.1" } },
+            {},
+            { { "Etcheverry", "cmbEtcheverry", "Arcillosos" },
+                { "Punjab", "cmbPunjab", "Suelos comunes (medios)" },
+                { "Moritz", "cmbMoritz", "Franco arcilloso ordinario, limo" },
+                { "Pavlovski - Kostiakov", "cmbKostiakov", "Tierra arenosa" },
+                { "Davis - Wilson", "CmbDavisWilson", "Suelo arcilloso" } } },
+        { "erosivo",
+            { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.025" }, { "s", "0.005" },
+                { "txtL", "2" }, { "txtErevestido", "0.1" } },
+            {},
+            { { "Etcheverry", "cmbEtcheverry", "Arcillosos" },
+                { "Punjab", "cmbPunjab", "Suelos comunes (medios)" },
+                { "Moritz", "cmbMoritz", "Franco arcilloso ordinario, limo" },
+                { "Pavlovski - Kostiakov", "cmbKostiakov", "Tierra arenosa" },
+                { "Davis - Wilson", "CmbDavisWilson", "Suelo arcilloso" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos, kTextoAnchoTalud,
+        "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ",
+        "Seleccionar el material del canal para la ecuación de Etcheverry",
+        "Seleccionar el material del canal para la ecuación de Punjab",
+        "Seleccionar el material del canal para la ecuación de Moritz",
+        "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov",
+        "Seleccionar el material del canal para la ecuación de Davis-Wilson",
+        "No descartar todas las fómulas" },
+};
+
 frmPerdidasCanales::frmPerdidasCanales()
-    : VentanaCalculo(QStringLiteral("Cálculo de pérdidas por infiltración en canales"))
+    : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* datos
         = NuevoMarco(QStringLiteral("Frame2"), QStringLiteral("Datos:"), { 360, 360, 3615, 2535 });

@@ -13,6 +13,7 @@ class frmPerdidasCanales : public VentanaCalculo {
     Q_OBJECT
 public:
     frmPerdidasCanales();
+    static const DescripcionVentana kDescripcion;
     ~frmPerdidasCanales() override;
     // Dispatch by the page showing: the earth or the lined channel.
     void Calcular() override;

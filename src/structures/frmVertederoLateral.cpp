@@ -36,8 +36,24 @@ QString TextoParadaVertedero(double distancia)
         + QString::fromStdString(EscribirNumeroPlano(distancia)) + QStringLiteral(" m");
 }
 
+constinit const DescripcionVentana frmVertederoLateral::kDescripcion {
+    .clase = "frmVertederoLateral",
+    .fabrica = Fabricar<frmVertederoLateral>,
+    .entrada = { "mnuestructuras", "mnuestrulateral", "Vertedero Lateral" },
+    .titulo = "Diseño de un vertedero lateral para un flujo subcrítico",
+    .datos = {
+        { "ordinario",
+            { { "txty", "1" }, { "txtb", "2" }, { "txtZ", "1" }, { "txtn", "0.015" },
+                { "txtS", "0.001" }, { "txtU", "0.6" }, { "txtL", "1" }, { "txtNt", "2" } } },
+        { "hasta_la_cresta",
+            { { "txty", "0.8" }, { "txtb", "1.5" }, { "txtZ", "0.5" }, { "txtn", "0.014" },
+                { "txtS", "0.0008" }, { "txtU", "0.5" }, { "txtL", "2" }, { "txtNt", "40" } } },
+    },
+    .mensajes = { "El número de tramos debe ser como máximo 50" },
+};
+
 frmVertederoLateral::frmVertederoLateral()
-    : VentanaConCopia(QStringLiteral("Diseño de un vertedero lateral para un flujo subcrítico"))
+    : VentanaConCopia(kDescripcion.titulo)
 {
     Marco* datos
         = NuevoMarco(QStringLiteral("Frame01"), QStringLiteral("Datos:"), { 240, 120, 3255, 4335 });

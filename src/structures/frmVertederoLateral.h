@@ -11,6 +11,7 @@ class frmVertederoLateral : public VentanaConCopia {
     Q_OBJECT
 public:
     frmVertederoLateral();
+    static const DescripcionVentana kDescripcion;
     void Calcular() override;
     void Limpiar() override;
 

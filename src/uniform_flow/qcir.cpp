@@ -8,8 +8,20 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana qcir::kDescripcion {
+    .clase = "qcir",
+    .fabrica = Fabricar<qcir>,
+    .entrada = { "caudales", "qcircular", "Sección &Circular" },
+    .titulo = "Cálculo del caudal, sección circular",
+    .datos = {
+        { "ordinario", { { "y", "0.5" }, { "d", "1" }, { "n", "0.015" }, { "s", "0.001" } } },
+    },
+    .mensajes = { "Complete adecuadamente el ingreso los datos, antes de ejecutar",
+        "El tirante no puede ser mayor que el diámetro. Ingresar valores adecuados" },
+};
+
 // clang-format off
-qcir::qcir() : VentanaCalculo("Cálculo del caudal, sección circular")
+qcir::qcir() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame1", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

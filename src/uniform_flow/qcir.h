@@ -8,6 +8,7 @@ namespace quelmora {
 class qcir : public VentanaCalculo {
 public:
     qcir();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

@@ -9,8 +9,20 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana qpara::kDescripcion {
+    .clase = "qpara",
+    .fabrica = Fabricar<qpara>,
+    .entrada = { "caudales", "qparabolica", "Sección &Parabólica" },
+    .titulo = "Cálculo del caudal, sección parabólica",
+    .datos = {
+        { "ordinario", { { "y", "0.5" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } } },
+        { "erosivo", { { "y", "0.5" }, { "t", "2" }, { "n", "0.025" }, { "s", "0.005" } } },
+    },
+    .mensajes = { "Complete adecuadamente el ingreso los datos, antes de ejecutar" },
+};
+
 // clang-format off
-qpara::qpara() : VentanaCalculo("Cálculo del caudal, sección parabólica")
+qpara::qpara() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame1", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

@@ -8,6 +8,7 @@ namespace quelmora {
 class qpara : public VentanaCalculo {
 public:
     qpara();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

@@ -6,8 +6,22 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana qtrape::kDescripcion {
+    .clase = "qtrape",
+    .fabrica = Fabricar<qtrape>,
+    .entrada = { "caudales", "qtrapezoidal", "Sección &Trapezoidal, Rec. Trian" },
+    .titulo = "Cálculo del caudal, sección trapezoidal, rectangular, triangular",
+    .datos = {
+        { "ordinario",
+            { { "y", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } } },
+        { "erosivo",
+            { { "y", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.025" }, { "s", "0.005" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos, kTextoAnchoTalud },
+};
+
 // clang-format off
-qtrape::qtrape() : VentanaCalculo("Cálculo del caudal, sección trapezoidal, rectangular, triangular")
+qtrape::qtrape() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame1", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

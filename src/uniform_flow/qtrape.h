@@ -9,6 +9,7 @@ namespace quelmora {
 class qtrape : public VentanaCalculo {
 public:
     qtrape();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

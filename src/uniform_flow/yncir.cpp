@@ -8,8 +8,20 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana yncir::kDescripcion {
+    .clase = "yncir",
+    .fabrica = Fabricar<yncir>,
+    .entrada = { "ynormal", "yncircular", "Sección &Circular" },
+    .titulo = "Cálculo del tirante normal, sección circular",
+    .datos = {
+        { "ordinario", { { "q", "0.5" }, { "d", "1" }, { "n", "0.015" }, { "s", "0.001" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos,
+        "El tirante es mayor que el diámetro. Incremente el diámetro o la pendiente" },
+};
+
 // clang-format off
-yncir::yncir() : VentanaCalculo("Cálculo del tirante normal, sección circular")
+yncir::yncir() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame1", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

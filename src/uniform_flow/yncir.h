@@ -8,6 +8,7 @@ namespace quelmora {
 class yncir : public VentanaCalculo {
 public:
     yncir();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

@@ -2,9 +2,21 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana ynmaxef::kDescripcion {
+    .clase = "ynmaxef",
+    .fabrica = Fabricar<ynmaxef>,
+    .entrada = { "ynormal", "maxima", "Sección de &Máxima Eficiencia" },
+    .titulo = "Diseño para una sección trapezoidal de máxima eficiencia hidráulica",
+    .datos = {
+        { "ordinario", { { "q", "1" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } } },
+        { "erosivo", { { "q", "1" }, { "z", "1" }, { "n", "0.025" }, { "s", "0.005" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos },
+};
+
 ynmaxef::ynmaxef()
     : VentanaDisenoTrapecial({
-        .titulo = "Diseño para una sección trapezoidal de máxima eficiencia hidráulica",
+        .titulo = kDescripcion.titulo,
         .marcoResultados = { 720, 3480, 10335, 2535 },
         .cajaIzquierda = 2520,
         .cajaDerecha = 8160,

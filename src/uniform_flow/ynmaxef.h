@@ -8,6 +8,7 @@ namespace quelmora {
 class ynmaxef : public VentanaDisenoTrapecial {
 public:
     ynmaxef();
+    static const DescripcionVentana kDescripcion;
 };
 
 } // namespace quelmora

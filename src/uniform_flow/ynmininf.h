@@ -8,6 +8,7 @@ namespace quelmora {
 class ynmininf : public VentanaDisenoTrapecial {
 public:
     ynmininf();
+    static const DescripcionVentana kDescripcion;
 };
 
 } // namespace quelmora

@@ -7,8 +7,20 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana ynpara::kDescripcion {
+    .clase = "ynpara",
+    .fabrica = Fabricar<ynpara>,
+    .entrada = { "ynormal", "ynparabolica", "Sección &Parabólica" },
+    .titulo = "Cálculo del tirante normal, sección parabólica",
+    .datos = {
+        { "ordinario", { { "q", "1" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } } },
+        { "erosivo", { { "q", "1" }, { "t", "2" }, { "n", "0.025" }, { "s", "0.005" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos },
+};
+
 // clang-format off
-ynpara::ynpara() : VentanaCalculo("Cálculo del tirante normal, sección parabólica")
+ynpara::ynpara() : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame3", "", {720, 120, 10335, 975});
     DatosProyecto(proyecto, {

@@ -8,6 +8,7 @@ namespace quelmora {
 class ynpara : public VentanaCalculo {
 public:
     ynpara();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

@@ -6,9 +6,23 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana yntrape::kDescripcion {
+    .clase = "yntrape",
+    .fabrica = Fabricar<yntrape>,
+    .entrada = { "ynormal", "yntrapezoidal", "Sección &Trapezoidal, Rec. Trian" },
+    .titulo = "Cálculo de tirante normal secciones: trapezoidal, rectangular, triangular",
+    .datos = {
+        { "ordinario",
+            { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } } },
+        { "erosivo",
+            { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.025" }, { "s", "0.005" } } },
+    },
+    .mensajes = { kTextoDatosIncompletos, kTextoAnchoTalud },
+};
+
 // clang-format off
 yntrape::yntrape()
-    : VentanaCalculo("Cálculo de tirante normal secciones: trapezoidal, rectangular, triangular")
+    : VentanaCalculo(kDescripcion.titulo)
 {
     Marco* proyecto = NuevoMarco("Frame1", "", {720, 120, 10335, 1035});
     DatosProyecto(proyecto, {

@@ -9,6 +9,7 @@ namespace quelmora {
 class yntrape : public VentanaCalculo {
 public:
     yntrape();
+    static const DescripcionVentana kDescripcion;
 
 protected:
     void Calcular() override;

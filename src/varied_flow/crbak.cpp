@@ -6,8 +6,23 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana crbak::kDescripcion {
+    .clase = "crbak",
+    .fabrica = Fabricar<crbak>,
+    .entrada = { "remanso", "bakhmeteff", "&Bakhmeteff" },
+    .titulo = "Cálculo de la curva de remanso, método de Bakhmeteff",
+    .datos = {
+        { "ordinario",
+            { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "yn", "1.45" },
+                { "yc", "0.89" }, { "y1", "2.5" }, { "y2", "1.8" }, { "nt", "5" } } },
+    },
+    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos,
+        "Yreal = Yn, esto no debe ocurrir.Yreal debe ser 2% mayor o menor que Yn.es decir: "
+        "Yreal=.98Yn ó Yreal=1.02Yn" },
+};
+
 crbak::crbak()
-    : VentanaPerfil(QStringLiteral("Cálculo de la curva de remanso, método de Bakhmeteff"))
+    : VentanaPerfil(kDescripcion.titulo)
 {
     Marco* datos = NuevoMarco("Frame1", "Datos:", { 240, 120, 3855, 3495 });
     Entradas(datos,

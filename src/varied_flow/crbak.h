@@ -14,6 +14,7 @@ class crbak : public VentanaPerfil {
     Q_OBJECT
 public:
     crbak();
+    static const DescripcionVentana kDescripcion;
     void Encabezado() override;
 
 protected:

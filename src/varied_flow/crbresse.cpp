@@ -2,8 +2,21 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana crbresse::kDescripcion {
+    .clase = "crbresse",
+    .fabrica = Fabricar<crbresse>,
+    .entrada = { "remanso", "bresse", "B&resse" },
+    .titulo = "Cálculo de la curva de remanso, método de Bresse",
+    .datos = {
+        { "ordinario",
+            { { "q", "5" }, { "b", "10" }, { "s", "0.0005" }, { "n", "0.025" }, { "yn", "1.2" },
+                { "y1", "2" }, { "y2", "1.4" }, { "nt", "6" } } },
+    },
+    .mensajes = { kTextoDatosPerfil, kTextoNumeroTramos },
+};
+
 crbresse::crbresse()
-    : VentanaPerfil(QStringLiteral("Cálculo de la curva de remanso, método de Bresse"))
+    : VentanaPerfil(kDescripcion.titulo)
 {
     Marco* datos = NuevoMarco("Frame1", "Datos:", { 240, 0, 3735, 3375 });
     Entradas(datos,

@@ -9,6 +9,7 @@ class crbresse : public VentanaPerfil {
     Q_OBJECT
 public:
     crbresse();
+    static const DescripcionVentana kDescripcion;
     void Encabezado() override;
 
 protected:

@@ -4,8 +4,21 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana crdirtra::kDescripcion {
+    .clase = "crdirtra",
+    .fabrica = Fabricar<crdirtra>,
+    .entrada = { "remanso", "directo", "&Directo por Tramos" },
+    .titulo = "Cálculo de la curva de remanso, método directo por tramos",
+    .datos = {
+        { "ordinario",
+            { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
+                { "y1", "2.5" }, { "y2", "2" }, { "nt", "4" } } },
+    },
+    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos },
+};
+
 crdirtra::crdirtra()
-    : VentanaPerfil(QStringLiteral("Cálculo de la curva de remanso, método directo por tramos"))
+    : VentanaPerfil(kDescripcion.titulo)
 {
     Marco* datos = NuevoMarco("Frame1", "Datos:", { 840, 0, 4215, 3375 });
     Entradas(datos,

@@ -9,6 +9,7 @@ class crdirtra : public VentanaPerfil {
     Q_OBJECT
 public:
     crdirtra();
+    static const DescripcionVentana kDescripcion;
     void Encabezado() override;
 
 protected:

@@ -4,8 +4,21 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana crinte::kDescripcion {
+    .clase = "crinte",
+    .fabrica = Fabricar<crinte>,
+    .entrada = { "remanso", "rintegracion", "&Integración Gráfica" },
+    .titulo = "Cálculo de la curva de remanso, método de integración gráfica",
+    .datos = {
+        { "ordinario",
+            { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
+                { "y1", "2.5" }, { "y2", "2" }, { "nt", "4" } } },
+    },
+    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos },
+};
+
 crinte::crinte()
-    : VentanaPerfil(QStringLiteral("Cálculo de la curva de remanso, método de integración gráfica"))
+    : VentanaPerfil(kDescripcion.titulo)
 {
     Marco* datos = NuevoMarco("Frame1", "Datos:", { 720, 0, 4335, 3375 });
     Entradas(datos,

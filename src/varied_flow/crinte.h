@@ -9,6 +9,7 @@ class crinte : public VentanaPerfil {
     Q_OBJECT
 public:
     crinte();
+    static const DescripcionVentana kDescripcion;
     void Encabezado() override;
 
 protected:

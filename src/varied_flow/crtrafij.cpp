@@ -2,8 +2,23 @@
 
 namespace quelmora {
 
+constinit const DescripcionVentana crtrafij::kDescripcion {
+    .clase = "crtrafij",
+    .fabrica = Fabricar<crtrafij>,
+    .entrada = { "remanso", "tramos", "&Tramos Fijos" },
+    .titulo = "Cálculo de la curva de remanso, método de tramos fijos",
+    .datos = {
+        { "ordinario",
+            { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
+                { "yi", "2.5" }, { "nt", "5" }, { "dx", "-100" } } },
+    },
+    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos,
+        "No olvidar que para aguas arriba, ingresar para la distancia de cada tramo dx, un valor "
+        "con signo -, y para aguas abajo con signo + " },
+};
+
 crtrafij::crtrafij()
-    : VentanaPerfil(QStringLiteral("Cálculo de la curva de remanso, método de tramos fijos"))
+    : VentanaPerfil(kDescripcion.titulo)
 {
     Marco* datos = NuevoMarco("Frame1", "Datos:", { 840, 240, 4575, 3495 });
     Entradas(datos,

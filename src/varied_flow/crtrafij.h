@@ -15,6 +15,7 @@ class crtrafij : public VentanaPerfil {
     Q_OBJECT
 public:
     crtrafij();
+    static const DescripcionVentana kDescripcion;
     void Encabezado() override;
 
 protected:
