@@ -15,7 +15,8 @@ constinit const DescripcionVentana rhtrape::kDescripcion {
     .datos = {
         { "ordinario", { { "q", "2" }, { "y", "0.3" }, { "b", "1" }, { "z", "1" } } },
     },
-    .mensajes = { kTextoDatosIncompletos },
+    .mensajes = { kTextoDatosIncompletos,
+        "No se dispone del coeficiente de longitud del resalto para este talud" },
 };
 
 // clang-format off

@@ -157,7 +157,9 @@ constinit const DescripcionVentana frmPerdidasCanales::kDescripcion {
         "Seleccionar el material del canal para la ecuación de Moritz",
         "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov",
         "Seleccionar el material del canal para la ecuación de Davis-Wilson",
-        "No descartar todas las fómulas" },
+        "No descartar todas las fómulas",
+        "Las pérdidas estimadas igualan o superan el caudal en la longitud dada; revise los "
+        "datos" },
 };
 
 frmPerdidasCanales::frmPerdidasCanales()

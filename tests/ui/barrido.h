@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the sweeps that throw data at every calculation window: a watchdog
-// for clicks that never return, the sound data of each window, and readers of
-// what a window shows.
+// for clicks that never return, the sound data of each window's description, and
+// readers of what a window shows.
 
 #include <QAbstractItemView>
 #include <QHeaderView>
@@ -13,13 +13,13 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "conductor.h"
+#include "frame/descripcion.h"
 
 // --- the watchdog: a click that does not return in time ends the process ---
 
@@ -86,87 +86,34 @@ private:
 
 // --- the sound data -------------------------------------------------------------
 
-// Sound data of each window: its input boxes (boxes not listed keep the text the
-// window opens with) and, for the natural channels, the segments of the grid.
-struct DatosSanos {
-    std::vector<std::pair<QString, QString>> cajas;
-    std::vector<QStringList> tramos = {};
-};
-
-inline const std::map<QString, DatosSanos>& Sanos()
+// The window's ordinary data set, as its description gives it; nullptr for a
+// window that does not calculate.
+inline const JuegoDatos* DatosSanos(const QString& clase)
 {
-    static const std::map<QString, DatosSanos> datos {
-        { "yntrape",
-            { { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } } } },
-        { "ynpara", { { { "q", "1" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } } } },
-        { "yncir", { { { "q", "0.5" }, { "d", "1" }, { "n", "0.015" }, { "s", "0.001" } } } },
-        { "ynmaxef", { { { "q", "1" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } } } },
-        { "ynmininf", { { { "q", "1" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } } } },
-        { "qtrape",
-            { { { "y", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } } } },
-        { "qpara", { { { "y", "0.5" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } } } },
-        { "qcir", { { { "y", "0.5" }, { "d", "1" }, { "n", "0.015" }, { "s", "0.001" } } } },
-        { "yctrape", { { { "q", "1" }, { "b", "1" }, { "z", "1" } } } },
-        { "ycpara", { { { "q", "1" }, { "t", "2" } } } },
-        { "yccir", { { { "q", "0.5" }, { "d", "1" } } } },
-        { "rhrectan", { { { "q", "2" }, { "b", "1" }, { "y", "0.3" } } } },
-        { "rhtrape", { { { "q", "2" }, { "y", "0.3" }, { "b", "1" }, { "z", "1" } } } },
-        { "rhpara", { { { "q", "1" }, { "y", "0.2" }, { "t", "2" } } } },
-        { "rhcir", { { { "q", "0.5" }, { "y1", "0.2" }, { "d", "1" } } } },
-        { "crinte",
-            { { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
-                { "y1", "2.5" }, { "y2", "2" }, { "nt", "4" } } } },
-        { "crdirtra",
-            { { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
-                { "y1", "2.5" }, { "y2", "2" }, { "nt", "4" } } } },
-        { "crtrafij",
-            { { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
-                { "yi", "2.5" }, { "nt", "5" }, { "dx", "-100" } } } },
-        { "crbak",
-            { { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "yn", "1.45" },
-                { "yc", "0.89" }, { "y1", "2.5" }, { "y2", "1.8" }, { "nt", "5" } } } },
-        { "crbresse",
-            { { { "q", "5" }, { "b", "10" }, { "s", "0.0005" }, { "n", "0.025" }, { "yn", "1.2" },
-                { "y1", "2" }, { "y2", "1.4" }, { "nt", "6" } } } },
-        { "TranAlSa",
-            { { { "q", "2" }, { "bc", "2.5" }, { "BF", "1.8" }, { "zc", "1.5" }, { "ZF", "0" },
-                { "yc", "0.9" }, { "hz", "0.05" } } } },
-        { "TranAlEn",
-            { { { "q", "1.5" }, { "bc", "1" }, { "BF", "2.6" }, { "zc", "0" }, { "ZF", "2" },
-                { "yc", "0.8" }, { "hz", "0.04" } } } },
-        { "frmVertederoLateral",
-            { { { "txty", "1" }, { "txtb", "2" }, { "txtZ", "1" }, { "txtn", "0.015" },
-                { "txtS", "0.001" }, { "txtU", "0.6" }, { "txtL", "1" }, { "txtNt", "2" } } } },
-        { "frmQNaturalNConstante",
-            { { { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "0" } },
-                { { "1", "1" }, { "2", "1" }, { "1", "0" } } } },
-        { "frmQNaturalRugCompuesta",
-            { { { "txtS", "0.0005" }, { "txtho", "0.5" }, { "txtvo", "0.04" },
-                  { "txtnf", "0.05" } },
-                { { "2", "1.0", "0.030" }, { "3", "1.5", "0.025" }, { "2", "0.8", "0.035" } } } },
-        { "frmCompuerta",
-            { { { "txtb", "2" }, { "txty1", "1.5" }, { "txta", "0.3" }, { "txtao", "0.05" },
-                { "txtho", "2" } } } },
-        { "frmVertederos",
-            { { { "txtL", "2" }, { "txth", "0.3" }, { "txtn", "2" }, { "txtLt", "1" },
-                { "txtHt", "0.2" }, { "txthtri", "0.3" } } } },
-        { "frmVariosTrape",
-            { { { "txtqb", "1.5" }, { "txtyb", "0.8" }, { "txtzb", "1" }, { "txtnb", "0.014" },
-                { "txtsb", "0.001" }, { "txtqs", "1.5" }, { "txtys", "0.8" }, { "txtbs", "1" },
-                { "txtzs", "1" }, { "txtns", "0.014" }, { "txtqn", "1.5" }, { "txtyn", "0.8" },
-                { "txtbn", "1" }, { "txtzn", "1" }, { "txtsn", "0.001" } } } },
-        { "frmRelayd",
-            { { { "txtq", "0.5" }, { "txtyd", "0.5" }, { "txtn", "0.013" },
-                { "txts", "0.001" } } } },
-        { "frmOtrosCir",
-            { { { "txtqs", "0.3" }, { "txtys", "0.5" }, { "txtds", "1" }, { "txtns", "0.013" },
-                { "txtqn", "0.3" }, { "txtyn", "0.5" }, { "txtdn", "1" },
-                { "txtsn", "0.000626" } } } },
-        { "frmPerdidasCanales",
-            { { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.014" }, { "s", "0.001" },
-                { "txtL", "2" }, { "txtErevestido", "0.1" } } } },
-    };
-    return datos;
+    const DescripcionVentana* d = DescripcionDe(clase);
+    return d && d->Calcula() ? &d->Ordinario() : nullptr;
+}
+
+// The sound text of a box; empty when the data set leaves the box alone.
+inline QString TextoSano(const QString& clase, const QString& caja)
+{
+    const JuegoDatos* datos = DatosSanos(clase);
+    const char* texto = datos ? datos->Texto(caja.toUtf8().constData()) : nullptr;
+    return texto ? QString::fromUtf8(texto) : QString();
+}
+
+// The segments of a natural channel's data set, one row of texts per segment.
+inline std::vector<QStringList> TramosSanos(const QString& clase)
+{
+    std::vector<QStringList> filas;
+    if (const JuegoDatos* datos = DatosSanos(clase))
+        for (const Tramo& t : datos->tramos) {
+            QStringList fila { QString::fromUtf8(t.ancho), QString::fromUtf8(t.profundidad) };
+            if (t.rugosidad)
+                fila << QString::fromUtf8(t.rugosidad);
+            filas.push_back(fila);
+        }
+    return filas;
 }
 
 // "nan", "inf", "infinity" or the infinity sign standing as a word of its own
@@ -241,14 +188,13 @@ template <class T> QList<T*> Visibles(QWidget* w, const QString& prefijo = {})
     return hallados;
 }
 
-// Every registered window that calculates; the main window, the About window and
-// the calculator have no calculate button.
+// Every described window that calculates (the main window, the About window and
+// the calculator have no sound data).
 inline std::vector<std::string> VentanasDeCalculo()
 {
-    RegistrarTodasLasVentanas();
     std::vector<std::string> clases;
-    for (const QString& clase : ClasesRegistradas())
-        if (clase != "menuprin" && clase != "Acerca" && clase != "frmCalculadora")
-            clases.push_back(clase.toStdString());
+    for (const DescripcionVentana* d : VentanasDescritas())
+        if (d->Calcula())
+            clases.push_back(d->clase);
     return clases;
 }

@@ -132,6 +132,25 @@ inline QString NombreDelFoco()
     return foco ? foco->objectName() : QString();
 }
 
+// The button of the role on the page in view: a tabbed window has a set of role
+// buttons on each page.
+inline BotonRol* BotonDeRol(QWidget* ventana, Rol rol)
+{
+    for (BotonRol* b : ventana->findChildren<BotonRol*>())
+        if (b->rol() == rol && b->isVisibleTo(ventana))
+            return b;
+    return nullptr;
+}
+
+// Clicks the button of the role on the page in view; fails the test when missing.
+inline void PulsarRol(QWidget* ventana, Rol rol)
+{
+    BotonRol* boton = BotonDeRol(ventana, rol);
+    EXPECT_NE(boton, nullptr) << "no button of role " << static_cast<int>(rol);
+    if (boton)
+        QTest::mouseClick(boton, Qt::LeftButton);
+}
+
 // Chooses the menu entry (a QAction) called nombre in the window.
 inline void ElegirMenu(QWidget* ventana, const QString& nombre)
 {

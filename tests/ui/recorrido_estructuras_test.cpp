@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "conductor.h"
+#include "frame/descripcion.h"
 
 namespace {
 
@@ -30,15 +31,12 @@ constexpr int kCaja = -1;
 
 struct Recorrido {
     const char* nombre;
-    const char* entrada; // the main window's menu entry
     const char* clase;
     std::vector<std::pair<const char*, const char*>> cajas;
     std::vector<QStringList> tramos; // segment grid rows
     std::vector<std::array<const char*, 3>> listas; // tab of SSTab2, list, entry
     std::vector<Lectura> esperado;
     int filasFinales = 0; // rows of the final grid g, header included (0: not checked)
-    const char* sufijo = ""; // the buttons of a tabbed window's first page
-    const char* menuPrincipal = "bMenuPrincipal";
 };
 
 // Trapezoid b = 3, Z = 1.5, n = 0.02, So = 0.0008, Q = 10: an M1 curve from 2.5 m to 2 m.
@@ -64,45 +62,42 @@ const std::vector<std::array<const char*, 3>> kMateriales { {
 const std::vector<Recorrido>& VentanasFijas()
 {
     static const std::vector<Recorrido> ventanas {
-        { "frmQNaturalNConstante", "mnumedNcosntante", "frmQNaturalNConstante",
+        { "frmQNaturalNConstante", "frmQNaturalNConstante",
             { { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } }, { { "2", "1" } }, {},
             // Rectangle 2 m by 1 m: Q = 2^(5/3)·√0.001/(0.015·4^(2/3)).
             { { "txtQ", kCaja, 0, "2.6561" }, { "txtV", kCaja, 0, "1.3281" } } },
-        { "frmQNaturalRugCompuesta", "mnumedncompuesta", "frmQNaturalRugCompuesta",
+        { "frmQNaturalRugCompuesta", "frmQNaturalRugCompuesta",
             { { "txtS", "0.0005" }, { "txtho", "0.5" }, { "txtvo", "0.04" }, { "txtnf", "0.05" } },
             { { "2", "1.0", "0.030" }, { "3", "1.5", "0.025" }, { "2", "0.8", "0.035" } }, {},
             { { "txtNponderado", kCaja, 0, "0.0323" }, { "txtQ", kCaja, 0, "4.8159" } } },
-        { "frmCompuerta", "mnumedcompuerta", "frmCompuerta",
+        { "frmCompuerta", "frmCompuerta",
             { { "txtb", "2" }, { "txty1", "1.5" }, { "txta", "0.3" } }, {}, {},
             // Cd = Cv·Cc/√(1 + Cc·a/y1), Q = Cd·b·a·√(19.62·y1).
-            { { "txtCd", kCaja, 0, "0.5706" }, { "txtQm", kCaja, 0, "1.8574" } }, 0, "C",
-            "bMenuPrincipalC" },
-        { "frmVertederos", "mnumedvertederos", "frmVertederos",
-            { { "txtL", "2" }, { "txth", "0.3" }, { "txtn", "2" } }, {}, {},
+            { { "txtCd", kCaja, 0, "0.5706" }, { "txtQm", kCaja, 0, "1.8574" } } },
+        { "frmVertederos", "frmVertederos", { { "txtL", "2" }, { "txth", "0.3" }, { "txtn", "2" } },
+            {}, {},
             // Q = 1.84·(L − 0.1·n·h)·h^1.5.
-            { { "txtQm", kCaja, 0, "0.5865" }, { "txtQl", kCaja, 0, "586.5451" } }, 0, "C",
-            "bMenuPrincipalC" },
-        { "TranAlEn", "mnuestrucentrada", "TranAlEn",
+            { { "txtQm", kCaja, 0, "0.5865" }, { "txtQl", kCaja, 0, "586.5451" } } },
+        { "TranAlEn", "TranAlEn",
             { { "q", "1.5" }, { "bc", "1" }, { "BF", "2.6" }, { "zc", "0" }, { "ZF", "2" },
                 { "yc", "0.8" }, { "hz", "0.04" }, { "k", "0.1" } },
             {}, {}, { { "YF", kCaja, 0, "1.0317" }, { "LT", kCaja, 0, "8" } } },
-        { "TranAlSa", "mnuestrusalida", "TranAlSa",
+        { "TranAlSa", "TranAlSa",
             { { "q", "2" }, { "bc", "2.5" }, { "BF", "1.8" }, { "zc", "1.5" }, { "ZF", "0" },
                 { "yc", "0.9" }, { "hz", "0.05" }, { "k", "0.2" } },
             {}, {}, { { "YF", kCaja, 0, "0.7811" }, { "LT", kCaja, 0, "4" } } },
-        { "frmVertederoLateral", "mnuestrulateral", "frmVertederoLateral",
+        { "frmVertederoLateral", "frmVertederoLateral",
             { { "txty", "1" }, { "txtb", "2" }, { "txtZ", "1" }, { "txtn", "0.015" },
                 { "txtS", "0.001" }, { "txtU", "0.6" }, { "txtL", "1" }, { "txtNt", "2" } },
             {}, {},
             // The third section, 2 m down the crest: y + Δh and the distance.
             { { "grdDatosVerte02", 3, 6, "0.8241" }, { "grdDatosVerte02", 3, 7, "2.0" } } },
-        { "frmPerdidasCanales", "mnuestruperdidas", "frmPerdidasCanales",
+        { "frmPerdidasCanales", "frmPerdidasCanales",
             { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.014" }, { "s", "0.001" },
                 { "txtL", "2" } },
             {}, kMateriales,
             // Mean loss 0.0091715 m3/s-km over 2 km.
-            { { "txtPromedio", kCaja, 0, "0.009172" }, { "txtQfinal", kCaja, 0, "0.9816" } }, 0, "",
-            "bMemuPrincipal" },
+            { { "txtPromedio", kCaja, 0, "0.009172" }, { "txtQfinal", kCaja, 0, "0.9816" } } },
     };
     return ventanas;
 }
@@ -111,19 +106,19 @@ const std::vector<Recorrido>& VentanasFijas()
 const std::vector<Recorrido>& PerfilesCortos()
 {
     static const std::vector<Recorrido> perfiles {
-        { "crinte", "rintegracion", "crinte", Con(kM1Trapecio, "nt", "4"), {}, {},
+        { "crinte", "crinte", Con(kM1Trapecio, "nt", "4"), {}, {},
             { { "g", 5, 0, "739.23" }, { "g", 5, 1, "2.0000" } }, 6 },
-        { "crbak", "bakhmeteff", "crbak",
+        { "crbak", "crbak",
             { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "yn", "1.45" },
                 { "yc", "0.89" }, { "y1", "2.5" }, { "y2", "1.8" }, { "nt", "5" } },
             {}, {}, { { "g", 6, 0, "1091.81" }, { "g", 6, 1, "1.8000" } }, 7 },
-        { "crbresse", "bresse", "crbresse",
+        { "crbresse", "crbresse",
             { { "q", "5" }, { "b", "10" }, { "s", "0.0005" }, { "n", "0.025" }, { "yn", "1.2" },
                 { "y1", "2" }, { "y2", "1.4" }, { "nt", "6" } },
             {}, {}, { { "g", 7, 0, "1920.63" }, { "g", 7, 1, "1.40" } }, 8 },
-        { "crdirtra", "directo", "crdirtra", Con(kM1Trapecio, "nt", "4"), {}, {},
+        { "crdirtra", "crdirtra", Con(kM1Trapecio, "nt", "4"), {}, {},
             { { "g", 5, 0, "738.86" }, { "g", 5, 1, "2.0000" } }, 6 },
-        { "crtrafij", "tramos", "crtrafij",
+        { "crtrafij", "crtrafij",
             { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
                 { "yi", "2.5" }, { "nt", "5" }, { "dx", "-100" } },
             {}, {}, { { "g", 6, 0, "-500.0" }, { "g", 6, 1, "2.1514" } }, 7 },
@@ -204,8 +199,7 @@ protected:
     void Recorrer(const Recorrido& r)
     {
         SCOPED_TRACE(r.nombre);
-        const QString sufijo = r.sufijo;
-        ElegirMenu(menu, r.entrada);
+        ElegirMenu(menu, DescripcionDe(r.clase)->entrada.control);
         QPointer<QWidget> w = VentanaAbierta(r.clase);
         ASSERT_NE(w, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -220,7 +214,7 @@ protected:
             ElegirPestana(w, "SSTab2", pestana);
             ElegirEnLista(w, lista, material);
         }
-        Pulsar(w, "bCalcular" + sufijo);
+        PulsarRol(w, Rol::Calcular);
         for (const Lectura& l : r.esperado) {
             const QString texto = Leido(w, l);
             if (l.tolerancia > 0)
@@ -234,17 +228,17 @@ protected:
         EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
 
         grabadora.impresas.clear();
-        Pulsar(w, "bImprimir" + sufijo);
+        PulsarRol(w, Rol::Imprimir);
         ASSERT_EQ(grabadora.impresas.size(), 1u);
         EXPECT_EQ(grabadora.impresas[0], w.data());
 
-        Pulsar(w, "bCalculadora" + sufijo);
+        PulsarRol(w, Rol::Calculadora);
         QWidget* calculadora = VentanaAbierta("frmCalculadora");
         ASSERT_NE(calculadora, nullptr);
         EXPECT_TRUE(calculadora->isVisible());
         EXPECT_TRUE(w->isVisible()) << "the calculator leaves the window open";
 
-        Pulsar(w, r.menuPrincipal);
+        PulsarRol(w, Rol::MenuPrincipal);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(w.isNull()) << "the window must be closed";
         EXPECT_EQ(VentanaAbierta(r.clase), nullptr);
@@ -292,11 +286,10 @@ TEST_F(PruebaRecorrido, EveryWindowOneAfterAnotherFromTheSameMainWindow)
         EXPECT_EQ(Pantalla(), "42.") << r.nombre;
     }
 
-    ElegirMenu(menu, "quelmora");
+    ElegirMenu(menu, DescripcionDe("Acerca")->entrada.control);
     QWidget* acerca = VentanaAbierta("Acerca");
     ASSERT_NE(acerca, nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(acerca));
-    EXPECT_EQ(acerca->windowTitle(), "Acerca de Quelmora versión 3.0");
     Pulsar(acerca, "bSalir");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(VentanaAbierta("Acerca"), nullptr);

@@ -9,6 +9,7 @@
 
 #include "conductor.h"
 #include "esperado_flujo_uniforme.h"
+#include "frame/descripcion.h"
 
 namespace {
 
@@ -29,9 +30,6 @@ struct Clave {
 
 struct Recorrido {
     const char* clase;
-    const char* entrada; // the main window's menu entry
-    const char* sufijo; // of the role buttons on a tab page
-    const char* menu; // the back-to-menu button
     std::vector<Dato> datos;
     std::vector<Clave> claves;
 };
@@ -97,61 +95,50 @@ const std::vector<Recorrido>& Recorridos()
         const double y2 = 0.3 / 2 * (std::sqrt(1 + 8 * f1 * f1) - 1);
 
         return std::vector<Recorrido> {
-            { "yntrape", "yntrapezoidal", "", "bMemuPrincipal",
+            { "yntrape",
                 { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } },
                 { { "y", trapecio.y, 4 }, { "v", trapecio.v, 4 } } },
-            { "ynpara", "ynparabolica", "", "bMenuPrincipal",
-                { { "q", "1.5" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } },
+            { "ynpara", { { "q", "1.5" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } },
                 { { "y", parabola.y, 4 }, { "p", parabola.p, 4 } } },
-            { "yncir", "yncircular", "", "bMenuPrincipal",
-                { { "q", "0.3" }, { "d", "1" }, { "n", "0.013" }, { "s", "0.001" } },
+            { "yncir", { { "q", "0.3" }, { "d", "1" }, { "n", "0.013" }, { "s", "0.001" } },
                 { { "y", circulo.y, 4 }, { "a", circulo.a, 4 } } },
-            { "ynmaxef", "maxima", "", "bMenuPrincipal",
-                { { "q", "2" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } },
+            { "ynmaxef", { { "q", "2" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } },
                 { { "y", eficiente.y, 4 }, { "b", eficiente.b, 4 } } },
-            { "ynmininf", "ynmiinf", "", "bMenuPrincipal",
-                { { "q", "2" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } },
+            { "ynmininf", { { "q", "2" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } },
                 { { "y", infiltracion.y, 4 }, { "b", infiltracion.b, 4 } } },
             // A = 3, P = 2 + 2√2.
-            { "qtrape", "qtrapezoidal", "", "bMenuPrincipal",
+            { "qtrape",
                 { { "y", "1" }, { "b", "2" }, { "z", "1" }, { "n", "0.015" }, { "s", "0.001" } },
                 { { "q", 4.6051, 4 }, { "v", 1.5350, 4 } } },
             // 4y/T = 0.8: P = 2 + 1.28/6.
-            { "qpara", "qparabolica", "", "bMenuPrincipal",
-                { { "y", "0.4" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } },
+            { "qpara", { { "y", "0.4" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } },
                 { { "q", 0.4354, 4 }, { "p", 2.2133, 4 } } },
             // Half full: A = π/8, R = 1/4.
-            { "qcir", "qcircular", "", "bMenuPrincipal",
-                { { "y", "0.5" }, { "d", "1" }, { "n", "0.013" }, { "s", "0.001" } },
+            { "qcir", { { "y", "0.5" }, { "d", "1" }, { "n", "0.013" }, { "s", "0.001" } },
                 { { "q", 0.3791, 4 }, { "a", 0.3927, 4 } } },
-            { "frmVariosTrape", "otroTra", "b", "bMenub",
+            { "frmVariosTrape",
                 { { "txtqb", "1.5" }, { "txtyb", "0.8" }, { "txtzb", "1" }, { "txtnb", "0.014" },
                     { "txtsb", "0.001" } },
                 { { "txtbb", 0.7123, 4 }, { "txtvb", 1.2398, 4 } } },
-            { "frmRelayd", "otrorelacion", "", "bMenuPrincipal",
+            { "frmRelayd",
                 { { "txtq", "0.5" }, { "txtyd", "0.5" }, { "txtn", "0.013" }, { "txts", "0.001" } },
                 { { "txtd", 1.1094, 4 }, { "txtv", 1.0345, 4 } } },
-            { "frmOtrosCir", "otrocircu", "s", "bMenus",
+            { "frmOtrosCir",
                 { { "txtqs", "0.3" }, { "txtys", "0.5" }, { "txtds", "1" }, { "txtns", "0.013" } },
                 { { "txtss", 0.000626, 6 }, { "txtas", 0.3927, 4 } } },
-            { "yctrape", "yctrapezoidal", "", "bMenuPrincipal",
-                { { "q", "2" }, { "b", "1" }, { "z", "1" } },
+            { "yctrape", { { "q", "2" }, { "b", "1" }, { "z", "1" } },
                 { { "y", ycTrapecio, 4 }, { "v", 2 / aTrapecio, 4 } } },
-            { "ycpara", "ycparabolica", "", "bMenuPrincipal", { { "q", "0.5" }, { "t", "3" } },
+            { "ycpara", { { "q", "0.5" }, { "t", "3" } },
                 { { "y", ycParabola, 4 }, { "a", 2 * ycParabola, 4 } } },
-            { "yccir", "yccircular", "", "bMenuPrincipal", { { "q", "1" }, { "d", "1" } },
+            { "yccir", { { "q", "1" }, { "d", "1" } },
                 { { "y", ycCirculo, 4 }, { "a", aCirculo, 4 } } },
-            { "rhrectan", "rhrectangular", "", "bMenuPrincipal",
-                { { "q", "2" }, { "b", "1" }, { "y", "0.3" } },
+            { "rhrectan", { { "q", "2" }, { "b", "1" }, { "y", "0.3" } },
                 { { "txty2", y2, 4 }, { "txth", y2 - 0.3, 4 } } },
-            { "rhtrape", "rhtrapezoidal", "", "bMenuPrincipal",
-                { { "q", "1.5" }, { "y", "0.2" }, { "b", "1" }, { "z", "1" } },
+            { "rhtrape", { { "q", "1.5" }, { "y", "0.2" }, { "b", "1" }, { "z", "1" } },
                 { { "txty2", 1.0163, 4 }, { "txth", 0.8163, 4 } } },
-            { "rhpara", "rhparabolica", "", "bMenuPrincipal",
-                { { "q", "1" }, { "y", "0.3" }, { "t", "2" } },
+            { "rhpara", { { "q", "1" }, { "y", "0.3" }, { "t", "2" } },
                 { { "yy2", 0.5222, 4 }, { "h", 0.2222, 4 } } },
-            { "rhcir", "rhcircular", "", "bMenuPrincipal",
-                { { "q", "0.5" }, { "y1", "0.2" }, { "d", "1" } },
+            { "rhcir", { { "q", "0.5" }, { "y1", "0.2" }, { "d", "1" } },
                 { { "yy2", 0.7226, 4 }, { "h", 0.5226, 4 } } },
         };
     }();
@@ -165,11 +152,10 @@ protected:
     void Recorrer(QWidget* menu, const Recorrido& r)
     {
         SCOPED_TRACE(r.clase);
-        const QString sufijo = QString::fromUtf8(r.sufijo);
         grabadora.mensajes.clear();
         grabadora.impresas.clear();
 
-        ElegirMenu(menu, r.entrada);
+        ElegirMenu(menu, DescripcionDe(r.clase)->entrada.control);
         QPointer<QWidget> w = VentanaAbierta(r.clase);
         ASSERT_NE(w, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
@@ -177,7 +163,7 @@ protected:
 
         for (const Dato& d : r.datos)
             Escribir(w, d.caja, d.texto);
-        Pulsar(w, "bCalcular" + sufijo);
+        PulsarRol(w, Rol::Calcular);
         for (const Clave& c : r.claves) {
             const QString texto = Leer(w, c.caja);
             EXPECT_EQ(texto.section('.', 1).size(), c.decimales)
@@ -187,17 +173,17 @@ protected:
         }
         EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
 
-        Pulsar(w, "bImprimir" + sufijo);
+        PulsarRol(w, Rol::Imprimir);
         ASSERT_EQ(grabadora.impresas.size(), 1u);
         EXPECT_EQ(grabadora.impresas[0], w.data());
 
-        Pulsar(w, "bCalculadora" + sufijo);
+        PulsarRol(w, Rol::Calculadora);
         QWidget* calculadora = VentanaAbierta("frmCalculadora");
         ASSERT_NE(calculadora, nullptr);
         EXPECT_TRUE(calculadora->isVisible());
         EXPECT_TRUE(w->isVisible()) << "the calculator leaves the window open";
 
-        Pulsar(w, r.menu);
+        PulsarRol(w, Rol::MenuPrincipal);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(w.isNull()) << "the window is closed, not hidden";
         EXPECT_EQ(VentanaAbierta(r.clase), nullptr);

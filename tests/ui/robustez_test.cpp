@@ -80,11 +80,9 @@ protected:
     QString TextoSano(const QLineEdit* caja) const
     {
         const QString nombre = NombreDeCaja(caja);
-        const auto sanos = Sanos().find(clase);
-        if (sanos != Sanos().end())
-            for (const auto& [c, v] : sanos->second.cajas)
-                if (c == nombre)
-                    return v;
+        const QString sano = ::TextoSano(clase, nombre);
+        if (!sano.isEmpty())
+            return sano;
         const auto inicial = textosIniciales.find(nombre);
         return inicial == textosIniciales.end() ? QString() : inicial->second;
     }
@@ -94,8 +92,7 @@ protected:
         std::vector<Conjunto> conjuntos;
         for (const auto& [nombre, valor] : kUniformes)
             conjuntos.push_back({ nombre, valor });
-        const auto sanos = Sanos().find(clase);
-        if (sanos == Sanos().end())
+        if (!DatosSanos(clase))
             return conjuntos;
         conjuntos.push_back({ "Sanos", std::nullopt });
         for (const QLineEdit* caja : cajas) {
@@ -105,7 +102,7 @@ protected:
                 conjuntos.push_back({ NombreDeCaja(caja) + "_" + nombre, std::nullopt,
                     NombreDeCaja(caja), 0, 0, valor });
         }
-        const auto& tramos = sanos->second.tramos;
+        const std::vector<QStringList> tramos = TramosSanos(clase);
         if (!tramos.empty())
             for (int c = 1; c <= tramos[0].size(); ++c)
                 for (const auto& [nombre, valor] : kEstropeos)
@@ -118,7 +115,6 @@ protected:
     // nothing types into, and fills the segment grid.
     void Preparar(const Conjunto& d, const QList<QLineEdit*>& cajas)
     {
-        const auto sanos = Sanos().find(clase);
         const bool conGrilla = w->findChild<QWidget*>("grdt") != nullptr;
         if (conGrilla) {
             // The grid only grows; clearing is the one way back to no segments.
@@ -152,8 +148,8 @@ protected:
         for (auto* caja : w->findChildren<QLineEdit*>())
             if (caja->isVisible() && caja->isReadOnly())
                 caja->setText(kMarca);
-        if (conGrilla && sanos != Sanos().end()) {
-            std::vector<QStringList> tramos = sanos->second.tramos;
+        if (conGrilla && DatosSanos(clase)) {
+            std::vector<QStringList> tramos = TramosSanos(clase);
             for (auto& fila : tramos)
                 for (auto& celda : fila) {
                     if (d.todos)

@@ -1,8 +1,8 @@
 // Pictures of every window the main menu opens, as a user sees them in a real
 // window system: the main window with each of its menus dropped down, then each
-// window opened from its menu entry, one sound data set typed into it, every
-// page calculated, and the calculator reached from the first calculation
-// window. Each picture holds the window with its frame and title bar, so that
+// window opened from its menu entry, a sound data set of its description typed
+// into it, every page calculated, and the calculator reached from the first
+// calculation window. Each picture holds the window with its frame and title bar, so that
 // a caption cut short, a clipped box or two controls on top of each other show.
 //
 // Usage: capturas [folder]   (the folder defaults to /tmp/capturas)
@@ -28,9 +28,9 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
-#include <map>
-#include <vector>
+#include <iterator>
 
+#include "frame/descripcion.h"
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"
 
@@ -64,86 +64,17 @@ private:
     QString portapapeles;
 };
 
-// One ordinary data set per window: the boxes to type into (a box not on the
-// page in view is left alone) and, for the natural channels, the segments.
-// Where a window warns of an erosive velocity, the data make it warn, so that
-// the warning's place shows too.
-struct Datos {
-    std::vector<std::pair<QString, QString>> cajas;
-    std::vector<QStringList> tramos = {};
-};
-
-// clang-format off
-const std::map<QString, Datos>& DatosDeVentanas()
+// The data set of the window's description that shows the most: its last, which
+// makes a window that warns of an erosive velocity warn, so that the warning's
+// place shows too, and the side weir's march reach the crest; nullptr for a
+// window that does not calculate.
+const JuegoDatos* DatosDeVentana(const QString& clase)
 {
-    static const std::map<QString, Datos> datos{
-        {"yntrape", {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}}},
-        {"ynpara", {{{"q", "1"}, {"t", "2"}, {"n", "0.025"}, {"s", "0.005"}}}},
-        {"yncir", {{{"q", "0.5"}, {"d", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
-        {"ynmaxef", {{{"q", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}}},
-        {"ynmininf", {{{"q", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}}},
-        {"qtrape", {{{"y", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}}}},
-        {"qpara", {{{"y", "0.5"}, {"t", "2"}, {"n", "0.025"}, {"s", "0.005"}}}},
-        {"qcir", {{{"y", "0.5"}, {"d", "1"}, {"n", "0.015"}, {"s", "0.001"}}}},
-        {"yctrape", {{{"q", "1"}, {"b", "1"}, {"z", "1"}}}},
-        {"ycpara", {{{"q", "1"}, {"t", "2"}}}},
-        {"yccir", {{{"q", "0.5"}, {"d", "1"}}}},
-        {"rhrectan", {{{"q", "2"}, {"b", "1"}, {"y", "0.3"}}}},
-        {"rhtrape", {{{"q", "2"}, {"y", "0.3"}, {"b", "1"}, {"z", "1"}}}},
-        {"rhpara", {{{"q", "1"}, {"y", "0.2"}, {"t", "2"}}}},
-        {"rhcir", {{{"q", "0.5"}, {"y1", "0.2"}, {"d", "1"}}}},
-        {"crinte",
-         {{{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "0.0008"}, {"n", "0.02"}, {"y1", "2.5"},
-           {"y2", "2"}, {"nt", "4"}}}},
-        {"crdirtra",
-         {{{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "0.0008"}, {"n", "0.02"}, {"y1", "2.5"},
-           {"y2", "2"}, {"nt", "4"}}}},
-        {"crtrafij",
-         {{{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "0.0008"}, {"n", "0.02"}, {"yi", "2.5"},
-           {"nt", "5"}, {"dx", "-100"}}}},
-        {"crbak",
-         {{{"q", "10"}, {"b", "3"}, {"z", "1.5"}, {"s", "0.0008"}, {"yn", "1.45"}, {"yc", "0.89"},
-           {"y1", "2.5"}, {"y2", "1.8"}, {"nt", "5"}}}},
-        {"crbresse",
-         {{{"q", "5"}, {"b", "10"}, {"s", "0.0005"}, {"n", "0.025"}, {"yn", "1.2"}, {"y1", "2"},
-           {"y2", "1.4"}, {"nt", "6"}}}},
-        {"TranAlSa",
-         {{{"q", "2"}, {"bc", "2.5"}, {"BF", "1.8"}, {"zc", "1.5"}, {"ZF", "0"}, {"yc", "0.9"},
-           {"hz", "0.05"}}}},
-        {"TranAlEn",
-         {{{"q", "1.5"}, {"bc", "1"}, {"BF", "2.6"}, {"zc", "0"}, {"ZF", "2"}, {"yc", "0.8"},
-           {"hz", "0.04"}}}},
-        // The march reaches the crest, so the stop text shows under the grids.
-        {"frmVertederoLateral",
-         {{{"txty", "0.8"}, {"txtb", "1.5"}, {"txtZ", "0.5"}, {"txtn", "0.014"},
-           {"txtS", "0.0008"}, {"txtU", "0.5"}, {"txtL", "2"}, {"txtNt", "40"}}}},
-        {"frmQNaturalNConstante",
-         {{{"txtS", "0.001"}, {"txtn", "0.02"}, {"txtho", "0"}},
-          {{"1", "1"}, {"2", "1"}, {"1", "0"}}}},
-        {"frmQNaturalRugCompuesta",
-         {{{"txtS", "0.0005"}, {"txtho", "0.5"}, {"txtvo", "0.04"}, {"txtnf", "0.05"}},
-          {{"2", "1.0", "0.030"}, {"3", "1.5", "0.025"}, {"2", "0.8", "0.035"}}}},
-        {"frmCompuerta",
-         {{{"txtb", "2"}, {"txty1", "1.5"}, {"txta", "0.3"}, {"txtao", "0.05"}, {"txtho", "2"}}}},
-        {"frmVertederos",
-         {{{"txtL", "2"}, {"txth", "0.3"}, {"txtn", "2"}, {"txtLt", "1"}, {"txtHt", "0.2"},
-           {"txthtri", "0.3"}}}},
-        {"frmVariosTrape",
-         {{{"txtqb", "1.5"}, {"txtyb", "0.8"}, {"txtzb", "1"}, {"txtnb", "0.025"},
-           {"txtsb", "0.005"}, {"txtqs", "1.5"}, {"txtys", "0.8"}, {"txtbs", "1"}, {"txtzs", "1"},
-           {"txtns", "0.025"}, {"txtqn", "1.5"}, {"txtyn", "0.8"}, {"txtbn", "1"}, {"txtzn", "1"},
-           {"txtsn", "0.003"}}}},
-        {"frmRelayd", {{{"txtq", "0.5"}, {"txtyd", "0.5"}, {"txtn", "0.013"}, {"txts", "0.001"}}}},
-        {"frmOtrosCir",
-         {{{"txtqs", "0.3"}, {"txtys", "0.5"}, {"txtds", "1"}, {"txtns", "0.013"},
-           {"txtqn", "0.3"}, {"txtyn", "0.5"}, {"txtdn", "1"}, {"txtsn", "0.000626"}}}},
-        {"frmPerdidasCanales",
-         {{{"q", "1"}, {"b", "1"}, {"z", "1"}, {"n", "0.025"}, {"s", "0.005"}, {"txtL", "2"},
-           {"txtErevestido", "0.1"}}}},
-    };
-    return datos;
+    const DescripcionVentana* descripcion = DescripcionDe(clase);
+    if (!descripcion || !descripcion->Calcula())
+        return nullptr;
+    return &*std::prev(descripcion->datos.end());
 }
-// clang-format on
 
 QString carpeta;
 int fallos = 0;
@@ -207,13 +138,15 @@ void Escribir(QLineEdit* caja, const QString& texto)
 
 // Types each segment into the segment grid key by key, Enter after each value:
 // the first key opens the cell editor, the rest go into it.
-void EscribirTramos(QWidget* grilla, const std::vector<QStringList>& tramos)
+void EscribirTramos(QWidget* grilla, std::initializer_list<Tramo> tramos)
 {
     grilla->setFocus();
     Esperar(100);
-    for (const QStringList& tramo : tramos)
-        for (const QString& valor : tramo) {
-            for (QChar c : valor)
+    for (const Tramo& tramo : tramos)
+        for (const char* valor : { tramo.ancho, tramo.profundidad, tramo.rugosidad }) {
+            if (!valor)
+                continue;
+            for (QChar c : QString::fromUtf8(valor))
                 if (QWidget* foco = QApplication::focusWidget())
                     QTest::keyClicks(foco, QString(c));
             if (QWidget* foco = QApplication::focusWidget())
@@ -261,15 +194,15 @@ void ElegirEnListas(QWidget* ventana, QTabWidget* pestanas)
 }
 
 // Types the window's data into the boxes of the page in view.
-void Llenar(QWidget* ventana, const Datos& datos, bool& tramosEscritos)
+void Llenar(QWidget* ventana, const JuegoDatos& datos, bool& tramosEscritos)
 {
     for (const auto& [nombre, valor] : datos.cajas) {
-        auto* caja = ventana->findChild<QLineEdit*>(nombre);
+        auto* caja = ventana->findChild<QLineEdit*>(QString::fromUtf8(nombre));
         if (caja && caja->isVisible() && caja->isEnabled() && !caja->isReadOnly())
-            Escribir(caja, valor);
+            Escribir(caja, QString::fromUtf8(valor));
     }
     auto* grilla = ventana->findChild<QWidget*>(QStringLiteral("grdt"));
-    if (grilla && grilla->isVisible() && !datos.tramos.empty() && !tramosEscritos) {
+    if (grilla && grilla->isVisible() && datos.tramos.size() > 0 && !tramosEscritos) {
         EscribirTramos(grilla, datos.tramos);
         tramosEscritos = true;
     }
@@ -326,7 +259,7 @@ void CapturarDetalles(QWidget* ventana, const QString& prefijo)
 void RecorrerVentana(QWidget* ventana, const QString& prefijo)
 {
     const QString clase = ventana->objectName();
-    const auto datos = DatosDeVentanas().find(clase);
+    const JuegoDatos* datos = DatosDeVentana(clase);
     bool tramosEscritos = false;
     auto* pestanas = ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     const int paginas = pestanas ? pestanas->count() : 1;
@@ -336,8 +269,8 @@ void RecorrerVentana(QWidget* ventana, const QString& prefijo)
             ElegirPestana(pestanas, i);
             nombre += QStringLiteral("_p%1").arg(i);
         }
-        if (datos != DatosDeVentanas().end()) {
-            Llenar(ventana, datos->second, tramosEscritos);
+        if (datos) {
+            Llenar(ventana, *datos, tramosEscritos);
             ElegirEnListas(ventana, pestanas);
             for (QAbstractButton* boton :
                 Visibles<QAbstractButton>(ventana, QStringLiteral("bCalcular")))
