@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "conductor.h"
-#include "frame/descripcion.h"
 
 // --- the watchdog: a click that does not return in time ends the process ---
 
@@ -105,15 +104,8 @@ inline QString TextoSano(const QString& clase, const QString& caja)
 // The segments of a natural channel's data set, one row of texts per segment.
 inline std::vector<QStringList> TramosSanos(const QString& clase)
 {
-    std::vector<QStringList> filas;
-    if (const JuegoDatos* datos = DatosSanos(clase))
-        for (const Tramo& t : datos->tramos) {
-            QStringList fila { QString::fromUtf8(t.ancho), QString::fromUtf8(t.profundidad) };
-            if (t.rugosidad)
-                fila << QString::fromUtf8(t.rugosidad);
-            filas.push_back(fila);
-        }
-    return filas;
+    const JuegoDatos* datos = DatosSanos(clase);
+    return datos ? Filas(datos->tramos) : std::vector<QStringList> {};
 }
 
 // "nan", "inf", "infinity" or the infinity sign standing as a word of its own

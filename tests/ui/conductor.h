@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "frame/controles.h"
+#include "frame/descripcion.h"
 #include "frame/fallos.h"
 #include "frame/grafico_lineas.h"
 #include "frame/tabla_resultados.h"
@@ -26,6 +28,12 @@
 #include "grabadora.h"
 
 using namespace quelmora;
+
+// Failure messages show a text as text.
+inline void PrintTo(const QString& texto, std::ostream* os)
+{
+    *os << '"' << texto.toStdString() << '"';
+}
 
 // Finds the control called nombre inside ventana; fails the test when missing.
 template <class T = QWidget> T* Hallar(QWidget* ventana, const QString& nombre)
@@ -219,6 +227,18 @@ inline void EscribirTramos(QWidget* ventana, const std::vector<QStringList>& fil
         }
 }
 
+// The rows of a data set's segments, as EscribirTramos types them.
+inline std::vector<QStringList> Filas(std::initializer_list<Tramo> tramos)
+{
+    std::vector<QStringList> filas;
+    for (const Tramo& t : tramos) {
+        filas.push_back({ QString::fromUtf8(t.ancho), QString::fromUtf8(t.profundidad) });
+        if (t.rugosidad)
+            filas.back() << QString::fromUtf8(t.rugosidad);
+    }
+    return filas;
+}
+
 // Closes the window as its close box does and waits until it is destroyed;
 // false when it is still there.
 inline bool Cerrar(QWidget* ventana)
@@ -245,6 +265,34 @@ inline void ElegirPestana(QWidget* ventana, const QString& pestanas, const QStri
         }
     }
     ADD_FAILURE() << "no tab " << titulo.toStdString();
+}
+
+// Picks page i of a tab control with a click on its tab.
+inline void ElegirPaginaDe(QTabWidget* pestanas, int i)
+{
+    if (pestanas->currentIndex() == i)
+        return;
+    QTabBar* barra = pestanas->tabBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(i).center());
+    if (pestanas->currentIndex() != i) {
+        // A tab scrolled out of its row cannot be clicked; pick it as the
+        // keyboard would.
+        pestanas->setCurrentIndex(i);
+    }
+}
+
+// Brings forward every page that holds the control, outermost first.
+inline void MostrarPaginasDe(QWidget* ventana, QWidget* control)
+{
+    QList<std::pair<QTabWidget*, int>> caminos;
+    for (QWidget* w = control; w && w != ventana; w = w->parentWidget()) {
+        auto* pila = qobject_cast<QStackedWidget*>(w->parentWidget());
+        auto* pestanas = pila ? qobject_cast<QTabWidget*>(pila->parentWidget()) : nullptr;
+        if (pestanas)
+            caminos.prepend({ pestanas, pestanas->indexOf(w) });
+    }
+    for (const auto& [pestanas, i] : caminos)
+        ElegirPaginaDe(pestanas, i);
 }
 
 // Chooses an entry of a list (a combo box) as a user does: opens the list and

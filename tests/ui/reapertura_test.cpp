@@ -263,34 +263,6 @@ template <class T> QList<T*> Visibles(QWidget* ventana)
     return controles;
 }
 
-// Picks page i of a tab control with a click on its tab.
-void ElegirPaginaDe(QTabWidget* pestanas, int i)
-{
-    if (pestanas->currentIndex() == i)
-        return;
-    QTabBar* barra = pestanas->tabBar();
-    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(i).center());
-    if (pestanas->currentIndex() != i) {
-        // A tab scrolled out of its row cannot be clicked; pick it as the
-        // keyboard would.
-        pestanas->setCurrentIndex(i);
-    }
-}
-
-// Brings forward every page that holds the control, outermost first.
-void MostrarPaginasDe(QWidget* ventana, QWidget* control)
-{
-    QList<std::pair<QTabWidget*, int>> caminos;
-    for (QWidget* w = control; w && w != ventana; w = w->parentWidget()) {
-        auto* pila = qobject_cast<QStackedWidget*>(w->parentWidget());
-        auto* pestanas = pila ? qobject_cast<QTabWidget*>(pila->parentWidget()) : nullptr;
-        if (pestanas)
-            caminos.prepend({ pestanas, pestanas->indexOf(w) });
-    }
-    for (const auto& [pestanas, i] : caminos)
-        ElegirPaginaDe(pestanas, i);
-}
-
 // Runs accion once on every combination of shown pages a user reaches: each
 // page of the outer tab control, and on each, each page of an inner one.
 void EnCadaPagina(QWidget* ventana, const std::function<void()>& accion)
@@ -341,14 +313,8 @@ void Trabajar(QWidget* ventana, const QString& clase)
             Escribir(ventana, caja, texto);
             escritas.insert(c);
         }
-        std::vector<QStringList> tramos;
-        for (const Tramo& t : datos.tramos) {
-            tramos.push_back({ t.ancho, t.profundidad });
-            if (t.rugosidad)
-                tramos.back() << t.rugosidad;
-        }
-        if (!tramos.empty())
-            EscribirTramos(ventana, tramos);
+        if (datos.tramos.size() > 0)
+            EscribirTramos(ventana, Filas(datos.tramos));
     }
     int proyecto = 0;
     for (CampoProyecto* campo : ventana->findChildren<CampoProyecto*>()) {
