@@ -1,35 +1,12 @@
-// What the five profile windows share: the "R&emanso" menu opens them, and the
-// mouse over their tables and graph leaves the button pictures alone while the
-// window surface and the button frames restore them.
+// What the five profile windows share: the mouse over their tables and graph
+// leaves the button pictures alone while the window surface and the button
+// frames restore them.
 
 #include <QValueAxis>
 
 #include "conductor.h"
 
 namespace {
-
-TEST_F(PruebaVentanas, RemansoMenuOpensTheFiveProfileWindows)
-{
-    QWidget* menu = Abrir("menuprin");
-    const struct {
-        const char* entrada;
-        const char* clase;
-        const char* titulo;
-    } casos[] = {
-        { "rintegracion", "crinte",
-            "Cálculo de la curva de remanso, método de integración gráfica" },
-        { "bakhmeteff", "crbak", "Cálculo de la curva de remanso, método de Bakhmeteff" },
-        { "bresse", "crbresse", "Cálculo de la curva de remanso, método de Bresse" },
-        { "directo", "crdirtra", "Cálculo de la curva de remanso, método directo por tramos" },
-        { "tramos", "crtrafij", "Cálculo de la curva de remanso, método de tramos fijos" },
-    };
-    for (const auto& c : casos) {
-        ElegirMenu(menu, c.entrada);
-        QWidget* ventana = VentanaAbierta(c.clase);
-        ASSERT_NE(ventana, nullptr) << c.clase;
-        EXPECT_EQ(ventana->windowTitle(), QString::fromUtf8(c.titulo));
-    }
-}
 
 TEST_F(PruebaVentanas, TablesAndGraphRestoreNoPictureButTheWindowAndCopyFrameDo)
 {

