@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QToolButton>
 
+#include "app/Acerca.h"
 #include "app/menuprin.h"
 #include "conductor.h"
 #include "resources/portada.h"
@@ -121,11 +122,11 @@ TEST_F(PruebaVentanas, EachEntryShowsItsWindowWithItsCaption)
 TEST_F(PruebaVentanas, AboutShownTwiceIsOneWindowInFront)
 {
     QWidget* w = Abrir("menuprin");
-    ElegirMenu(w, "quelmora");
+    ElegirMenu(w, Acerca::kDescripcion.entrada.control);
     QWidget* acerca = VentanaAbierta("Acerca");
     ASSERT_NE(acerca, nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(acerca));
-    ElegirMenu(w, "quelmora");
+    ElegirMenu(w, Acerca::kDescripcion.entrada.control);
     QApplication::processEvents();
     EXPECT_EQ(VentanaAbierta("Acerca"), acerca);
     EXPECT_EQ(VentanasDeClase("Acerca"), 1);

@@ -680,7 +680,7 @@ class PruebaPerdidasGuardadas : public PruebaVentanas,
 TEST_P(PruebaPerdidasGuardadas, InghamLossOutlivesTheWindow)
 {
     QWidget* menu = Abrir("menuprin");
-    ElegirMenu(menu, "mnuestruperdidas");
+    ElegirMenu(menu, DescripcionDe("frmPerdidasCanales")->entrada.control);
     QPointer<QWidget> w = VentanaAbierta("frmPerdidasCanales");
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -701,7 +701,7 @@ TEST_P(PruebaPerdidasGuardadas, InghamLossOutlivesTheWindow)
         Pulsar(w, GetParam());
     ASSERT_TRUE(Destruida(w));
 
-    ElegirMenu(menu, "mnuestruperdidas");
+    ElegirMenu(menu, DescripcionDe("frmPerdidasCanales")->entrada.control);
     w = VentanaAbierta("frmPerdidasCanales");
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));

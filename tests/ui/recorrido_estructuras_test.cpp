@@ -9,8 +9,7 @@
 #include <cmath>
 #include <vector>
 
-#include "conductor.h"
-#include "frame/descripcion.h"
+#include "recorrido.h"
 
 namespace {
 
@@ -226,27 +225,7 @@ protected:
             EXPECT_EQ(FilasDe(w, "g"), r.filasFinales);
         }
         EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
-
-        grabadora.impresas.clear();
-        PulsarRol(w, Rol::Imprimir);
-        ASSERT_EQ(grabadora.impresas.size(), 1u);
-        EXPECT_EQ(grabadora.impresas[0], w.data());
-
-        PulsarRol(w, Rol::Calculadora);
-        QWidget* calculadora = VentanaAbierta("frmCalculadora");
-        ASSERT_NE(calculadora, nullptr);
-        EXPECT_TRUE(calculadora->isVisible());
-        EXPECT_TRUE(w->isVisible()) << "the calculator leaves the window open";
-
-        PulsarRol(w, Rol::MenuPrincipal);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(w.isNull()) << "the window must be closed";
-        EXPECT_EQ(VentanaAbierta(r.clase), nullptr);
-        EXPECT_EQ(VentanaAbierta("menuprin"), menu);
-        EXPECT_TRUE(menu->isVisible());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(menu));
-        EXPECT_EQ(QApplication::activeWindow(), menu);
-        EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
+        ImprimirLlamarCalculadoraYVolver(grabadora, menu, w, r.clase);
     }
 
     QString Pantalla()

@@ -7,9 +7,8 @@
 #include <cmath>
 #include <vector>
 
-#include "conductor.h"
 #include "esperado_flujo_uniforme.h"
-#include "frame/descripcion.h"
+#include "recorrido.h"
 
 namespace {
 
@@ -153,7 +152,6 @@ protected:
     {
         SCOPED_TRACE(r.clase);
         grabadora.mensajes.clear();
-        grabadora.impresas.clear();
 
         ElegirMenu(menu, DescripcionDe(r.clase)->entrada.control);
         QPointer<QWidget> w = VentanaAbierta(r.clase);
@@ -172,25 +170,7 @@ protected:
                 << c.caja << " " << texto.toStdString();
         }
         EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
-
-        PulsarRol(w, Rol::Imprimir);
-        ASSERT_EQ(grabadora.impresas.size(), 1u);
-        EXPECT_EQ(grabadora.impresas[0], w.data());
-
-        PulsarRol(w, Rol::Calculadora);
-        QWidget* calculadora = VentanaAbierta("frmCalculadora");
-        ASSERT_NE(calculadora, nullptr);
-        EXPECT_TRUE(calculadora->isVisible());
-        EXPECT_TRUE(w->isVisible()) << "the calculator leaves the window open";
-
-        PulsarRol(w, Rol::MenuPrincipal);
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(w.isNull()) << "the window is closed, not hidden";
-        EXPECT_EQ(VentanaAbierta(r.clase), nullptr);
-        EXPECT_EQ(VentanaAbierta("menuprin"), menu);
-        EXPECT_TRUE(menu->isVisible());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(menu));
-        EXPECT_TRUE(grabadora.mensajes.empty()) << grabadora.ultimoMensaje().toStdString();
+        ImprimirLlamarCalculadoraYVolver(grabadora, menu, w, r.clase);
     }
 
     void SetUp() override
