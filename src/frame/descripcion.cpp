@@ -13,14 +13,6 @@ const char* JuegoDatos::Texto(const char* caja) const
     return nullptr;
 }
 
-const JuegoDatos* DescripcionVentana::Datos(const char* nombre) const
-{
-    for (const JuegoDatos& juego : datos)
-        if (std::strcmp(juego.nombre, nombre) == 0)
-            return &juego;
-    return nullptr;
-}
-
 const DescripcionVentana* DescripcionDe(const QString& clase)
 {
     for (const DescripcionVentana* descripcion : VentanasDescritas())

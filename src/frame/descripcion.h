@@ -87,9 +87,11 @@ struct DescripcionVentana {
     // boxes carry and the two failure texts every calculation shares.
     std::initializer_list<const char*> mensajes = {};
 
+    // Whether it has a calculation (and so sound data).
     bool Calcula() const { return datos.size() > 0; }
     const JuegoDatos& Ordinario() const { return *datos.begin(); }
-    const JuegoDatos* Datos(const char* nombre) const;
+    // The set that shows the most: the last one.
+    const JuegoDatos& Ilustrativo() const { return *(datos.end() - 1); }
 };
 
 template <class Clase> QWidget* Fabricar() { return new Clase; }

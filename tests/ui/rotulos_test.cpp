@@ -140,8 +140,7 @@ TEST_P(RotulosCalculados, CaptionsWrittenByACalculationFitTheirPlace)
     for (const auto& [caja, valor] : caso.datos)
         Escribir(ventana, caja, valor);
     if (caso.datos.empty()) {
-        const auto& juegos = DescripcionDe(caso.clase)->datos;
-        for (const auto& [caja, valor] : std::prev(juegos.end())->cajas) {
+        for (const auto& [caja, valor] : DescripcionDe(caso.clase)->Ilustrativo().cajas) {
             auto* c = ventana->findChild<QLineEdit*>(caja);
             if (c && c->isVisible())
                 Escribir(ventana, caja, valor);

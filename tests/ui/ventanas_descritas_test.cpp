@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <functional>
 #include <map>
 #include <tuple>
 
@@ -46,6 +45,16 @@ QString EstadoDe(const QWidget* control)
     return {};
 }
 
+// The page of a tab control that holds the control, or the window.
+const QWidget* PaginaDe(const QWidget* control)
+{
+    for (const QWidget* w = control; w; w = w->parentWidget())
+        if (qobject_cast<const QStackedWidget*>(w->parentWidget())
+            && qobject_cast<const QTabWidget*>(w->parentWidget()->parentWidget()))
+            return w;
+    return control->window();
+}
+
 // Where a window's clearing departs from the general rule: the text a box gets
 // back instead of its opening text.
 struct LimpiezaPropia {
@@ -55,6 +64,7 @@ struct LimpiezaPropia {
 };
 
 constexpr LimpiezaPropia kLimpiezasPropias[] = {
+    // The place box gets one blank.
     { "yntrape", "lu", " " },
     // The loss coefficient's default goes with the rest.
     { "TranAlEn", "k", "" },
@@ -84,12 +94,7 @@ protected:
                     celdasIniciales[{ grilla, f, c }] = grilla->Texto(f, c);
     }
 
-    // The first input box of the page in view, where the focus goes at opening
-    // and after clearing.
-    QWidget* PrimeraEntrada(const SuperficieCalculo* superficie) const
-    {
-        return superficie ? superficie->primeraEntrada() : nullptr;
-    }
+    // The window, or the page of its tab control, that holds the control.
     const SuperficieCalculo* SuperficieDe(const QWidget* control) const
     {
         for (const QWidget* p = control; p; p = p->parentWidget())
@@ -110,7 +115,8 @@ protected:
         for (const LimpiezaPropia& l : kLimpiezasPropias)
             if (caja->objectName() == l.caja && QLatin1String(GetParam()->clase) == l.clase)
                 return QString::fromUtf8(l.texto);
-        return qobject_cast<const CampoDato*>(caja) ? textosIniciales.at(caja) : QString();
+        const auto inicial = textosIniciales.find(caja);
+        return inicial == textosIniciales.end() ? QString() : inicial->second;
     }
 };
 
@@ -136,7 +142,7 @@ TEST_P(VentanaDeCalculo, OpensEmptyWithTheFocusInItsFirstBox)
     const SuperficieCalculo* primera = calculo->SSTab1()
         ? static_cast<SuperficieCalculo*>(calculo->SSTab1()->pagina(0))
         : calculo;
-    QWidget* foco = PrimeraEntrada(primera);
+    QWidget* foco = primera->primeraEntrada();
     ASSERT_NE(foco, nullptr);
     EXPECT_EQ(NombreDelFoco(), foco->objectName());
     EXPECT_EQ(TextoDeEstado(w), EstadoDe(foco));
@@ -153,7 +159,7 @@ TEST_P(VentanaDeCalculo, OpensEmptyWithTheFocusInItsFirstBox)
 // --- the boxes' rows -------------------------------------------------------------
 
 // Enter in a box moves the focus to the control its row names, which writes its
-// own status text; a box that names none keeps the focus.
+// own status text.
 TEST_P(VentanaDeCalculo, EnterMovesEveryBoxToTheControlItsRowNames)
 {
     for (CampoDato* caja : w->findChildren<CampoDato*>()) {
@@ -162,34 +168,23 @@ TEST_P(VentanaDeCalculo, EnterMovesEveryBoxToTheControlItsRowNames)
         caja->setFocus(Qt::OtherFocusReason);
         ASSERT_EQ(QApplication::focusWidget(), caja);
         QTest::keyClick(caja, Qt::Key_Return);
-        const QString destino
-            = caja->siguiente().isEmpty() ? caja->objectName() : caja->siguiente();
         QWidget* foco = QApplication::focusWidget();
         ASSERT_NE(foco, nullptr);
         // A tab control takes the focus on its row of tabs.
         const QString nombre = qobject_cast<QTabBar*>(foco) ? foco->parentWidget()->objectName()
                                                             : foco->objectName();
-        EXPECT_EQ(nombre, destino);
+        EXPECT_EQ(nombre, caja->siguiente());
         if (!EstadoDe(foco).isEmpty()) {
             EXPECT_EQ(TextoDeEstado(w), EstadoDe(foco));
         }
     }
 }
 
-// The page of a tab control that holds the control, or the window.
-const QWidget* PaginaDe(const QWidget* control)
-{
-    for (const QWidget* w = control; w; w = w->parentWidget())
-        if (qobject_cast<const QStackedWidget*>(w->parentWidget())
-            && qobject_cast<const QTabWidget*>(w->parentWidget()->parentWidget()))
-            return w;
-    return control->window();
-}
-
 // The rows' targets make chains: every input box names a control of its own
-// page (or of the window around its tab control), no box is named by two others, and no chain runs
-// in a circle, so that each chain ends at a control that is not an input box (the page's calculate
-// button, a grid, a list or a tab control).
+// page (or of the window around its tab control), no box is named by two
+// others, and no chain runs in a circle, so that each chain ends at a control
+// that is not an input box (the page's calculate button, a grid, a list or a
+// tab control).
 TEST_P(VentanaDeCalculo, EveryBoxLiesOnOneEnterChainThatEndsOnItsPage)
 {
     std::map<QString, QString> nombradaPor;
@@ -296,7 +291,7 @@ TEST_P(VentanaDeCalculo, ClearingEmptiesThePageAndFocusesItsFirstBox)
                         inicial == celdasIniciales.end() ? QString() : inicial->second)
                         << grilla->objectName().toStdString() << " " << f << "," << c;
                 }
-        QWidget* primera = PrimeraEntrada(SuperficieDe(limpiar));
+        QWidget* primera = SuperficieDe(limpiar)->primeraEntrada();
         ASSERT_NE(primera, nullptr);
         EXPECT_EQ(NombreDelFoco(), primera->objectName());
         EXPECT_EQ(TextoDeEstado(w), EstadoDe(primera));

@@ -28,7 +28,6 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
-#include <iterator>
 
 #include "frame/descripcion.h"
 #include "frame/plataforma.h"
@@ -73,7 +72,7 @@ const JuegoDatos* DatosDeVentana(const QString& clase)
     const DescripcionVentana* descripcion = DescripcionDe(clase);
     if (!descripcion || !descripcion->Calcula())
         return nullptr;
-    return &*std::prev(descripcion->datos.end());
+    return &descripcion->Ilustrativo();
 }
 
 QString carpeta;
