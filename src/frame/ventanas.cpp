@@ -10,14 +10,14 @@ namespace quelmora {
 
 namespace {
 
-struct Entrada {
+struct FilaRegistro {
     FabricaVentana fabrica;
     QPointer<QWidget> abierta;
 };
 
-QHash<QString, Entrada>& registro()
+QHash<QString, FilaRegistro>& registro()
 {
-    static QHash<QString, Entrada> r;
+    static QHash<QString, FilaRegistro> r;
     return r;
 }
 
@@ -79,7 +79,7 @@ void ReiniciarEjecucion()
 {
     // Gathered first: a window going may take others with it.
     QList<QPointer<QWidget>> abiertas;
-    for (const Entrada& entrada : std::as_const(registro()))
+    for (const FilaRegistro& entrada : std::as_const(registro()))
         abiertas << entrada.abierta;
     for (const QPointer<QWidget>& ventana : abiertas)
         delete ventana.data();
