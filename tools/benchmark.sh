@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Builds the release build in build-release/ (apart from the everyday build/;
-# the release preset)
+# Builds the release preset in build-release/ (apart from the everyday build/)
 # and runs the benchmark under the offscreen platform; prints the table with
 # each figure against its target. Arguments go to the benchmark, such as
 # --arranques 20 (starts of each program) or --rondas 9 (runs of each window).
