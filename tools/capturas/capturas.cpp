@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/traduccion.h"
 #include "frame/descripcion.h"
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"
@@ -305,6 +306,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmora"));
+    // The pictures show Qt's own texts as the program does, in Spanish.
+    CargarTraduccionQt(app);
     carpeta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/capturas");
     if (!QDir().mkpath(carpeta)) {
         salida << "cannot make the folder " << carpeta << Qt::endl;
