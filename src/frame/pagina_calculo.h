@@ -15,13 +15,13 @@
 //           Marco* datos = NuevoMarco("fraDatosb", "Datos:", {480, 600, 3495, 2055});
 //           Entradas(datos, Columna{}, {{"txtqb", "Caudal (Q):", "m3/s", ..., "txtyb"}, ...});
 //           ...
-//           BotonesRol({480, 5400}, {8880, 5400}, NombresConSufijo("b", "bMenu", "frabotonb",
-//           "Frame2"));
+//           BotonesRol({480, 5400}, {8880, 5400},
+//                      NombresConSufijo("b", "bMenu", "frabotonb", "Frame2"));
 //       }
 //       void Calcular() override;
 //   };
 //
-//   frmVariosTrape::frmVariosTrape() : VentanaCalculo("...")
+//   frmVariosTrape::frmVariosTrape() : VentanaCalculo(kDescripcion.titulo)
 //   {
 //       NuevasPestanas({360, 360, 11175, 7095});
 //       AgregarPagina(new PaginaAncho, "Cálculo del ancho solera (b)");

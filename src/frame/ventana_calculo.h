@@ -9,42 +9,34 @@
 //
 //   class yntrape : public VentanaCalculo {
 //   public:
+//       static const DescripcionVentana kDescripcion; // frame/descripcion.h
 //       yntrape();
 //   protected:
 //       void Calcular() override;
 //       void Limpiar() override;
 //   };
 //
-//   yntrape::yntrape()
-//       : VentanaCalculo("Cálculo de tirante normal secciones: trapezoidal, rectangular,
-//       triangular")
+//   yntrape::yntrape() : VentanaCalculo(kDescripcion.titulo)
 //   {
 //       Marco* proyecto = NuevoMarco("Frame1", "", {720, 120, 10335, 1035});
 //       DatosProyecto(proyecto, {
 //           {"lu", CampoDeProyecto::Lugar, {1440, 240, 2535, 285}, {240, 240, 1095, 285}},
-//           {"pro", CampoDeProyecto::Proyecto, {7080, 240, 2535, 285}, {5760, 240, 1215, 285}},
-//           {"tra", CampoDeProyecto::Tramo, {1440, 600, 2535, 285}, {240, 600, 1095, 285}},
-//           {"re", CampoDeProyecto::Revestimiento, {7080, 600, 2535, 285}, {5760, 600, 1215, 285}},
+//           ...
 //       });
 //       Marco* datos = NuevoMarco("Frame2", "Datos:", {720, 1320, 4095, 2055});
 //       Entradas(datos, Columna{}, {
-//           // box  label                   unit    status text                       warning Enter
-//           to
-//           {"q", "Caudal (Q):",            "m3/s", "Ingresar el valor del caudal Q", "Ingresar
-//           para Q, un valor mayor que cero",          "b"},
-//           {"b", "Ancho de solera (b):",   "m",    "Ingresar el valor del ancho ...", "Ingresar
-//           para b, un valor igual o mayor que cero", "z"},
+//           // box, label, unit, status text, negative-value warning, Enter target
+//           {"q", "Caudal (Q):", "m3/s", "Ingresar el valor del caudal Q",
+//                 "Ingresar para Q, un valor mayor que cero", "b"},
 //           ...
-//           {"s", "Pendiente (S):",         "m/m",  "Ingresar el valor de la pendiente del canal",
-//           "Ingresar para S, un valor mayor que cero", "bCalcular"},
+//           {"s", "Pendiente (S):", "m/m", "Ingresar el valor de la pendiente del canal",
+//                 "Ingresar para S, un valor mayor que cero", "bCalcular"},
 //       });
 //       Marco* resultados = NuevoMarco("Frame5", "Resultados:", {720, 3840, 10335, 2055});
 //       Resultados(resultados, Columna{.etiqueta = 360, .caja = 2280, .unidad = 3720}, {
 //           {"y", "Tirante normal (y):", "m"}, {"a", "Area hidráulica (A):", "m2"},
-//           {"t", "Espejo de agua (T):", "m"}, {"f", "Número de Froude (F):", ""},
-//           {"tf", "Tipo de flujo:", "", 1335},
+//           ...
 //       });
-//       Resultados(resultados, Columna{.etiqueta = 5880, .caja = 7920, .unidad = 9240}, {...});
 //       EtiquetaAvisoVelocidad(resultados, "mv", {5880, 1560, 4215, 375});
 //       FigurasTrapecio(7200, 1320, "trape", "rectan", "trian", "b", "z");
 //       BotonesRol({720, 6360}, {9240, 6360}, {.menu = "bMemuPrincipal"});
