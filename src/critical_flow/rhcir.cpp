@@ -7,6 +7,16 @@
 
 namespace quelmora {
 
+namespace {
+
+constexpr const char* kMensajeTiranteNoAdecuado
+    = "El tirante no es adecuado, incremente el tirante mayor o el diámetro";
+constexpr const char* kMensajeConjugadoMayorDiametro
+    = "El tirante conjugado es mayor que el diámetro, incremente el diámetro o aumente el "
+      "tirante menor y ejecute de nuevo";
+
+} // namespace
+
 constinit const DescripcionVentana rhcir::kDescripcion {
     .clase = "rhcir",
     .fabrica = Fabricar<rhcir>,
@@ -15,10 +25,8 @@ constinit const DescripcionVentana rhcir::kDescripcion {
     .datos = {
         { "ordinario", { { "q", "0.5" }, { "y1", "0.2" }, { "d", "1" } } },
     },
-    .mensajes = { kTextoDatosIncompletos,
-        "El tirante no es adecuado, incremente el tirante mayor o el diámetro",
-        "El tirante conjugado es mayor que el diámetro, incremente el diámetro o aumente el "
-        "tirante menor y ejecute de nuevo" },
+    .mensajes = { kTextoDatosIncompletos, kMensajeTiranteNoAdecuado,
+        kMensajeConjugadoMayorDiametro },
 };
 
 // clang-format off
@@ -75,13 +83,8 @@ void rhcir::Calcular()
         return;
     const ResultadoResalto r = CalcularResaltoCircular(Q, y1, d);
     if (InformarFallo(this, r.fallo,
-            { { FalloCalculo::TiranteNoAdecuado,
-                  { QStringLiteral("El tirante no es adecuado, incremente el tirante mayor o el "
-                                   "diámetro") } },
-                { FalloCalculo::ConjugadoMayorDiametro,
-                    { QStringLiteral("El tirante conjugado es mayor que el diámetro, incremente "
-                                     "el diámetro o aumente el tirante menor y ejecute de "
-                                     "nuevo") } } }))
+            { { FalloCalculo::TiranteNoAdecuado, { kMensajeTiranteNoAdecuado } },
+                { FalloCalculo::ConjugadoMayorDiametro, { kMensajeConjugadoMayorDiametro } } }))
         return;
     diagrama_->Mostrar(r, lado_);
     Escribir("yy2", r.conjugado, "##0.0000");

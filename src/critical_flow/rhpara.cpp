@@ -6,9 +6,15 @@
 
 namespace quelmora {
 
+namespace {
+
 // This window's wording of the completeness check has no trailing blank.
-static const QString kMensajeDatosIncompletosRhpara
-    = QStringLiteral("Complete adecuadamente el ingreso de datos, antes de ejecutar");
+constexpr const char* kMensajeDatosIncompletosRhpara
+    = "Complete adecuadamente el ingreso de datos, antes de ejecutar";
+constexpr const char* kMensajeValoresInadecuados
+    = "Valores de entrada inadecuados. Ingrese nuevos datos";
+
+} // namespace
 
 constinit const DescripcionVentana rhpara::kDescripcion {
     .clase = "rhpara",
@@ -18,8 +24,7 @@ constinit const DescripcionVentana rhpara::kDescripcion {
     .datos = {
         { "ordinario", { { "q", "1" }, { "y", "0.2" }, { "t", "2" } } },
     },
-    .mensajes = { "Complete adecuadamente el ingreso de datos, antes de ejecutar",
-        "Valores de entrada inadecuados. Ingrese nuevos datos" },
+    .mensajes = { kMensajeDatosIncompletosRhpara, kMensajeValoresInadecuados },
 };
 
 // clang-format off
@@ -78,9 +83,7 @@ void rhpara::Calcular()
         return;
     const ResultadoResalto r = CalcularResaltoParabolico(Q, y, T);
     if (InformarFallo(this, r.fallo,
-            { { FalloCalculo::ValoresInadecuados,
-                { QStringLiteral("Valores de entrada inadecuados. ")
-                    + QStringLiteral("Ingrese nuevos datos") } } }))
+            { { FalloCalculo::ValoresInadecuados, { kMensajeValoresInadecuados } } }))
         return;
     diagrama_->Mostrar(r, lado_);
     Escribir("yy2", r.conjugado, "##0.0000");

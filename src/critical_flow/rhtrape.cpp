@@ -7,6 +7,13 @@
 
 namespace quelmora {
 
+namespace {
+
+constexpr const char* kMensajeSinLongitud
+    = "No se dispone del coeficiente de longitud del resalto para este talud";
+
+} // namespace
+
 constinit const DescripcionVentana rhtrape::kDescripcion {
     .clase = "rhtrape",
     .fabrica = Fabricar<rhtrape>,
@@ -15,8 +22,7 @@ constinit const DescripcionVentana rhtrape::kDescripcion {
     .datos = {
         { "ordinario", { { "q", "2" }, { "y", "0.3" }, { "b", "1" }, { "z", "1" } } },
     },
-    .mensajes = { kTextoDatosIncompletos,
-        "No se dispone del coeficiente de longitud del resalto para este talud" },
+    .mensajes = { kTextoDatosIncompletos, kMensajeSinLongitud },
 };
 
 // clang-format off
@@ -93,9 +99,7 @@ void rhtrape::Calcular()
         return;
     }
     EscribirTexto("txtL", QString());
-    AvisoSimple(
-        QStringLiteral("No se dispone del coeficiente de longitud del resalto para este talud"),
-        this);
+    AvisoSimple(kMensajeSinLongitud, this);
 }
 
 void rhtrape::Limpiar()

@@ -7,6 +7,13 @@
 
 namespace quelmora {
 
+namespace {
+
+constexpr const char* kMensajeTiranteMayorDiametro
+    = "El tirante es mayor que el diámetro. Incremente el diámetro";
+
+} // namespace
+
 constinit const DescripcionVentana yccir::kDescripcion {
     .clase = "yccir",
     .fabrica = Fabricar<yccir>,
@@ -15,8 +22,7 @@ constinit const DescripcionVentana yccir::kDescripcion {
     .datos = {
         { "ordinario", { { "q", "0.5" }, { "d", "1" } } },
     },
-    .mensajes = { kTextoDatosIncompletos,
-        "El tirante es mayor que el diámetro. Incremente el diámetro" },
+    .mensajes = { kTextoDatosIncompletos, kMensajeTiranteMayorDiametro },
 };
 
 // clang-format off
@@ -70,9 +76,7 @@ void yccir::Calcular()
         return;
     const ResultadoTiranteCritico r = CalcularTiranteCriticoCircular(Q, d);
     if (InformarFallo(this, r.fallo,
-            { { FalloCalculo::TiranteMayorDiametro,
-                { QStringLiteral("El tirante es mayor que el diámetro. ")
-                    + QStringLiteral("Incremente el diámetro") } } })) {
+            { { FalloCalculo::TiranteMayorDiametro, { kMensajeTiranteMayorDiametro } } })) {
         if (r.fallo == FalloCalculo::TiranteMayorDiametro)
             DarFoco(Campo("d"));
         return;

@@ -18,6 +18,15 @@ namespace quelmora {
 
 namespace {
 
+constexpr const char* kMensajeAnchoCompuerta
+    = "Ingresar un valor adecuado para el ancho de la compuerta";
+constexpr const char* kMensajeTiranteY1 = "Ingresar un valor adecuado para y1";
+constexpr const char* kMensajeAbertura
+    = "Ingresar un valor adecuado para la abertura de la compuerta";
+constexpr const char* kMensajeAreaOrificio = "Ingresar un valor adecuado para el área del orificio";
+constexpr const char* kMensajeCargaOrificio
+    = "Ingresar un valor adecuado para la carga en el orificio";
+
 // Page 0: the gate in free outflow.
 class PaginaCompuerta : public PaginaCalculo {
 public:
@@ -74,13 +83,11 @@ public:
 
     void Calcular() override
     {
-        if (!VerificarCampoVacio(
-                "txtb", "Ingresar un valor adecuado para el ancho de la compuerta"))
+        if (!VerificarCampoVacio("txtb", kMensajeAnchoCompuerta))
             return;
-        if (!VerificarCampoVacio("txty1", "Ingresar un valor adecuado para y1"))
+        if (!VerificarCampoVacio("txty1", kMensajeTiranteY1))
             return;
-        if (!VerificarCampoVacio(
-                "txta", "Ingresar un valor adecuado para la abertura de la compuerta"))
+        if (!VerificarCampoVacio("txta", kMensajeAbertura))
             return;
         const ResultadoCompuerta r
             = CalcularCompuerta(Numero("txtb"), Numero("txty1"), Numero("txta"), Numero("txtCc"));
@@ -175,10 +182,9 @@ public:
 
     void Calcular() override
     {
-        if (!VerificarCampoVacio("txtao", "Ingresar un valor adecuado para el área del orificio"))
+        if (!VerificarCampoVacio("txtao", kMensajeAreaOrificio))
             return;
-        if (!VerificarCampoVacio(
-                "txtho", "Ingresar un valor adecuado para la carga en el orificio"))
+        if (!VerificarCampoVacio("txtho", kMensajeCargaOrificio))
             return;
         // Whatever the box shows, picked from the list or typed.
         const double cd = NumeroDeTexto(cboCd->currentText());
@@ -211,11 +217,8 @@ constinit const DescripcionVentana frmCompuerta::kDescripcion {
             { { "txtb", "2" }, { "txty1", "1.5" }, { "txta", "0.3" }, { "txtao", "0.05" },
                 { "txtho", "2" } } },
     },
-    .mensajes = { "Ingresar un valor adecuado para el ancho de la compuerta",
-        "Ingresar un valor adecuado para y1",
-        "Ingresar un valor adecuado para la abertura de la compuerta",
-        "Ingresar un valor adecuado para el área del orificio",
-        "Ingresar un valor adecuado para la carga en el orificio" },
+    .mensajes = { kMensajeAnchoCompuerta, kMensajeTiranteY1, kMensajeAbertura,
+        kMensajeAreaOrificio, kMensajeCargaOrificio },
 };
 
 frmCompuerta::frmCompuerta()

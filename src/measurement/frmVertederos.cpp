@@ -16,6 +16,20 @@ namespace {
 
 const QString kTituloError = QStringLiteral("Error de ingreso de datos");
 
+// The pages word the same checks a little differently, and each keeps its own
+// wording: hence two texts for the crest length and two for the coefficient.
+constexpr const char* kMensajeLongitudCresta
+    = "Ingresar un valor adecuado para la longitud de la cresta del vertedero";
+constexpr const char* kMensajeLongitudCrestaTrapezoidal
+    = "Ingresar un valor adecuado para la longitud de cresta del vertedero";
+constexpr const char* kMensajeCarga = "Ingresar un valor adecuado para la carga sobre el vertedero";
+constexpr const char* kMensajeValorCoeficiente
+    = "Ingresar un valor adecuado para el valor del coeficiente de descarga";
+constexpr const char* kMensajeCoeficiente
+    = "Ingresar un valor adecuado para el coeficiente de descarga";
+constexpr const char* kMensajeCargaMayor
+    = "Ingresar un valor mayor para la carga sobre el vertedero";
+
 // The option buttons as the form has them, name and caption; the weir tables
 // know only which crest or notch an option stands for.
 struct OpcionVertedero {
@@ -159,14 +173,11 @@ public:
 
     void Calcular() override
     {
-        if (!VerificarCampoVacio(
-                "txtL", "Ingresar un valor adecuado para la longitud de la cresta del vertedero"))
+        if (!VerificarCampoVacio("txtL", kMensajeLongitudCresta))
             return;
-        if (!VerificarCampoVacio(
-                "txth", "Ingresar un valor adecuado para la carga sobre el vertedero"))
+        if (!VerificarCampoVacio("txth", kMensajeCarga))
             return;
-        if (!VerificarCampoVacio(
-                "txtCd", "Ingresar un valor adecuado para el valor del coeficiente de descarga"))
+        if (!VerificarCampoVacio("txtCd", kMensajeValorCoeficiente))
             return;
         EscribirCaudal(CalcularVertederoRectangular(
                            Numero("txtL"), Numero("txth"), Numero("txtn"), Numero("txtCd")),
@@ -237,18 +248,14 @@ public:
 
     void Calcular() override
     {
-        if (!VerificarCampoVacio(
-                "txthtri", "Ingresar un valor adecuado para la carga sobre el vertedero"))
+        if (!VerificarCampoVacio("txthtri", kMensajeCarga))
             return;
-        if (!VerificarCampoVacio(
-                "txtCdtri", "Ingresar un valor adecuado para el coeficiente de descarga"))
+        if (!VerificarCampoVacio("txtCdtri", kMensajeCoeficiente))
             return;
         const ResultadoVertedero r
             = CalcularVertederoTriangular(Numero("txthtri"), Numero("txtCdtri"));
         if (InformarFallo(window(), r.fallo,
-                { { FalloCalculo::CargaMenorQueMinima,
-                    { QStringLiteral("Ingresar un valor mayor para la carga sobre el vertedero"),
-                        kTituloError } } })) {
+                { { FalloCalculo::CargaMenorQueMinima, { kMensajeCargaMayor, kTituloError } } })) {
             if (r.fallo == FalloCalculo::CargaMenorQueMinima)
                 DarFoco(Caja("txthtri"));
             return;
@@ -301,11 +308,9 @@ public:
 
     void Calcular() override
     {
-        if (!VerificarCampoVacio(
-                "txtLt", "Ingresar un valor adecuado para la longitud de cresta del vertedero"))
+        if (!VerificarCampoVacio("txtLt", kMensajeLongitudCrestaTrapezoidal))
             return;
-        if (!VerificarCampoVacio(
-                "txtHt", "Ingresar un valor adecuado para la carga sobre el vertedero"))
+        if (!VerificarCampoVacio("txtHt", kMensajeCarga))
             return;
         EscribirCaudal(CalcularVertederoTrapezoidal(Numero("txtLt"), Numero("txtHt")), "txtQmt",
             "txtQlt", "0.0##");
@@ -324,12 +329,8 @@ constinit const DescripcionVentana frmVertederos::kDescripcion {
             { { "txtL", "2" }, { "txth", "0.3" }, { "txtn", "2" }, { "txtLt", "1" },
                 { "txtHt", "0.2" }, { "txthtri", "0.3" } } },
     },
-    .mensajes = { "Ingresar un valor adecuado para la longitud de la cresta del vertedero",
-        "Ingresar un valor adecuado para la carga sobre el vertedero",
-        "Ingresar un valor adecuado para el valor del coeficiente de descarga",
-        "Ingresar un valor adecuado para el coeficiente de descarga",
-        "Ingresar un valor mayor para la carga sobre el vertedero",
-        "Ingresar un valor adecuado para la longitud de cresta del vertedero" },
+    .mensajes = { kMensajeLongitudCresta, kMensajeCarga, kMensajeValorCoeficiente,
+        kMensajeCoeficiente, kMensajeCargaMayor, kMensajeLongitudCrestaTrapezoidal },
 };
 
 frmVertederos::frmVertederos()

@@ -8,10 +8,11 @@ namespace quelmora {
 
 namespace {
 
-const QString kMensajeDiametro
-    = QStringLiteral("Antes de ejecutar, ingrese para d un valor mayor que para y");
-const QString kMensajeDatosPendiente
-    = QStringLiteral("Antes de ejecutar, complete adecuadamente el ingreso de datos");
+constexpr const char* kMensajeDiametro
+    = "Antes de ejecutar, ingrese para d un valor mayor que para y";
+constexpr const char* kMensajeDatosPendiente
+    = "Antes de ejecutar, complete adecuadamente el ingreso de datos";
+constexpr const char* kMensajeDisenoInadecuado = "Diseño inadecuado";
 
 // A page: suffix s seeks the slope from n, suffix n the roughness from S.
 class PaginaOtrosCir : public PaginaCalculo {
@@ -98,8 +99,8 @@ private:
             DarFoco(Campo("txtqs"));
             return;
         }
-        // Every failure from here on is "Diseño inadecuado", with nothing written.
-        CapturarErrorCalculo({ QStringLiteral("Diseño inadecuado") }, [&] {
+        // Every failure from here on is an inadequate design, with nothing written.
+        CapturarErrorCalculo({ kMensajeDisenoInadecuado }, [&] {
             const ResultadoHerramienta r = CalcularPendienteCircular(Q, y, d, n);
             if (r.fallo != FalloCalculo::Ninguno)
                 return false;
@@ -158,9 +159,8 @@ constinit const DescripcionVentana frmOtrosCir::kDescripcion {
                 { "txtqn", "0.3" }, { "txtyn", "0.5" }, { "txtdn", "1" },
                 { "txtsn", "0.000626" } } },
     },
-    .mensajes = { kTextoDatosIncompletos,
-        "Antes de ejecutar, complete adecuadamente el ingreso de datos",
-        "Antes de ejecutar, ingrese para d un valor mayor que para y", "Diseño inadecuado" },
+    .mensajes = { kTextoDatosIncompletos, kMensajeDatosPendiente, kMensajeDiametro,
+        kMensajeDisenoInadecuado },
 };
 
 frmOtrosCir::frmOtrosCir()

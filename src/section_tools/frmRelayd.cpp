@@ -6,6 +6,17 @@
 
 namespace quelmora {
 
+namespace {
+
+// This window's own wording of the completeness check.
+constexpr const char* kMensajeDatosIncompletosRelayd
+    = "Antes de ejecutar, complete adecuadamente el ingreso de datos";
+constexpr const char* kMensajeRelacionNegativa
+    = "Ingresar para la relación y/d, un valor mayor que cero";
+constexpr const char* kMensajeRelacionMayor = "Ingresar para la relación y/d, un valor menor que 1";
+
+} // namespace
+
 constinit const DescripcionVentana frmRelayd::kDescripcion {
     .clase = "frmRelayd",
     .fabrica = Fabricar<frmRelayd>,
@@ -15,9 +26,8 @@ constinit const DescripcionVentana frmRelayd::kDescripcion {
         { "ordinario",
             { { "txtq", "0.5" }, { "txtyd", "0.5" }, { "txtn", "0.013" }, { "txts", "0.001" } } },
     },
-    .mensajes = { "Antes de ejecutar, complete adecuadamente el ingreso de datos",
-        "Ingresar para la relación y/d, un valor mayor que cero",
-        "Ingresar para la relación y/d, un valor menor que 1" },
+    .mensajes = { kMensajeDatosIncompletosRelayd, kMensajeRelacionNegativa,
+        kMensajeRelacionMayor },
 };
 
 frmRelayd::frmRelayd()
@@ -93,11 +103,11 @@ void frmRelayd::AdvertirRelacion()
     const double relacion = Numero("txtyd");
     if (relacion < 0) {
         Beep();
-        AvisoSimple(QStringLiteral("Ingresar para la relación y/d, un valor mayor que cero"), this);
+        AvisoSimple(kMensajeRelacionNegativa, this);
     }
     if (relacion >= 1) {
         Beep();
-        AvisoSimple(QStringLiteral("Ingresar para la relación y/d, un valor menor que 1"), this);
+        AvisoSimple(kMensajeRelacionMayor, this);
     }
 }
 
@@ -105,8 +115,7 @@ void frmRelayd::Calcular()
 {
     const double Q = Numero("txtq"), n = Numero("txtn"), S = Numero("txts"),
                  relacion = Numero("txtyd");
-    if (!VerificarDatosCompletos({ Q, n, S, relacion },
-            QStringLiteral("Antes de ejecutar, complete adecuadamente el ingreso de datos"))) {
+    if (!VerificarDatosCompletos({ Q, n, S, relacion }, kMensajeDatosIncompletosRelayd)) {
         DarFoco(Campo("txtq"));
         return;
     }

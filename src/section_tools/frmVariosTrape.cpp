@@ -8,8 +8,8 @@ namespace quelmora {
 
 namespace {
 
-const QString kMensajeAnchoTaludComa
-    = QStringLiteral("Los valores de b y Z, no pueden ser simultáneamente iguales a cero");
+constexpr const char* kMensajeAnchoTaludComa
+    = "Los valores de b y Z, no pueden ser simultáneamente iguales a cero";
 
 // One input of the pages: quantity letter, label, unit, status text, warning.
 struct DatoTrapecio {
@@ -236,8 +236,7 @@ constinit const DescripcionVentana frmVariosTrape::kDescripcion {
                 { "txtzs", "1" }, { "txtns", "0.025" }, { "txtqn", "1.5" }, { "txtyn", "0.8" },
                 { "txtbn", "1" }, { "txtzn", "1" }, { "txtsn", "0.003" } } },
     },
-    .mensajes = { kTextoDatosIncompletos,
-        "Los valores de b y Z, no pueden ser simultáneamente iguales a cero" },
+    .mensajes = { kTextoDatosIncompletos, kMensajeAnchoTaludComa },
 };
 
 frmVariosTrape::frmVariosTrape()

@@ -7,6 +7,22 @@
 
 namespace quelmora {
 
+namespace {
+
+constexpr const char* kMensajeCaudal = "Ingresar un valor adecuado para el caudal";
+constexpr const char* kMensajeAnchoC = "Ingresar un valor adecuado para el ancho de solera en C";
+constexpr const char* kMensajeAnchoF = "Ingresar un valor adecuado para el ancho de solera en F";
+constexpr const char* kMensajeTaludC = "Ingresar un valor adecuado para el talud en C";
+constexpr const char* kMensajeTaludF = "Ingresar un valor adecuado para el talud en F";
+constexpr const char* kMensajeTiranteC
+    = "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos";
+constexpr const char* kMensajeDiferenciaCotas
+    = "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos";
+constexpr const char* kMensajePerdidaEntrada
+    = "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke";
+
+} // namespace
+
 constinit const DescripcionVentana TranAlEn::kDescripcion {
     .clase = "TranAlEn",
     .fabrica = Fabricar<TranAlEn>,
@@ -17,16 +33,9 @@ constinit const DescripcionVentana TranAlEn::kDescripcion {
             { { "q", "1.5" }, { "bc", "1" }, { "BF", "2.6" }, { "zc", "0" }, { "ZF", "2" },
                 { "yc", "0.8" }, { "hz", "0.04" } } },
     },
-    .mensajes = { "Para estos datos se produce error de cálculos, posiblemente se produce resalto "
-                  "en la transición",
-        "Ingresar un valor adecuado para el caudal",
-        "Ingresar un valor adecuado para el ancho de solera en C",
-        "Ingresar un valor adecuado para el ancho de solera en F",
-        "Ingresar un valor adecuado para el talud en C",
-        "Ingresar un valor adecuado para el talud en F",
-        "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos",
-        "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos",
-        "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke" },
+    .mensajes = { kMensajeErrorTransicion, kMensajeCaudal, kMensajeAnchoC, kMensajeAnchoF,
+        kMensajeTaludC, kMensajeTaludF, kMensajeTiranteC, kMensajeDiferenciaCotas,
+        kMensajePerdidaEntrada },
 };
 
 TranAlEn::TranAlEn()
@@ -99,14 +108,14 @@ TranAlEn::TranAlEn()
 bool TranAlEn::VerificarEntradas()
 {
     // clang-format off
-    return VerificarCampoVacio("q",  "Ingresar un valor adecuado para el caudal")
-        && VerificarCampoVacio("bc", "Ingresar un valor adecuado para el ancho de solera en C")
-        && VerificarCampoVacio("BF", "Ingresar un valor adecuado para el ancho de solera en F")
-        && VerificarCampoVacio("zc", "Ingresar un valor adecuado para el talud en C")
-        && VerificarCampoVacio("ZF", "Ingresar un valor adecuado para el talud en F")
-        && VerificarCampoVacio("yc", "Ingresar un valor adecuado para el tirante en C, sección de inicio de cálculos")
-        && VerificarCampoVacio("hz", "Ingresar un valor adecuado para la diferencia de cotas entre los 2 tramos")
-        && VerificarCampoVacio("k",  "Ingresar un valor adecuado para coeficiente de pérdida de entrada Ke");
+    return VerificarCampoVacio("q",  kMensajeCaudal)
+        && VerificarCampoVacio("bc", kMensajeAnchoC)
+        && VerificarCampoVacio("BF", kMensajeAnchoF)
+        && VerificarCampoVacio("zc", kMensajeTaludC)
+        && VerificarCampoVacio("ZF", kMensajeTaludF)
+        && VerificarCampoVacio("yc", kMensajeTiranteC)
+        && VerificarCampoVacio("hz", kMensajeDiferenciaCotas)
+        && VerificarCampoVacio("k",  kMensajePerdidaEntrada);
     // clang-format on
 }
 

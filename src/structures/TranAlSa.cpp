@@ -17,8 +17,7 @@ constinit const DescripcionVentana TranAlSa::kDescripcion {
             { { "q", "2" }, { "bc", "2.5" }, { "BF", "1.8" }, { "zc", "1.5" }, { "ZF", "0" },
                 { "yc", "0.9" }, { "hz", "0.05" } } },
     },
-    .mensajes = { "Para estos datos se produce error de cálculos, posiblemente se produce resalto "
-                  "en la transición" },
+    .mensajes = { kMensajeErrorTransicion },
 };
 
 TranAlSa::TranAlSa()

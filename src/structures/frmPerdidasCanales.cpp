@@ -31,8 +31,22 @@ namespace quelmora {
 
 namespace {
 
-const QString kMensajeDatosEyK
-    = QStringLiteral("Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ");
+constexpr const char* kMensajeDatosEyK
+    = "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ";
+constexpr const char* kMensajeMaterialEtcheverry
+    = "Seleccionar el material del canal para la ecuación de Etcheverry";
+constexpr const char* kMensajeMaterialPunjab
+    = "Seleccionar el material del canal para la ecuación de Punjab";
+constexpr const char* kMensajeMaterialMoritz
+    = "Seleccionar el material del canal para la ecuación de Moritz";
+constexpr const char* kMensajeMaterialKostiakov
+    = "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov";
+constexpr const char* kMensajeMaterialDavisWilson
+    = "Seleccionar el material del canal para la ecuación de Davis-Wilson";
+// "fómulas" as the window has always spelled it.
+constexpr const char* kMensajeTodasDescartadas = "No descartar todas las fómulas";
+constexpr const char* kMensajePerdidasSuperanCaudal
+    = "Las pérdidas estimadas igualan o superan el caudal en la longitud dada; revise los datos";
 const QString kPermeabilidadHormigon = QStringLiteral("0.00000505");
 const char* const kMascaraParcial = "0.###0";
 const char* const kMascaraPerdida = "0.#####0";
@@ -150,16 +164,10 @@ constinit const DescripcionVentana frmPerdidasCanales::kDescripcion {
                 { "Pavlovski - Kostiakov", "cmbKostiakov", "Tierra arenosa" },
                 { "Davis - Wilson", "CmbDavisWilson", "Suelo arcilloso" } } },
     },
-    .mensajes = { kTextoDatosIncompletos, kTextoAnchoTalud,
-        "Complete adecuadamente el ingreso de datos de e y K, antes de ejecutar ",
-        "Seleccionar el material del canal para la ecuación de Etcheverry",
-        "Seleccionar el material del canal para la ecuación de Punjab",
-        "Seleccionar el material del canal para la ecuación de Moritz",
-        "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov",
-        "Seleccionar el material del canal para la ecuación de Davis-Wilson",
-        "No descartar todas las fómulas",
-        "Las pérdidas estimadas igualan o superan el caudal en la longitud dada; revise los "
-        "datos" },
+    .mensajes = { kTextoDatosIncompletos, kTextoAnchoTalud, kMensajeDatosEyK,
+        kMensajeMaterialEtcheverry, kMensajeMaterialPunjab, kMensajeMaterialMoritz,
+        kMensajeMaterialKostiakov, kMensajeMaterialDavisWilson, kMensajeTodasDescartadas,
+        kMensajePerdidasSuperanCaudal },
 };
 
 frmPerdidasCanales::frmPerdidasCanales()
@@ -510,16 +518,11 @@ void frmPerdidasCanales::CalcularTierra()
         FormulaPerdida formula;
         const char* texto;
     } listas[] = {
-        { "txtCe", FormulaPerdida::Etcheverry,
-            "Seleccionar el material del canal para la ecuación de Etcheverry" },
-        { "txtCp", FormulaPerdida::Punjab,
-            "Seleccionar el material del canal para la ecuación de Punjab" },
-        { "txtCm", FormulaPerdida::Moritz,
-            "Seleccionar el material del canal para la ecuación de Moritz" },
-        { "txtK", FormulaPerdida::Kostiakov,
-            "Seleccionar el material del canal para la ecuación de Povlovski-Kostiakov" },
-        { "txtCd", FormulaPerdida::DavisWilson,
-            "Seleccionar el material del canal para la ecuación de Davis-Wilson" },
+        { "txtCe", FormulaPerdida::Etcheverry, kMensajeMaterialEtcheverry },
+        { "txtCp", FormulaPerdida::Punjab, kMensajeMaterialPunjab },
+        { "txtCm", FormulaPerdida::Moritz, kMensajeMaterialMoritz },
+        { "txtK", FormulaPerdida::Kostiakov, kMensajeMaterialKostiakov },
+        { "txtCd", FormulaPerdida::DavisWilson, kMensajeMaterialDavisWilson },
     };
     for (const auto& lista : listas) {
         if (Numero(lista.caja) == 0 || !g.calculada[Indice(lista.formula)]) {
@@ -543,15 +546,12 @@ void frmPerdidasCanales::CalcularTierra()
         Escribir("txtPromedio", p, kMascaraPerdida);
     } else {
         g.formulasPromediadas = 0;
-        AvisoInformativo(QStringLiteral("No descartar todas las fómulas"),
-            QStringLiteral("Descartó todas"), this);
+        AvisoInformativo(kMensajeTodasDescartadas, QStringLiteral("Descartó todas"), this);
     }
 
     const ResultadoCorreccion r = CorregirCaudal(p, g.q, g.l);
     if (InformarFallo(this, r.fallo,
-            { { FalloCalculo::PerdidasSuperanCaudal,
-                { QStringLiteral("Las pérdidas estimadas igualan o superan el caudal en la "
-                                 "longitud dada; revise los datos") } } }))
+            { { FalloCalculo::PerdidasSuperanCaudal, { kMensajePerdidasSuperanCaudal } } }))
         return;
     Escribir("txtQperdido", r.caudales.qPerdido, kMascaraParcial);
     Escribir("txtQfinal", r.caudales.qFinal, kMascaraParcial);

@@ -19,7 +19,7 @@ namespace quelmora {
 
 namespace {
 
-const QString kMensajeTramos = QStringLiteral("El número de tramos debe ser como máximo 50");
+constexpr const char* kMensajeTramos = "El número de tramos debe ser como máximo 50";
 
 const char* const kCabecerasSuperior[]
     = { "y", "Q", "h=y-a", "hSqr(2gh)", "m", "deltaQ", "Q*deltaQ", "T" };
@@ -49,7 +49,7 @@ constinit const DescripcionVentana frmVertederoLateral::kDescripcion {
             { { "txty", "0.8" }, { "txtb", "1.5" }, { "txtZ", "0.5" }, { "txtn", "0.014" },
                 { "txtS", "0.0008" }, { "txtU", "0.5" }, { "txtL", "2" }, { "txtNt", "40" } } },
     },
-    .mensajes = { "El número de tramos debe ser como máximo 50" },
+    .mensajes = { kMensajeTramos },
 };
 
 frmVertederoLateral::frmVertederoLateral()

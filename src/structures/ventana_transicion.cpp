@@ -12,9 +12,6 @@ namespace quelmora {
 
 namespace {
 
-const QString kMensajeErrorCalculo = QStringLiteral(
-    "Para estos datos se produce error de cálculos, posiblemente se produce resalto en la "
-    "transición");
 const QString kTituloErrorCalculo = QStringLiteral("Error de cálculos");
 
 const char* const kMascaraTirante = "##0.0000";
@@ -75,7 +72,7 @@ void VentanaTransicion::Calcular()
         Numero("ZF"), Numero("yc"), Numero("hz"), Numero("k") };
     const int filasDatos = Grilla(QStringLiteral("STV"))->Filas() - 1;
     const ResultadoTransicion r = CalcularTransicion(variante_, datos, filasDatos);
-    CapturarErrorCalculo({ kMensajeErrorCalculo, kTituloErrorCalculo }, [&] {
+    CapturarErrorCalculo({ kMensajeErrorTransicion, kTituloErrorCalculo }, [&] {
         EscribirResultado(r);
         return r.fallo == FalloCalculo::Ninguno;
     });

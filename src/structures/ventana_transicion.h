@@ -9,6 +9,12 @@
 
 namespace quelmora {
 
+// The shared calculation's one failure message, which both windows list in
+// their descriptions.
+inline constexpr const char* kMensajeErrorTransicion
+    = "Para estos datos se produce error de cálculos, posiblemente se produce resalto en la "
+      "transición";
+
 class VentanaTransicion : public VentanaConCopia {
     Q_OBJECT
 public:

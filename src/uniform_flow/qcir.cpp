@@ -8,6 +8,16 @@
 
 namespace quelmora {
 
+namespace {
+
+// This window's own wording of the completeness check.
+constexpr const char* kMensajeDatosIncompletosQcir
+    = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
+constexpr const char* kMensajeTiranteMayorDiametro
+    = "El tirante no puede ser mayor que el diámetro. Ingresar valores adecuados";
+
+} // namespace
+
 constinit const DescripcionVentana qcir::kDescripcion {
     .clase = "qcir",
     .fabrica = Fabricar<qcir>,
@@ -16,8 +26,7 @@ constinit const DescripcionVentana qcir::kDescripcion {
     .datos = {
         { "ordinario", { { "y", "0.5" }, { "d", "1" }, { "n", "0.015" }, { "s", "0.001" } } },
     },
-    .mensajes = { "Complete adecuadamente el ingreso los datos, antes de ejecutar",
-        "El tirante no puede ser mayor que el diámetro. Ingresar valores adecuados" },
+    .mensajes = { kMensajeDatosIncompletosQcir, kMensajeTiranteMayorDiametro },
 };
 
 // clang-format off
@@ -68,16 +77,13 @@ void qcir::Calcular()
 {
     const double y = Numero("y"), d = Numero("d"), n = Numero("n"), S = Numero("s");
     // Unlike most windows, a missing value sends the focus back to the depth.
-    if (!VerificarDatosCompletos({ y, d, n, S },
-            QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar"))) {
+    if (!VerificarDatosCompletos({ y, d, n, S }, kMensajeDatosIncompletosQcir)) {
         DarFoco(Campo("y"));
         return;
     }
     if (d < y) {
         Beep();
-        AvisoSimple(QStringLiteral("El tirante no puede ser mayor que el diámetro.")
-                + QStringLiteral(" Ingresar valores adecuados"),
-            this);
+        AvisoSimple(kMensajeTiranteMayorDiametro, this);
         Caja("d")->setText(QString());
         DarFoco(Campo("d"));
         return;

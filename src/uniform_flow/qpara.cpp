@@ -9,6 +9,14 @@
 
 namespace quelmora {
 
+namespace {
+
+// This window's own wording of the completeness check.
+constexpr const char* kMensajeDatosIncompletosQpara
+    = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
+
+} // namespace
+
 constinit const DescripcionVentana qpara::kDescripcion {
     .clase = "qpara",
     .fabrica = Fabricar<qpara>,
@@ -18,7 +26,7 @@ constinit const DescripcionVentana qpara::kDescripcion {
         { "ordinario", { { "y", "0.5" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } } },
         { "erosivo", { { "y", "0.5" }, { "t", "2" }, { "n", "0.025" }, { "s", "0.005" } } },
     },
-    .mensajes = { "Complete adecuadamente el ingreso los datos, antes de ejecutar" },
+    .mensajes = { kMensajeDatosIncompletosQpara },
 };
 
 // clang-format off
@@ -82,8 +90,7 @@ bool qpara::eventFilter(QObject* objeto, QEvent* evento)
 void qpara::Calcular()
 {
     const double y = Numero("y"), T = Numero("t"), n = Numero("n"), S = Numero("s");
-    if (!VerificarDatosCompletos({ y, T, n, S },
-            QStringLiteral("Complete adecuadamente el ingreso los datos, antes de ejecutar")))
+    if (!VerificarDatosCompletos({ y, T, n, S }, kMensajeDatosIncompletosQpara))
         return;
     const ResultadoFlujoUniforme r = CalcularCaudalParabolico(y, T, n, S);
     if (InformarFallo(this, r.fallo))

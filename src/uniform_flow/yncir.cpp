@@ -8,6 +8,13 @@
 
 namespace quelmora {
 
+namespace {
+
+constexpr const char* kMensajeTiranteMayorDiametro
+    = "El tirante es mayor que el diámetro. Incremente el diámetro o la pendiente";
+
+} // namespace
+
 constinit const DescripcionVentana yncir::kDescripcion {
     .clase = "yncir",
     .fabrica = Fabricar<yncir>,
@@ -16,8 +23,7 @@ constinit const DescripcionVentana yncir::kDescripcion {
     .datos = {
         { "ordinario", { { "q", "0.5" }, { "d", "1" }, { "n", "0.015" }, { "s", "0.001" } } },
     },
-    .mensajes = { kTextoDatosIncompletos,
-        "El tirante es mayor que el diámetro. Incremente el diámetro o la pendiente" },
+    .mensajes = { kTextoDatosIncompletos, kMensajeTiranteMayorDiametro },
 };
 
 // clang-format off
@@ -71,9 +77,7 @@ void yncir::Calcular()
         return;
     const ResultadoFlujoUniforme r = CalcularTiranteCircular(Q, d, n, S);
     if (InformarFallo(this, r.fallo,
-            { { FalloCalculo::TiranteMayorDiametro,
-                { QStringLiteral("El tirante es mayor que el diámetro. ")
-                    + QStringLiteral("Incremente el diámetro o la pendiente") } } }))
+            { { FalloCalculo::TiranteMayorDiametro, { kMensajeTiranteMayorDiametro } } }))
         return;
     // No erosion warning here: the velocity keeps the box's own colour.
     Escribir("y", r.tirante, "##0.0000");

@@ -16,9 +16,7 @@ constinit const DescripcionVentana crbak::kDescripcion {
             { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "yn", "1.45" },
                 { "yc", "0.89" }, { "y1", "2.5" }, { "y2", "1.8" }, { "nt", "5" } } },
     },
-    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos,
-        "Yreal = Yn, esto no debe ocurrir.Yreal debe ser 2% mayor o menor que Yn.es decir: "
-        "Yreal=.98Yn ó Yreal=1.02Yn" },
+    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos, kMensajeTiranteNormal },
 };
 
 crbak::crbak()

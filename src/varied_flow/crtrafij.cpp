@@ -13,8 +13,7 @@ constinit const DescripcionVentana crtrafij::kDescripcion {
                 { "yi", "2.5" }, { "nt", "5" }, { "dx", "-100" } } },
     },
     .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos,
-        "No olvidar que para aguas arriba, ingresar para la distancia de cada tramo dx, un valor "
-        "con signo -, y para aguas abajo con signo + " },
+        kMensajeTrampaTramosFijos },
 };
 
 crtrafij::crtrafij()

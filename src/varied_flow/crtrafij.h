@@ -6,9 +6,9 @@
 
 namespace quelmora {
 
-inline const QString kMensajeTrampaTramosFijos = QStringLiteral(
-    "No olvidar que para aguas arriba, ingresar para la distancia de cada tramo dx, un valor "
-    "con signo -, y para aguas abajo con signo + ");
+inline constexpr const char* kMensajeTrampaTramosFijos
+    = "No olvidar que para aguas arriba, ingresar para la distancia de cada tramo dx, un valor "
+      "con signo -, y para aguas abajo con signo + ";
 inline const QString kTituloTrampaTramosFijos = QStringLiteral("Mensaje de error");
 
 class crtrafij : public VentanaPerfil {
