@@ -5,10 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cuantos="${1:-3000}"
-if [ ! -f build/build.ninja ]; then
-  cmake --preset default >/dev/null
-fi
-cmake --build build -j"${JOBS:-3}" --target quelmora_ui_tests
+source tools/paquetes.sh
+instalar_paquetes "${PAQUETES[@]}"
+cmake --preset default >/dev/null
+cmake --build --preset default -j"${JOBS:-3}" --target quelmora_ui_tests
 export QT_QPA_PLATFORM=offscreen
 export QUELMORA_BARRIDO="$cuantos"
 cd build

@@ -5,6 +5,8 @@
 # --arranques 20 (starts of each program) or --rondas 9 (runs of each window).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/paquetes.sh
+instalar_paquetes "${PAQUETES[@]}"
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)" >/dev/null
 export QT_QPA_PLATFORM=offscreen
