@@ -79,7 +79,7 @@ rhcir::rhcir() : VentanaCalculo(kDescripcion.titulo)
 void rhcir::Calcular()
 {
     const double Q = Numero("q"), y1 = Numero("y1"), d = Numero("d");
-    if (!VerificarDatosCompletos({ Q, y1, d }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, y1, d }, kTextoDatosIncompletos))
         return;
     const ResultadoResalto r = CalcularResaltoCircular(Q, y1, d);
     if (InformarFallo(this, r.fallo,

@@ -63,7 +63,7 @@ rhrectan::rhrectan() : VentanaCalculo(kDescripcion.titulo)
 void rhrectan::Calcular()
 {
     const double Q = Numero("q"), b = Numero("b"), y = Numero("y");
-    if (!VerificarDatosCompletos({ Q, b, y }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, b, y }, kTextoDatosIncompletos))
         return;
     const ResultadoResalto r = CalcularResaltoRectangular(Q, b, y);
     if (InformarFallo(this, r.fallo))

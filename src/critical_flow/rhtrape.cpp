@@ -83,7 +83,7 @@ rhtrape::rhtrape() : VentanaCalculo(kDescripcion.titulo)
 void rhtrape::Calcular()
 {
     const double Q = Numero("q"), b = Numero("b"), Z = Numero("z"), y = Numero("y");
-    if (!VerificarDatosCompletos({ Q, b, Z, y }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, b, Z, y }, kTextoDatosIncompletos))
         return;
     const ResultadoResalto r = CalcularResaltoTrapecial(Q, b, Z, y);
     if (InformarFallo(this, r.fallo))

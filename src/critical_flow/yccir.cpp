@@ -72,7 +72,7 @@ yccir::yccir() : VentanaCalculo(kDescripcion.titulo)
 void yccir::Calcular()
 {
     const double Q = Numero("q"), d = Numero("d");
-    if (!VerificarDatosCompletos({ Q, d }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, d }, kTextoDatosIncompletos))
         return;
     const ResultadoTiranteCritico r = CalcularTiranteCriticoCircular(Q, d);
     if (InformarFallo(this, r.fallo,

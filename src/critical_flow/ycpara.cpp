@@ -58,7 +58,7 @@ ycpara::ycpara() : VentanaCalculo(kDescripcion.titulo)
 void ycpara::Calcular()
 {
     const double Q = Numero("q"), T = Numero("t");
-    if (!VerificarDatosCompletos({ Q, T }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, T }, kTextoDatosIncompletos))
         return;
     const ResultadoTiranteCritico r = CalcularTiranteCriticoParabolico(Q, T);
     if (InformarFallo(this, r.fallo))

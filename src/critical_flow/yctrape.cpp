@@ -61,7 +61,7 @@ yctrape::yctrape()
 void yctrape::Calcular()
 {
     const double Q = Numero("q"), b = Numero("b"), Z = Numero("z");
-    if (!VerificarDatosCompletos({ Q }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q }, kTextoDatosIncompletos))
         return;
     if (!VerificarAnchoTalud(b, Z))
         return;

@@ -47,7 +47,7 @@
 //   {
 //       const double Q = Numero("q"), n = Numero("n"), S = Numero("s");
 //       const double Z = Numero("z"), b = Numero("b");
-//       if (!VerificarDatosCompletos({Q, S, n}, kMensajeDatosIncompletos))
+//       if (!VerificarDatosCompletos({Q, S, n}, kTextoDatosIncompletos))
 //           return;
 //       if (!VerificarAnchoTalud(b, Z))
 //           return;
@@ -81,8 +81,6 @@ class ControlPestanas;
 class PaginaCalculo;
 
 // Texts of the checks at "&Calcular" shared by many windows.
-inline const QString kMensajeDatosIncompletos = QString::fromUtf8(kTextoDatosIncompletos);
-inline const QString kMensajeAnchoTalud = QString::fromUtf8(kTextoAnchoTalud);
 inline const QString kTituloErrorIngreso = QStringLiteral("Error de ingreso de datos");
 // The caption of the warning label when the velocity is not erosive: 27 blanks.
 inline const QString kSinAvisoErosivo = QString(27, QLatin1Char(' '));
@@ -232,7 +230,7 @@ protected:
     // A required value equal to 0 (an empty box reads 0): the message, no beep.
     bool VerificarDatosCompletos(std::initializer_list<double> requeridos, const QString& mensaje);
     // b and Z both 0: beep, then the message.
-    bool VerificarAnchoTalud(double b, double z, const QString& mensaje = kMensajeAnchoTalud);
+    bool VerificarAnchoTalud(double b, double z, const QString& mensaje = kTextoAnchoTalud);
     // An exactly empty box: the information box titled "Error de ingreso de
     // datos" and the focus into the box.
     bool VerificarCampoVacio(const QString& caja, const QString& mensaje);

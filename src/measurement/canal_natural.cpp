@@ -192,7 +192,7 @@ void VentanaCanalNatural::Limpiar()
 
 void VentanaCanalNatural::Calcular()
 {
-    CapturarErrorCalculo({ kMensajeValoresInadecuados }, [this] {
+    CapturarErrorCalculo({ kTextoValoresInadecuados }, [this] {
         DatosSeccionNatural datos;
         datos.rugosidadCompuesta = compuesta_;
         // Only committed cells count: a value still open in the cell editor or

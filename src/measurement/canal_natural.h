@@ -17,7 +17,6 @@ class GrillaTramos;
 // The trap's one message.
 inline constexpr const char* kTextoValoresInadecuados
     = "Ingresó valores inadecuados. ¡Hacer la corrección correspondiente!";
-inline const QString kMensajeValoresInadecuados = QString::fromUtf8(kTextoValoresInadecuados);
 
 class VentanaCanalNatural : public VentanaCalculo {
     Q_OBJECT

@@ -113,7 +113,7 @@ private:
     {
         const double Q = Numero("txtqn"), y = Numero("txtyn"), d = Numero("txtdn"),
                      S = Numero("txtsn");
-        if (!VerificarDatosCompletos({ Q, y, d, S }, kMensajeDatosIncompletos)) {
+        if (!VerificarDatosCompletos({ Q, y, d, S }, kTextoDatosIncompletos)) {
             DarFoco(Campo("txtqn"));
             return;
         }

@@ -181,7 +181,7 @@ private:
     // The zero check of the pages moves the focus to the page's discharge box.
     bool Completos(std::initializer_list<double> valores)
     {
-        if (VerificarDatosCompletos(valores, kMensajeDatosIncompletos))
+        if (VerificarDatosCompletos(valores, kTextoDatosIncompletos))
             return true;
         DarFoco(Campo("txtq" + sufijo()));
         return false;

@@ -439,7 +439,7 @@ bool frmPerdidasCanales::CalculosPrevios()
     g.z = Numero("z");
     g.n = Numero("n");
     g.s = Numero("s");
-    if (!VerificarDatosCompletos({ g.q, g.s, g.n }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ g.q, g.s, g.n }, kTextoDatosIncompletos))
         return false;
     if (!VerificarAnchoTalud(g.b, g.z))
         return false;
@@ -476,7 +476,7 @@ void frmPerdidasCanales::CalcularRevestido()
     ValoresGuardados& g = Guardados();
     g.l = FloatComprobado(Numero("txtL"));
     if (g.l == 0) {
-        AvisoSimple(kMensajeDatosIncompletos, this);
+        AvisoSimple(kTextoDatosIncompletos, this);
         DarFoco(Caja("txtL"));
         return;
     }
@@ -504,7 +504,7 @@ void frmPerdidasCanales::CalcularTierra()
     ValoresGuardados& g = Guardados();
     g.l = FloatComprobado(Numero("txtL"));
     if (g.l == 0) {
-        AvisoSimple(kMensajeDatosIncompletos, this);
+        AvisoSimple(kTextoDatosIncompletos, this);
         DarFoco(Caja("txtL"));
         return;
     }

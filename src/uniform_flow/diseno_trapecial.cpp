@@ -59,7 +59,7 @@ VentanaDisenoTrapecial::VentanaDisenoTrapecial(const FormaDisenoTrapecial& forma
 void VentanaDisenoTrapecial::Calcular()
 {
     const double Q = Numero("q"), n = Numero("n"), S = Numero("s"), Z = Numero("z");
-    if (!VerificarDatosCompletos({ Q, S, n }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, S, n }, kTextoDatosIncompletos))
         return;
     const ResultadoFlujoUniforme r = disenar_(Q, Z, n, S);
     if (InformarFallo(this, r.fallo))

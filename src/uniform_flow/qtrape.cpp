@@ -71,7 +71,7 @@ void qtrape::Calcular()
 {
     const double y = Numero("y"), b = Numero("b"), Z = Numero("z"), n = Numero("n"),
                  S = Numero("s");
-    if (!VerificarDatosCompletos({ y, S, n }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ y, S, n }, kTextoDatosIncompletos))
         return;
     if (!VerificarAnchoTalud(b, Z))
         return;

@@ -73,7 +73,7 @@ yncir::yncir() : VentanaCalculo(kDescripcion.titulo)
 void yncir::Calcular()
 {
     const double Q = Numero("q"), d = Numero("d"), n = Numero("n"), S = Numero("s");
-    if (!VerificarDatosCompletos({ Q, d, n, S }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, d, n, S }, kTextoDatosIncompletos))
         return;
     const ResultadoFlujoUniforme r = CalcularTiranteCircular(Q, d, n, S);
     if (InformarFallo(this, r.fallo,

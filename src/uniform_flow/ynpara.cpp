@@ -67,7 +67,7 @@ ynpara::ynpara() : VentanaCalculo(kDescripcion.titulo)
 void ynpara::Calcular()
 {
     const double Q = Numero("q"), T = Numero("t"), n = Numero("n"), S = Numero("s");
-    if (!VerificarDatosCompletos({ Q, T, n, S }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, T, n, S }, kTextoDatosIncompletos))
         return;
     const ResultadoFlujoUniforme r = CalcularTiranteParabolico(Q, T, n, S);
     if (InformarFallo(this, r.fallo))

@@ -72,7 +72,7 @@ void yntrape::Calcular()
 {
     const double Q = Numero("q"), n = Numero("n"), S = Numero("s"), Z = Numero("z"),
                  b = Numero("b");
-    if (!VerificarDatosCompletos({ Q, S, n }, kMensajeDatosIncompletos))
+    if (!VerificarDatosCompletos({ Q, S, n }, kTextoDatosIncompletos))
         return;
     if (!VerificarAnchoTalud(b, Z))
         return;

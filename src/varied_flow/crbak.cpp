@@ -114,7 +114,7 @@ void crbak::Calcular()
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
     if (!VerificarDatosCompletos(
-            { d.Q, d.S, d.yn, d.yc, d.y1, d.y2, TramosParaVerificar(d.nt) }, kMensajeDatosPerfil))
+            { d.Q, d.S, d.yn, d.yc, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoDatosPerfil))
         return;
     if (!VerificarAnchoTalud(d.b, d.Z))
         return;

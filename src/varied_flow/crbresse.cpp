@@ -87,8 +87,7 @@ void crbresse::Calcular()
     d.nt = LeerTramos();
     // Q and b are required but enter no result: the channel is taken as wide.
     if (!VerificarDatosCompletos(
-            { d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2, TramosParaVerificar(d.nt) },
-            kMensajeDatosPerfil))
+            { d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoDatosPerfil))
         return;
     const auto r = CalcularBresse(d);
     if (InformarFalloPerfil(r.fallo))

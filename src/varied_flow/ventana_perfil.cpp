@@ -89,7 +89,7 @@ void VentanaPerfil::VigilarTramos(const QString& caja)
         const double valor = nt->valor();
         if (valor < 0.0 || valor > 150.0) {
             Beep();
-            AvisoSimple(kMensajeNumeroTramos, this);
+            AvisoSimple(kTextoNumeroTramos, this);
         }
     });
 }
@@ -111,7 +111,7 @@ bool VentanaPerfil::LeerDatosPerfilManning(DatosPerfilManning& d)
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
     if (!VerificarDatosCompletos(
-            { d.Q, d.So, d.n, d.y1, d.y2, TramosParaVerificar(d.nt) }, kMensajeDatosPerfil))
+            { d.Q, d.So, d.n, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoDatosPerfil))
         return false;
     return VerificarAnchoTalud(d.b, d.Z);
 }
@@ -140,9 +140,9 @@ bool VentanaPerfil::InformarFalloPerfil(
     // The count is the nt box's own rule, now at "&Calcular": the points hold
     // 152 at most.
     return InformarFallo(this, fallo,
-        { { FalloCalculo::DatosIncompletos, { kMensajeDatosPerfil } },
-            { FalloCalculo::AnchoTaludCero, { kMensajeAnchoTalud }, true },
-            { FalloCalculo::NumeroTramos, { kMensajeNumeroTramos }, true } });
+        { { FalloCalculo::DatosIncompletos, { kTextoDatosPerfil } },
+            { FalloCalculo::AnchoTaludCero, { kTextoAnchoTalud }, true },
+            { FalloCalculo::NumeroTramos, { kTextoNumeroTramos }, true } });
 }
 
 } // namespace quelmora

@@ -21,8 +21,6 @@ inline constexpr const char* kTextoDatosPerfil
     = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
 inline constexpr const char* kTextoNumeroTramos
     = "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ";
-inline const QString kMensajeDatosPerfil = QString::fromUtf8(kTextoDatosPerfil);
-inline const QString kMensajeNumeroTramos = QString::fromUtf8(kTextoNumeroTramos);
 
 class VentanaPerfil : public VentanaCalculo {
     Q_OBJECT

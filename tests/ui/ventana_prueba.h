@@ -75,7 +75,7 @@ protected:
         }
         const double Q = Numero("q"), n = Numero("n"), S = Numero("s"), Z = Numero("z"),
                      b = Numero("b");
-        if (!VerificarDatosCompletos({ Q, S, n }, kMensajeDatosIncompletos))
+        if (!VerificarDatosCompletos({ Q, S, n }, kTextoDatosIncompletos))
             return;
         if (!VerificarAnchoTalud(b, Z))
             return;
