@@ -1,6 +1,6 @@
 #include "critical_flow/diagrama_resalto.h"
 
-#include "frame/core/numero_plano.h"
+#include "frame/texto_numero.h"
 
 namespace quelmora {
 
@@ -44,12 +44,6 @@ void DiagramaResalto::Opaca(bool si)
     if (longitud_)
         longitud_->setAutoFillBackground(si);
 }
-
-namespace {
-
-QString NumeroPlano(double valor) { return QString::fromStdString(EscribirNumeroPlano(valor)); }
-
-} // namespace
 
 void DiagramaResalto::Mostrar(const ResultadoResalto& r, QLabel* lado)
 {

@@ -10,6 +10,13 @@ namespace quelmora {
 // valor written through the mask; the empty text for a value that is not finite.
 QString Mascara(double valor, const char* mascara);
 
+// valor with every digit it has, "." as the point and never an exponent
+// (2.465, 12, 0.0000050005): how the tabulated coefficients are written.
+QString NumeroExacto(double valor);
+
+// valor as the plain decimal text of a label or a message (frame/core/numero_plano.h).
+QString NumeroPlano(double valor);
+
 // The leading number of a text, as a box reads it.
 double NumeroDeTexto(const QString& texto);
 

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "frame/core/numeros.h"
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
+#include "frame/texto_numero.h"
 #include "measurement/cajas_medicion.h"
 #include "measurement/core/vertederos.h"
 #include "measurement/dibujos_medicion.h"
@@ -73,10 +73,7 @@ OpcionVertedero Opcion(Escotadura escotadura)
 
 QString TituloOpcion(Cresta cresta) { return QString::fromUtf8(Opcion(cresta).titulo); }
 QString TituloOpcion(Escotadura escotadura) { return QString::fromUtf8(Opcion(escotadura).titulo); }
-QString TextoCoeficiente(double coeficiente)
-{
-    return QString::fromStdString(EscribirNumeroExacto(coeficiente));
-}
+QString TextoCoeficiente(double coeficiente) { return NumeroExacto(coeficiente); }
 
 namespace {
 

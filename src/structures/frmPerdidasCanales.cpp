@@ -78,8 +78,6 @@ CanalEnTierra CanalGuardado()
     return { g.q, g.b, g.z, g.y, g.v };
 }
 
-QString TextoNumero(double valor) { return QString::fromStdString(EscribirNumeroExacto(valor)); }
-
 const char* const kNombresFormulas[kFormulas]
     = { "Ingham", "Etcheverry", "Punjab", "Moritz", "Pavlovski", "Kostiakov", "Davis-Wilson" };
 const char* const kDescartes[kFormulas] = { "chkIngham", "chkEtcheverry", "chkPunjab", "chkMoritz",
@@ -573,7 +571,7 @@ bool frmPerdidasCanales::CoeficienteElegido(
                     valor = p.entradas.coeficientes[i];
     if (!valor)
         return false;
-    EscribirTexto(caja, TextoNumero(*valor));
+    EscribirTexto(caja, NumeroExacto(*valor));
     coeficiente = Numero(caja);
     return true;
 }
@@ -636,8 +634,8 @@ void frmPerdidasCanales::cmbPunjab_Click()
     g.perdida[i] = perdida;
     g.calculada[i] = true;
     g.punjabMostrada = LeerNumero(EscribirMascara(perdida, kMascaraPerdida));
-    EscribirTexto("txtPunjab", TextoNumero(g.punjabMostrada));
-    grdPerdidas_->PonerTexto(i + 1, 1, TextoNumero(g.punjabMostrada));
+    EscribirTexto("txtPunjab", NumeroExacto(g.punjabMostrada));
+    grdPerdidas_->PonerTexto(i + 1, 1, NumeroExacto(g.punjabMostrada));
 }
 
 // One coefficient for both formulas: Kostiakov first, then Pavlovski; a loss of

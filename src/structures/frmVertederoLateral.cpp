@@ -7,8 +7,6 @@
 #include <QFont>
 #include <QLabel>
 
-#include "frame/core/numero_plano.h"
-#include "frame/core/numeros.h"
 #include "frame/plataforma.h"
 #include "frame/tabla_resultados.h"
 #include "frame/texto_numero.h"
@@ -32,8 +30,8 @@ constexpr int kFilasGrilla = 52; // a header row and 51 sections
 
 QString TextoParadaVertedero(double distancia)
 {
-    return QStringLiteral("Los cálculos se realizaron hasta los ")
-        + QString::fromStdString(EscribirNumeroPlano(distancia)) + QStringLiteral(" m");
+    return QStringLiteral("Los cálculos se realizaron hasta los ") + NumeroPlano(distancia)
+        + QStringLiteral(" m");
 }
 
 constinit const DescripcionVentana frmVertederoLateral::kDescripcion {

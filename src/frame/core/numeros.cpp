@@ -280,11 +280,6 @@ std::string EscribirMascara(double valor, std::string_view mascara)
     return texto;
 }
 
-std::string EscribirNumeroExacto(double valor)
-{
-    return EscribirMascara(valor, "0.###############");
-}
-
 Entero16 RedondearEntero16(double valor)
 {
     Entero16 r;

@@ -25,12 +25,6 @@ double LeerNumero(std::string_view texto);
 // writes nothing (an empty text): callers check their results before writing.
 std::string EscribirMascara(double valor, std::string_view mascara);
 
-// A number as plain decimal text that reads back as the same number: through
-// the mask "0.###############", so "." as the point, never an exponent, no
-// trailing zeros and no point for a whole value (2.465, 12, 0.0000050005).
-// How the tabulated coefficients are written into their boxes.
-std::string EscribirNumeroExacto(double valor);
-
 // A whole count read from text: the leading number rounded to the nearest whole
 // number, half to even, as a signed 16-bit value.
 struct Entero16 {
