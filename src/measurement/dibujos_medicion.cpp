@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "measurement/core/vertederos.h"
-#include "measurement/frmVertederos.h"
+#include "measurement/opciones_vertedero.h"
 
 namespace quelmora {
 

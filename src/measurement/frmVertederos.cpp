@@ -5,10 +5,10 @@
 
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
-#include "frame/texto_numero.h"
 #include "measurement/cajas_medicion.h"
 #include "measurement/core/vertederos.h"
 #include "measurement/dibujos_medicion.h"
+#include "measurement/opciones_vertedero.h"
 
 namespace quelmora {
 
@@ -29,53 +29,6 @@ constexpr const char* kMensajeCoeficiente
     = "Ingresar un valor adecuado para el coeficiente de descarga";
 constexpr const char* kMensajeCargaMayor
     = "Ingresar un valor mayor para la carga sobre el vertedero";
-
-// The option buttons as the form has them, name and caption; the weir tables
-// know only which crest or notch an option stands for.
-struct OpcionVertedero {
-    const char* nombre;
-    const char* titulo;
-};
-
-OpcionVertedero Opcion(Cresta cresta)
-{
-    switch (cresta) {
-    case Cresta::Aguda:
-        return { "OptAguda", "Cresta aguda" };
-    case Cresta::Creager:
-        return { "OptCreager", "Perfil Creager" };
-    case Cresta::Ancha:
-        return { "OptAncha", "Cresta ancha" };
-    }
-    return { "", "" };
-}
-
-OpcionVertedero Opcion(Escotadura escotadura)
-{
-    switch (escotadura) {
-    case Escotadura::Grados15:
-        return { "opta15", "15º" };
-    case Escotadura::Grados30:
-        return { "opta30", "30º" };
-    case Escotadura::Grados45:
-        return { "opta45", "45º" };
-    case Escotadura::Grados60:
-        return { "opta60", "60º" };
-    case Escotadura::Grados90:
-        return { "opta90", "90º" };
-    case Escotadura::Grados120:
-        return { "opta120", "120º" };
-    }
-    return { "", "" };
-}
-
-} // namespace
-
-QString TituloOpcion(Cresta cresta) { return QString::fromUtf8(Opcion(cresta).titulo); }
-QString TituloOpcion(Escotadura escotadura) { return QString::fromUtf8(Opcion(escotadura).titulo); }
-QString TextoCoeficiente(double coeficiente) { return NumeroExacto(coeficiente); }
-
-namespace {
 
 // What the three weir pages share: option buttons and the discharge shown twice.
 class PaginaVertedero : public PaginaCalculo {

@@ -2,7 +2,6 @@
 // Discharge over rectangular, triangular and trapezoidal weirs, one page each.
 
 #include "frame/ventana_calculo.h"
-#include "measurement/core/vertederos.h"
 
 namespace quelmora {
 
@@ -12,12 +11,5 @@ public:
     frmVertederos();
     static const DescripcionVentana kDescripcion;
 };
-
-// The caption of a crest or notch option, which the crest pictures and the
-// notch table bear too.
-QString TituloOpcion(Cresta cresta);
-QString TituloOpcion(Escotadura escotadura);
-// The text an option writes into its coefficient box.
-QString TextoCoeficiente(double coeficiente);
 
 } // namespace quelmora
