@@ -121,8 +121,7 @@ void crbak::Calcular()
     const auto r = CalcularBakhmeteff(d);
     // A depth equal to the normal depth: once, and nothing written, since going
     // on would reuse the previous F.
-    if (InformarFalloPerfil(
-            r.fallo, { { FalloCalculo::TiranteNormal, { kMensajeTiranteNormal } } }))
+    if (InformarFalloPerfil(r.fallo))
         return;
 
     DimensionarTablas(d.nt.valor);

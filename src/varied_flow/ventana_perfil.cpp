@@ -131,18 +131,15 @@ void VentanaPerfil::GraficarPerfil(const QList<QPointF>& puntos)
         grafico_->Dibujar(puntos.mid(0, numFilas_ - 1));
 }
 
-bool VentanaPerfil::InformarFalloPerfil(
-    FalloCalculo fallo, std::initializer_list<MensajeFallo> propios)
+bool VentanaPerfil::InformarFalloPerfil(FalloCalculo fallo)
 {
-    for (const MensajeFallo& propio : propios)
-        if (propio.fallo == fallo)
-            return InformarFallo(this, fallo, { propio });
     // The count is the nt box's own rule, now at "&Calcular": the points hold
     // 152 at most.
     return InformarFallo(this, fallo,
         { { FalloCalculo::DatosIncompletos, { kTextoDatosPerfil } },
             { FalloCalculo::AnchoTaludCero, { kTextoAnchoTalud }, true },
-            { FalloCalculo::NumeroTramos, { kTextoNumeroTramos }, true } });
+            { FalloCalculo::NumeroTramos, { kTextoNumeroTramos }, true },
+            { FalloCalculo::TiranteNormal, { kMensajeTiranteNormal } } });
 }
 
 } // namespace quelmora

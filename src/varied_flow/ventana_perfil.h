@@ -21,6 +21,11 @@ inline constexpr const char* kTextoDatosPerfil
     = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
 inline constexpr const char* kTextoNumeroTramos
     = "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ";
+// Bakhmeteff's, when a depth equals the normal depth: three sentences joined as
+// they stand, with no blank after their full stops.
+inline constexpr const char* kMensajeTiranteNormal
+    = "Yreal = Yn, esto no debe ocurrir.Yreal debe ser 2% mayor o menor que Yn.es decir: "
+      "Yreal=.98Yn ó Yreal=1.02Yn";
 
 class VentanaPerfil : public VentanaCalculo {
     Q_OBJECT
@@ -67,9 +72,8 @@ protected:
     // The graph of the first NumFilas − 1 points.
     void GraficarPerfil(const QList<QPointF>& puntos);
     // The message of a calculation that writes nothing, true when there is one:
-    // the window's own where it gives one, else the texts of the profile
-    // checks, else the shared ones.
-    bool InformarFalloPerfil(FalloCalculo fallo, std::initializer_list<MensajeFallo> propios = {});
+    // the texts of the profile checks, else the shared ones.
+    bool InformarFalloPerfil(FalloCalculo fallo);
 
 private:
     int numFilas_ = 0;
