@@ -138,6 +138,10 @@ const Tecla kTeclas[] = {
 
 // ---- The engine's platform -------------------------------------------------
 
+// The error box of an operation the engine cancels, titled "Error en cálculo".
+constexpr const char* kMensajeOperacionCancelada
+    = "No se puede cumplir con su petición.\r\nEsta operación ha sido cancelada.";
+
 class ServiciosCalculadoraQt final : public ServiciosCalculadora {
 public:
     explicit ServiciosCalculadoraQt(QWidget* ventana)
@@ -147,9 +151,7 @@ public:
 
     void OperacionCancelada() override
     {
-        plataforma().mensaje(ventana_,
-            QStringLiteral(
-                "No se puede cumplir con su petición.\r\nEsta operación ha sido cancelada."),
+        plataforma().mensaje(ventana_, QString::fromUtf8(kMensajeOperacionCancelada),
             QStringLiteral("Error en cálculo"), IconoMensaje::Critico);
     }
     void LimpiarPortapapeles() override { plataforma().limpiarPortapapeles(); }
@@ -185,6 +187,7 @@ constinit const DescripcionVentana frmCalculadora::kDescripcion {
     .fabrica = Fabricar<frmCalculadora>,
     .entrada = {},
     .titulo = "Calculadora científica (Quelmora)",
+    .mensajes = { kMensajeOperacionCancelada },
 };
 
 frmCalculadora::frmCalculadora(QWidget* parent)
