@@ -7,9 +7,11 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#ifdef QUELMORA_VERIFICAR_NOMBRES
 #include <cstdlib>
 #include <cxxabi.h>
 #include <typeinfo>
+#endif
 
 #include "frame/core/numeros.h"
 #include "frame/plataforma.h"
