@@ -13,7 +13,6 @@
 #include <typeinfo>
 #endif
 
-#include "frame/core/numeros.h"
 #include "frame/plataforma.h"
 #include "frame/ventana_calculo.h"
 #include "resources/imagenes.h"

@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <exception>
 
-#include "frame/core/numeros.h"
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"
@@ -214,11 +213,6 @@ QLineEdit* SuperficieCalculo::Caja(const QString& nombre) const
 CampoDato* SuperficieCalculo::Campo(const QString& nombre) const
 {
     return ControlNombrado<CampoDato>(this, nombre);
-}
-
-CampoDato* SuperficieCalculo::CampoSiExiste(const QString& nombre) const
-{
-    return findChild<CampoDato*>(nombre);
 }
 
 double SuperficieCalculo::Numero(const QString& caja) const

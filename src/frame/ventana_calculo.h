@@ -214,9 +214,6 @@ protected:
     // --- reading and writing ----------------------------------------------
     QLineEdit* Caja(const QString& nombre) const;
     CampoDato* Campo(const QString& nombre) const;
-    // The input box of a name that some pages have and others not; nullptr
-    // where there is none, never a stop.
-    CampoDato* CampoSiExiste(const QString& nombre) const;
     // The box's value by the leading-number rule.
     double Numero(const QString& caja) const;
     void Escribir(const QString& caja, double valor, const char* mascara);

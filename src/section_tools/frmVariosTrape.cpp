@@ -104,8 +104,9 @@ public:
         EtiquetaAvisoVelocidad(resultados, "lblmv" + x, { 5880, 1560, 4215, 375 });
 
         figuras_ = FigurasTrapecio(6720, 720, "imatra" + x, "imarec" + x, "imatri" + x, {}, {});
-        if (CampoDato* b = CampoSiExiste("txtb" + x))
-            connect(b, &CampoDato::cambio, this, [this] { DibujoPorAncho(); });
+        // On the width page txtbb is a result, not an input.
+        if (x != "b")
+            connect(Campo("txtb" + x), &CampoDato::cambio, this, [this] { DibujoPorAncho(); });
         if (CampoDato* z = Campo("txtz" + x))
             connect(z, &CampoDato::cambio, this, [this] { DibujoPorTalud(); });
 
