@@ -11,7 +11,7 @@ namespace {
 // This window's wording of the completeness check has no trailing blank.
 constexpr const char* kMensajeDatosIncompletosRhpara
     = "Complete adecuadamente el ingreso de datos, antes de ejecutar";
-constexpr const char* kTextoValoresInadecuados
+constexpr const char* kMensajeValoresInadecuados
     = "Valores de entrada inadecuados. Ingrese nuevos datos";
 
 } // namespace
@@ -24,7 +24,7 @@ constinit const DescripcionVentana rhpara::kDescripcion {
     .datos = {
         { "ordinario", { { "q", "1" }, { "y", "0.2" }, { "t", "2" } } },
     },
-    .mensajes = { kMensajeDatosIncompletosRhpara, kTextoValoresInadecuados },
+    .mensajes = { kMensajeDatosIncompletosRhpara, kMensajeValoresInadecuados },
 };
 
 // clang-format off
@@ -82,8 +82,8 @@ void rhpara::Calcular()
     if (!VerificarDatosCompletos({ Q, y, T }, kMensajeDatosIncompletosRhpara))
         return;
     const ResultadoResalto r = CalcularResaltoParabolico(Q, y, T);
-    if (InformarFallo(
-            this, r.fallo, { { FalloCalculo::ValoresInadecuados, { kTextoValoresInadecuados } } }))
+    if (InformarFallo(this, r.fallo,
+            { { FalloCalculo::ValoresInadecuados, { kMensajeValoresInadecuados } } }))
         return;
     diagrama_->Mostrar(r, lado_);
     Escribir("yy2", r.conjugado, "##0.0000");

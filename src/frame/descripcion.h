@@ -98,12 +98,6 @@ struct DescripcionVentana {
 
 template <class Clase> QWidget* Fabricar() { return new Clase; }
 
-// The check texts that several windows show in the same words.
-inline constexpr const char* kTextoDatosIncompletos
-    = "Complete adecuadamente el ingreso de datos, antes de ejecutar ";
-inline constexpr const char* kTextoAnchoTalud
-    = "Los valores de b y Z no pueden ser simultáneamente iguales a cero";
-
 // Every window of the program: the main window, the windows of the menu in its
 // order, and the calculator (app/registro.cpp).
 std::vector<const DescripcionVentana*> VentanasDescritas();

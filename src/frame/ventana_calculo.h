@@ -80,7 +80,16 @@ namespace quelmora {
 class ControlPestanas;
 class PaginaCalculo;
 
-// Texts of the checks at "&Calcular" shared by many windows.
+// Texts of the checks at "&Calcular" shared by many windows, each in the words
+// its windows use.
+inline constexpr const char* kTextoDatosIncompletos
+    = "Complete adecuadamente el ingreso de datos, antes de ejecutar ";
+inline constexpr const char* kTextoIngresoLosDatos
+    = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
+inline constexpr const char* kTextoAntesDeEjecutar
+    = "Antes de ejecutar, complete adecuadamente el ingreso de datos";
+inline constexpr const char* kTextoAnchoTalud
+    = "Los valores de b y Z no pueden ser simultáneamente iguales a cero";
 inline const QString kTituloErrorIngreso = QStringLiteral("Error de ingreso de datos");
 // The caption of the warning label when the velocity is not erosive: 27 blanks.
 inline const QString kSinAvisoErosivo = QString(27, QLatin1Char(' '));

@@ -14,8 +14,6 @@ namespace quelmora {
 
 namespace {
 
-const QString kTituloError = QStringLiteral("Error de ingreso de datos");
-
 // The pages word the same checks a little differently, and each keeps its own
 // wording: hence two texts for the crest length and two for the coefficient.
 constexpr const char* kMensajeLongitudCresta
@@ -205,7 +203,8 @@ public:
         const ResultadoVertedero r
             = CalcularVertederoTriangular(Numero("txthtri"), Numero("txtCdtri"));
         if (InformarFallo(window(), r.fallo,
-                { { FalloCalculo::CargaMenorQueMinima, { kMensajeCargaMayor, kTituloError } } })) {
+                { { FalloCalculo::CargaMenorQueMinima,
+                    { kMensajeCargaMayor, kTituloErrorIngreso } } })) {
             if (r.fallo == FalloCalculo::CargaMenorQueMinima)
                 DarFoco(Caja("txthtri"));
             return;

@@ -10,8 +10,6 @@ namespace {
 
 constexpr const char* kMensajeDiametro
     = "Antes de ejecutar, ingrese para d un valor mayor que para y";
-constexpr const char* kMensajeDatosPendiente
-    = "Antes de ejecutar, complete adecuadamente el ingreso de datos";
 constexpr const char* kMensajeDisenoInadecuado = "Diseño inadecuado";
 
 // A page: suffix s seeks the slope from n, suffix n the roughness from S.
@@ -95,7 +93,7 @@ private:
             DarFoco(Campo("txtds"));
             return;
         }
-        if (!VerificarDatosCompletos({ Q, y, d, n }, kMensajeDatosPendiente)) {
+        if (!VerificarDatosCompletos({ Q, y, d, n }, kTextoAntesDeEjecutar)) {
             DarFoco(Campo("txtqs"));
             return;
         }
@@ -159,7 +157,7 @@ constinit const DescripcionVentana frmOtrosCir::kDescripcion {
                 { "txtqn", "0.3" }, { "txtyn", "0.5" }, { "txtdn", "1" },
                 { "txtsn", "0.000626" } } },
     },
-    .mensajes = { kTextoDatosIncompletos, kMensajeDatosPendiente, kMensajeDiametro,
+    .mensajes = { kTextoDatosIncompletos, kTextoAntesDeEjecutar, kMensajeDiametro,
         kMensajeDisenoInadecuado },
 };
 

@@ -8,9 +8,6 @@ namespace quelmora {
 
 namespace {
 
-// This window's own wording of the completeness check.
-constexpr const char* kMensajeDatosIncompletosRelayd
-    = "Antes de ejecutar, complete adecuadamente el ingreso de datos";
 constexpr const char* kMensajeRelacionNegativa
     = "Ingresar para la relación y/d, un valor mayor que cero";
 constexpr const char* kMensajeRelacionMayor = "Ingresar para la relación y/d, un valor menor que 1";
@@ -26,7 +23,7 @@ constinit const DescripcionVentana frmRelayd::kDescripcion {
         { "ordinario",
             { { "txtq", "0.5" }, { "txtyd", "0.5" }, { "txtn", "0.013" }, { "txts", "0.001" } } },
     },
-    .mensajes = { kMensajeDatosIncompletosRelayd, kMensajeRelacionNegativa,
+    .mensajes = { kTextoAntesDeEjecutar, kMensajeRelacionNegativa,
         kMensajeRelacionMayor },
 };
 
@@ -115,7 +112,7 @@ void frmRelayd::Calcular()
 {
     const double Q = Numero("txtq"), n = Numero("txtn"), S = Numero("txts"),
                  relacion = Numero("txtyd");
-    if (!VerificarDatosCompletos({ Q, n, S, relacion }, kMensajeDatosIncompletosRelayd)) {
+    if (!VerificarDatosCompletos({ Q, n, S, relacion }, kTextoAntesDeEjecutar)) {
         DarFoco(Campo("txtq"));
         return;
     }

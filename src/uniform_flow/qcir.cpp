@@ -10,9 +10,6 @@ namespace quelmora {
 
 namespace {
 
-// This window's own wording of the completeness check.
-constexpr const char* kMensajeDatosIncompletosQcir
-    = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
 constexpr const char* kMensajeTiranteMayorDiametro
     = "El tirante no puede ser mayor que el diámetro. Ingresar valores adecuados";
 
@@ -26,7 +23,7 @@ constinit const DescripcionVentana qcir::kDescripcion {
     .datos = {
         { "ordinario", { { "y", "0.5" }, { "d", "1" }, { "n", "0.015" }, { "s", "0.001" } } },
     },
-    .mensajes = { kMensajeDatosIncompletosQcir, kMensajeTiranteMayorDiametro },
+    .mensajes = { kTextoIngresoLosDatos, kMensajeTiranteMayorDiametro },
 };
 
 // clang-format off
@@ -77,7 +74,7 @@ void qcir::Calcular()
 {
     const double y = Numero("y"), d = Numero("d"), n = Numero("n"), S = Numero("s");
     // Unlike most windows, a missing value sends the focus back to the depth.
-    if (!VerificarDatosCompletos({ y, d, n, S }, kMensajeDatosIncompletosQcir)) {
+    if (!VerificarDatosCompletos({ y, d, n, S }, kTextoIngresoLosDatos)) {
         DarFoco(Campo("y"));
         return;
     }

@@ -9,14 +9,6 @@
 
 namespace quelmora {
 
-namespace {
-
-// This window's own wording of the completeness check.
-constexpr const char* kMensajeDatosIncompletosQpara
-    = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
-
-} // namespace
-
 constinit const DescripcionVentana qpara::kDescripcion {
     .clase = "qpara",
     .fabrica = Fabricar<qpara>,
@@ -26,7 +18,7 @@ constinit const DescripcionVentana qpara::kDescripcion {
         { "ordinario", { { "y", "0.5" }, { "t", "2" }, { "n", "0.015" }, { "s", "0.001" } } },
         { "erosivo", { { "y", "0.5" }, { "t", "2" }, { "n", "0.025" }, { "s", "0.005" } } },
     },
-    .mensajes = { kMensajeDatosIncompletosQpara },
+    .mensajes = { kTextoIngresoLosDatos },
 };
 
 // clang-format off
@@ -90,7 +82,7 @@ bool qpara::eventFilter(QObject* objeto, QEvent* evento)
 void qpara::Calcular()
 {
     const double y = Numero("y"), T = Numero("t"), n = Numero("n"), S = Numero("s");
-    if (!VerificarDatosCompletos({ y, T, n, S }, kMensajeDatosIncompletosQpara))
+    if (!VerificarDatosCompletos({ y, T, n, S }, kTextoIngresoLosDatos))
         return;
     const ResultadoFlujoUniforme r = CalcularCaudalParabolico(y, T, n, S);
     if (InformarFallo(this, r.fallo))

@@ -16,7 +16,7 @@ constinit const DescripcionVentana crbak::kDescripcion {
             { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "yn", "1.45" },
                 { "yc", "0.89" }, { "y1", "2.5" }, { "y2", "1.8" }, { "nt", "5" } } },
     },
-    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos, kMensajeTiranteNormal },
+    .mensajes = { kTextoIngresoLosDatos, kTextoAnchoTalud, kTextoNumeroTramos, kMensajeTiranteNormal },
 };
 
 crbak::crbak()
@@ -114,7 +114,7 @@ void crbak::Calcular()
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
     if (!VerificarDatosCompletos(
-            { d.Q, d.S, d.yn, d.yc, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoDatosPerfil))
+            { d.Q, d.S, d.yn, d.yc, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoIngresoLosDatos))
         return;
     if (!VerificarAnchoTalud(d.b, d.Z))
         return;

@@ -12,7 +12,7 @@ constinit const DescripcionVentana crbresse::kDescripcion {
             { { "q", "5" }, { "b", "10" }, { "s", "0.0005" }, { "n", "0.025" }, { "yn", "1.2" },
                 { "y1", "2" }, { "y2", "1.4" }, { "nt", "6" } } },
     },
-    .mensajes = { kTextoDatosPerfil, kTextoNumeroTramos },
+    .mensajes = { kTextoIngresoLosDatos, kTextoNumeroTramos },
 };
 
 crbresse::crbresse()
@@ -87,7 +87,8 @@ void crbresse::Calcular()
     d.nt = LeerTramos();
     // Q and b are required but enter no result: the channel is taken as wide.
     if (!VerificarDatosCompletos(
-            { d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoDatosPerfil))
+            { d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2, TramosParaVerificar(d.nt) },
+            kTextoIngresoLosDatos))
         return;
     const auto r = CalcularBresse(d);
     if (InformarFalloPerfil(r.fallo))

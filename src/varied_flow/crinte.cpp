@@ -14,7 +14,7 @@ constinit const DescripcionVentana crinte::kDescripcion {
             { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
                 { "y1", "2.5" }, { "y2", "2" }, { "nt", "4" } } },
     },
-    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos },
+    .mensajes = { kTextoIngresoLosDatos, kTextoAnchoTalud, kTextoNumeroTramos },
 };
 
 crinte::crinte()

@@ -12,7 +12,7 @@ constinit const DescripcionVentana crtrafij::kDescripcion {
             { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
                 { "yi", "2.5" }, { "nt", "5" }, { "dx", "-100" } } },
     },
-    .mensajes = { kTextoDatosPerfil, kTextoAnchoTalud, kTextoNumeroTramos,
+    .mensajes = { kTextoIngresoLosDatos, kTextoAnchoTalud, kTextoNumeroTramos,
         kMensajeTrampaTramosFijos },
 };
 

@@ -111,7 +111,7 @@ bool VentanaPerfil::LeerDatosPerfilManning(DatosPerfilManning& d)
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
     if (!VerificarDatosCompletos(
-            { d.Q, d.So, d.n, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoDatosPerfil))
+            { d.Q, d.So, d.n, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoIngresoLosDatos))
         return false;
     return VerificarAnchoTalud(d.b, d.Z);
 }
@@ -136,7 +136,7 @@ bool VentanaPerfil::InformarFalloPerfil(FalloCalculo fallo)
     // The count is the nt box's own rule, now at "&Calcular": the points hold
     // 152 at most.
     return InformarFallo(this, fallo,
-        { { FalloCalculo::DatosIncompletos, { kTextoDatosPerfil } },
+        { { FalloCalculo::DatosIncompletos, { kTextoIngresoLosDatos } },
             { FalloCalculo::AnchoTaludCero, { kTextoAnchoTalud }, true },
             { FalloCalculo::NumeroTramos, { kTextoNumeroTramos }, true },
             { FalloCalculo::TiranteNormal, { kMensajeTiranteNormal } } });

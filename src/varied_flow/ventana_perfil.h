@@ -17,8 +17,6 @@
 
 namespace quelmora {
 
-inline constexpr const char* kTextoDatosPerfil
-    = "Complete adecuadamente el ingreso los datos, antes de ejecutar";
 inline constexpr const char* kTextoNumeroTramos
     = "Ingresar para el número de tramos, un valor mayor que cero, o menor que 151 ";
 // Bakhmeteff's, when a depth equals the normal depth: three sentences joined as

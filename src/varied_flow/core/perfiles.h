@@ -16,8 +16,8 @@ inline constexpr int kMaximoPuntosPerfil = 152;
 // stops): DatosIncompletos (a required value, or nt made whole, is 0),
 // AnchoTaludCero (b and Z both 0), NumeroTramos (nt below 0, above 151 or
 // beyond 16 bits), TiranteNormal (Bakhmeteff: a depth equal to the normal
-// depth), NoConverge or CalculoImposible (in the fixed-reach window every
-// failure after the checks is CalculoImposible, which its trap reports).
+// depth) or CalculoImposible (in the fixed-reach window every failure after
+// the checks is CalculoImposible, which its trap reports).
 
 struct PuntoPerfil {
     double x = 0;
