@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "frame/texto_numero.h"
 #include "measurement/core/vertederos.h"
 #include "measurement/opciones_vertedero.h"
 
@@ -278,7 +279,7 @@ QPixmap DibujoCresta(int tipo)
     for (const auto& t : kTiposCresta)
         if (t.imagen == tipo) {
             nombre = TituloOpcion(t.cresta);
-            coeficiente = TextoCoeficiente(t.coeficiente);
+            coeficiente = NumeroExacto(t.coeficiente);
         }
     p.setBrush(kTierra);
     p.drawRect(QRectF(2, fondo, 250, 8));
@@ -356,7 +357,7 @@ QPixmap DibujoTablaTriangular()
     double x = 100;
     for (const auto& angulo : kCargaMinimaTriangular) {
         l.texto(x, 50, TituloOpcion(angulo.escotadura));
-        l.texto(x, 72, TextoCoeficiente(angulo.coeficiente));
+        l.texto(x, 72, NumeroExacto(angulo.coeficiente));
         l.texto(x, 94, QString::number(angulo.cargaMinima) + QStringLiteral(" m"));
         x += 50;
     }

@@ -5,6 +5,7 @@
 
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
+#include "frame/texto_numero.h"
 #include "measurement/cajas_medicion.h"
 #include "measurement/core/vertederos.h"
 #include "measurement/dibujos_medicion.h"
@@ -100,7 +101,7 @@ public:
             connect(opcion, &QRadioButton::clicked, this, [this, opcion, cresta] {
                 if (!opcion->isChecked())
                     return;
-                EscribirTexto("txtCd", TextoCoeficiente(cresta.coeficiente));
+                EscribirTexto("txtCd", NumeroExacto(cresta.coeficiente));
                 picTipoVertedero->setPixmap(DibujoCresta(cresta.imagen));
             });
             arriba += 360;
@@ -176,7 +177,7 @@ public:
             QRadioButton* opcion = NuevaOpcion(angulo, a.escotadura, { 120, arriba, 855, 255 });
             connect(opcion, &QRadioButton::clicked, this, [this, opcion, a] {
                 if (opcion->isChecked())
-                    EscribirTexto("txtCdtri", TextoCoeficiente(a.coeficiente));
+                    EscribirTexto("txtCdtri", NumeroExacto(a.coeficiente));
             });
             arriba += 360;
         }

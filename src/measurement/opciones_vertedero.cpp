@@ -1,7 +1,5 @@
 #include "measurement/opciones_vertedero.h"
 
-#include "frame/texto_numero.h"
-
 namespace quelmora {
 
 OpcionVertedero Opcion(Cresta cresta)
@@ -38,6 +36,5 @@ OpcionVertedero Opcion(Escotadura escotadura)
 
 QString TituloOpcion(Cresta cresta) { return QString::fromUtf8(Opcion(cresta).titulo); }
 QString TituloOpcion(Escotadura escotadura) { return QString::fromUtf8(Opcion(escotadura).titulo); }
-QString TextoCoeficiente(double coeficiente) { return NumeroExacto(coeficiente); }
 
 } // namespace quelmora

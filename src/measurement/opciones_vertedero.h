@@ -1,7 +1,7 @@
 #pragma once
 // The weir window's crest and notch options as the form has them: the option
 // buttons' names and captions, which the crest pictures and the notch table bear
-// too, and the text an option writes into its coefficient box. The weir tables
+// too (an option writes its coefficient with NumeroExacto). The weir tables
 // (measurement/core/vertederos.h) know only which crest or notch an option
 // stands for.
 
@@ -22,6 +22,5 @@ OpcionVertedero Opcion(Escotadura escotadura);
 
 QString TituloOpcion(Cresta cresta);
 QString TituloOpcion(Escotadura escotadura);
-QString TextoCoeficiente(double coeficiente);
 
 } // namespace quelmora
