@@ -113,11 +113,6 @@ void crbak::Calcular()
     d.y1 = Numero("y1");
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
-    if (!VerificarDatosCompletos(
-            { d.Q, d.S, d.yn, d.yc, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoIngresoLosDatos))
-        return;
-    if (!VerificarAnchoTalud(d.b, d.Z))
-        return;
     const auto r = CalcularBakhmeteff(d);
     // A depth equal to the normal depth: once, and nothing written, since going
     // on would reuse the previous F.

@@ -85,11 +85,6 @@ void crbresse::Calcular()
     d.y1 = Numero("y1");
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
-    // Q and b are required but enter no result: the channel is taken as wide.
-    if (!VerificarDatosCompletos(
-            { d.Q, d.b, d.S, d.n, d.yn, d.y1, d.y2, TramosParaVerificar(d.nt) },
-            kTextoIngresoLosDatos))
-        return;
     const auto r = CalcularBresse(d);
     if (InformarFalloPerfil(r.fallo))
         return;

@@ -89,8 +89,7 @@ void crdirtra::Encabezado()
 void crdirtra::Calcular()
 {
     DatosTramosDirecto d;
-    if (!LeerDatosPerfilManning(d))
-        return;
+    LeerDatosPerfilManning(d);
     const auto r = CalcularTramosDirecto(d);
     if (InformarFalloPerfil(r.fallo))
         return;

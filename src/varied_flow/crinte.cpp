@@ -90,8 +90,7 @@ void crinte::Encabezado()
 void crinte::Calcular()
 {
     DatosIntegracionGrafica d;
-    if (!LeerDatosPerfilManning(d))
-        return;
+    LeerDatosPerfilManning(d);
     const auto r = CalcularIntegracionGrafica(d);
     if (InformarFalloPerfil(r.fallo))
         return;

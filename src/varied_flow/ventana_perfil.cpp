@@ -100,7 +100,7 @@ Entero16 VentanaPerfil::LeerTramos() const
     return caja ? LeerEntero16(caja->text().toStdString()) : Entero16 {};
 }
 
-bool VentanaPerfil::LeerDatosPerfilManning(DatosPerfilManning& d)
+void VentanaPerfil::LeerDatosPerfilManning(DatosPerfilManning& d)
 {
     d.Q = Numero("q");
     d.b = Numero("b");
@@ -110,10 +110,6 @@ bool VentanaPerfil::LeerDatosPerfilManning(DatosPerfilManning& d)
     d.y1 = Numero("y1");
     d.y2 = Numero("y2");
     d.nt = LeerTramos();
-    if (!VerificarDatosCompletos(
-            { d.Q, d.So, d.n, d.y1, d.y2, TramosParaVerificar(d.nt) }, kTextoIngresoLosDatos))
-        return false;
-    return VerificarAnchoTalud(d.b, d.Z);
 }
 
 void VentanaPerfil::DimensionarTablas(int nt)

@@ -57,13 +57,8 @@ protected:
 
     // nt: the box's leading number made whole, a half to the even neighbour.
     Entero16 LeerTramos() const;
-    // What the zero check sees of nt: its whole value, or a count beyond 16 bits
-    // (not 0, refused by the count check afterwards).
-    static double TramosParaVerificar(Entero16 nt) { return nt.valido ? nt.valor : 1.0; }
-
-    // Reads q, b, z, s, n, y1, y2 and nt and runs the zero check and the b-and-Z
-    // check; false when a check refused the data.
-    bool LeerDatosPerfilManning(DatosPerfilManning& d);
+    // Reads q, b, z, s, n, y1, y2 and nt; the calculation checks them.
+    void LeerDatosPerfilManning(DatosPerfilManning& d);
 
     // NumFilas = nt + 2; g, then grdTablaP, get that many rows.
     void DimensionarTablas(int nt);
