@@ -437,12 +437,10 @@ bool frmPerdidasCanales::CalculosPrevios()
     g.z = Numero("z");
     g.n = Numero("n");
     g.s = Numero("s");
-    if (!VerificarDatosCompletos({ g.q, g.s, g.n }, kTextoDatosIncompletos))
-        return false;
-    if (!VerificarAnchoTalud(g.b, g.z))
-        return false;
     const TiranteNormalCanal r = ResolverTiranteNormal({ g.q, g.b, g.z, g.n, g.s });
-    if (InformarFallo(this, r.fallo))
+    if (InformarFallo(this, r.fallo,
+            { { FalloCalculo::DatosIncompletos, { kTextoDatosIncompletos } },
+                { FalloCalculo::AnchoTaludCero, { kTextoAnchoTalud }, true } }))
         return false;
     g.y = r.tirante;
     g.p = r.perimetro;
