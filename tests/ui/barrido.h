@@ -180,13 +180,11 @@ template <class T> QList<T*> Visibles(QWidget* w, const QString& prefijo = {})
     return hallados;
 }
 
-// Every described window that calculates (the main window, the About window and
-// the calculator have no sound data).
+// The classes of every described window that calculates.
 inline std::vector<std::string> VentanasDeCalculo()
 {
     std::vector<std::string> clases;
-    for (const DescripcionVentana* d : VentanasDescritas())
-        if (d->Calcula())
-            clases.push_back(d->clase);
+    for (const DescripcionVentana* d : DescripcionesDeCalculo())
+        clases.push_back(d->clase);
     return clases;
 }

@@ -63,7 +63,7 @@ inline QString Leer(QWidget* ventana, const QString& nombre)
     return caja ? caja->text() : QString();
 }
 
-// The caption of a label.
+// The caption of a label (such as the warning label "mv").
 inline QString LeerEtiqueta(QWidget* ventana, const QString& nombre)
 {
     auto* etiqueta = Hallar<QLabel>(ventana, nombre);
@@ -95,13 +95,6 @@ inline void MoverRaton(QWidget* ventana, const QString& nombre, QPoint punto = {
     QMouseEvent movimiento(QEvent::MouseMove, local, destino->mapToGlobal(local), Qt::NoButton,
         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(destino, &movimiento);
-}
-
-// The caption of a label (such as the warning label "mv").
-inline QString Rotulo(QWidget* ventana, const QString& nombre)
-{
-    auto* etiqueta = Hallar<QLabel>(ventana, nombre);
-    return etiqueta ? etiqueta->text() : QString();
 }
 
 // The colour a box writes its text in.
@@ -227,6 +220,23 @@ inline void EscribirTramos(QWidget* ventana, const std::vector<QStringList>& fil
         }
 }
 
+// Every described window that calculates (the main window, the About window and
+// the calculator have no sound data).
+inline std::vector<const DescripcionVentana*> DescripcionesDeCalculo()
+{
+    std::vector<const DescripcionVentana*> ventanas;
+    for (const DescripcionVentana* d : VentanasDescritas())
+        if (d->Calcula())
+            ventanas.push_back(d);
+    return ventanas;
+}
+
+// Names a test over descriptions after the window's class.
+inline std::string NombreDeClase(const ::testing::TestParamInfo<const DescripcionVentana*>& info)
+{
+    return info.param->clase;
+}
+
 // The rows of a data set's segments, as EscribirTramos types them.
 inline std::vector<QStringList> Filas(std::initializer_list<Tramo> tramos)
 {
@@ -237,6 +247,19 @@ inline std::vector<QStringList> Filas(std::initializer_list<Tramo> tramos)
             filas.back() << QString::fromUtf8(t.rugosidad);
     }
     return filas;
+}
+
+// Types a data set as a user does: every box of the set on the page in view
+// (those of other pages keep their text), then its segments.
+inline void EscribirJuegoEnVista(QWidget* ventana, const JuegoDatos& datos)
+{
+    for (const auto& [nombre, texto] : datos.cajas) {
+        auto* caja = ventana->findChild<QLineEdit*>(nombre);
+        if (caja && caja->isVisibleTo(ventana))
+            Escribir(ventana, nombre, texto);
+    }
+    if (datos.tramos.size() > 0)
+        EscribirTramos(ventana, Filas(datos.tramos));
 }
 
 // Closes the window as its close box does and waits until it is destroyed;

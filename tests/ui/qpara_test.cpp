@@ -44,7 +44,7 @@ protected:
         QStringList textos;
         for (const char* caja : { "q", "a", "r", "f", "tf", "v", "p", "k", "e" })
             textos << Leer(w, caja);
-        return textos << Rotulo(w, "mv");
+        return textos << LeerEtiqueta(w, "mv");
     }
 };
 
@@ -66,7 +66,8 @@ TEST_P(ResultadosQpara, WritesEveryBoxOfTheDischarge)
     EXPECT_EQ(Leer(w, "k"), c.k);
     EXPECT_EQ(Leer(w, "e"), c.e);
     EXPECT_EQ(ColorDeTexto(w, "v").name(), c.erosiva ? kRojo : kNegro);
-    EXPECT_EQ(Rotulo(w, "mv"), c.erosiva ? QString("Cuidado velocidad erosiva") : QString(27, ' '));
+    EXPECT_EQ(
+        LeerEtiqueta(w, "mv"), c.erosiva ? QString("Cuidado velocidad erosiva") : QString(27, ' '));
     EXPECT_TRUE(grabadora.mensajes.empty());
 }
 
@@ -93,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Datos, ResultadosQpara, ::testing::Values(
 
 TEST_F(VentanaQpara, OpensWithItsDrawingAndAnEmptyWarning)
 {
-    EXPECT_EQ(Rotulo(w, "mv"), "");
+    EXPECT_EQ(LeerEtiqueta(w, "mv"), "");
     EXPECT_TRUE(Hallar<QWidget>(w, "Picture1")->isVisible());
 }
 
@@ -152,9 +153,9 @@ TEST_F(VentanaQpara, ClearingEmptiesTheWarning)
 {
     Datos("1", "2", "0.025", "0.004");
     Pulsar(w, "bCalcular");
-    ASSERT_EQ(Rotulo(w, "mv"), "Cuidado velocidad erosiva");
+    ASSERT_EQ(LeerEtiqueta(w, "mv"), "Cuidado velocidad erosiva");
     Pulsar(w, "bLimpiar");
-    EXPECT_EQ(Rotulo(w, "mv"), "");
+    EXPECT_EQ(LeerEtiqueta(w, "mv"), "");
     EXPECT_TRUE(Hallar<QWidget>(w, "Picture1")->isVisible());
 }
 

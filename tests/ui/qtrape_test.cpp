@@ -53,7 +53,7 @@ protected:
         QStringList textos;
         for (const char* caja : { "q", "a", "r", "f", "tf", "v", "p", "t", "e" })
             textos << Leer(w, caja);
-        return textos << Rotulo(w, "mv");
+        return textos << LeerEtiqueta(w, "mv");
     }
 };
 
@@ -76,7 +76,8 @@ TEST_P(ResultadosQtrape, WritesEveryBoxOfTheDischarge)
     EXPECT_EQ(Leer(w, "t"), c.t);
     EXPECT_EQ(Leer(w, "e"), c.e);
     EXPECT_EQ(ColorDeTexto(w, "v").name(), c.erosiva ? kRojo : kNegro);
-    EXPECT_EQ(Rotulo(w, "mv"), c.erosiva ? QString("Cuidado velocidad erosiva") : QString(27, ' '));
+    EXPECT_EQ(
+        LeerEtiqueta(w, "mv"), c.erosiva ? QString("Cuidado velocidad erosiva") : QString(27, ' '));
     EXPECT_TRUE(grabadora.mensajes.empty());
 }
 
@@ -113,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Datos, ResultadosQtrape, ::testing::Values(
 
 TEST_F(VentanaQtrape, OpensWithTheTrapezoidInFront)
 {
-    EXPECT_EQ(Rotulo(w, "mv"), "");
+    EXPECT_EQ(LeerEtiqueta(w, "mv"), "");
     for (const char* nombre : { "trape", "rectan", "trian" })
         EXPECT_FALSE(Hallar<QWidget>(w, nombre)->isHidden()) << nombre;
     auto* trape = Hallar<QWidget>(w, "trape");
@@ -203,10 +204,10 @@ TEST_F(VentanaQtrape, ClearingAfterATriangleShowsTheTrapezoidAndEmptiesTheWarnin
     Datos("0.9", "0", "1.5", "0.03", "0.01");
     Pulsar(w, "bCalcular");
     ASSERT_EQ(Dibujo(), "trian");
-    ASSERT_EQ(Rotulo(w, "mv"), "Cuidado velocidad erosiva");
+    ASSERT_EQ(LeerEtiqueta(w, "mv"), "Cuidado velocidad erosiva");
     Pulsar(w, "bLimpiar");
     EXPECT_EQ(Dibujo(), "trape");
-    EXPECT_EQ(Rotulo(w, "mv"), "");
+    EXPECT_EQ(LeerEtiqueta(w, "mv"), "");
 }
 
 TEST_F(VentanaQtrape, ANonErosiveCalculationTurnsTheVelocityBlackAgain)
@@ -217,7 +218,7 @@ TEST_F(VentanaQtrape, ANonErosiveCalculationTurnsTheVelocityBlackAgain)
     Escribir(w, "n", "0.024");
     Pulsar(w, "bCalcular");
     EXPECT_EQ(ColorDeTexto(w, "v").name(), kNegro);
-    EXPECT_EQ(Rotulo(w, "mv"), QString(27, ' '));
+    EXPECT_EQ(LeerEtiqueta(w, "mv"), QString(27, ' '));
 }
 
 // Inputs whose section has no real discharge: the impossible-calculation message,

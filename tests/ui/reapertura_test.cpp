@@ -388,11 +388,6 @@ bool Destruida(QPointer<QWidget>& ventana)
     return ventana.isNull();
 }
 
-std::string NombreDe(const ::testing::TestParamInfo<const DescripcionVentana*>& info)
-{
-    return info.param->clase;
-}
-
 class PruebaReapertura : public PruebaVentanas,
                          public ::testing::WithParamInterface<const DescripcionVentana*> {
 protected:
@@ -531,7 +526,8 @@ TEST_P(PruebaCierrePropio, ClosedByItsOwnButtonOpensAgainAsAtFirst)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ventanas, PruebaReapertura, ::testing::ValuesIn(Ventanas()), NombreDe);
+INSTANTIATE_TEST_SUITE_P(
+    Ventanas, PruebaReapertura, ::testing::ValuesIn(Ventanas()), NombreDeClase);
 
 // Every window the menu reaches has a button of its own that closes it.
 std::vector<const DescripcionVentana*> ConCierrePropio()
@@ -544,7 +540,7 @@ std::vector<const DescripcionVentana*> ConCierrePropio()
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Ventanas, PruebaCierrePropio, ::testing::ValuesIn(ConCierrePropio()), NombreDe);
+    Ventanas, PruebaCierrePropio, ::testing::ValuesIn(ConCierrePropio()), NombreDeClase);
 
 // --- what some windows show at opening beyond what every window does -----------
 
@@ -628,7 +624,7 @@ TEST_P(PruebaApertura, OpensAsItsFormLaysItDown)
             << "box " << caja->objectName().toStdString();
     }
     for (const char* etiqueta : a.etiquetasVacias) {
-        EXPECT_EQ(Rotulo(w, etiqueta).trimmed().toStdString(), "") << etiqueta;
+        EXPECT_EQ(LeerEtiqueta(w, etiqueta).trimmed().toStdString(), "") << etiqueta;
         EXPECT_FALSE(Hallar<QLabel>(w, etiqueta)->autoFillBackground()) << etiqueta << " opaque";
     }
     for (QAbstractButton* opcion : w->findChildren<QRadioButton*>()) {

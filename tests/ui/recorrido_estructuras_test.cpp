@@ -29,7 +29,6 @@ struct Lectura {
 constexpr int kCaja = -1;
 
 struct Recorrido {
-    const char* nombre;
     const char* clase;
     std::vector<std::pair<const char*, const char*>> cajas;
     std::vector<QStringList> tramos; // segment grid rows
@@ -61,37 +60,35 @@ const std::vector<std::array<const char*, 3>> kMateriales { {
 const std::vector<Recorrido>& VentanasFijas()
 {
     static const std::vector<Recorrido> ventanas {
-        { "frmQNaturalNConstante", "frmQNaturalNConstante",
-            { { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } }, { { "2", "1" } }, {},
+        { "frmQNaturalNConstante", { { "txtS", "0.001" }, { "txtn", "0.015" }, { "txtho", "1" } },
+            { { "2", "1" } }, {},
             // Rectangle 2 m by 1 m: Q = 2^(5/3)·√0.001/(0.015·4^(2/3)).
             { { "txtQ", kCaja, 0, "2.6561" }, { "txtV", kCaja, 0, "1.3281" } } },
-        { "frmQNaturalRugCompuesta", "frmQNaturalRugCompuesta",
+        { "frmQNaturalRugCompuesta",
             { { "txtS", "0.0005" }, { "txtho", "0.5" }, { "txtvo", "0.04" }, { "txtnf", "0.05" } },
             { { "2", "1.0", "0.030" }, { "3", "1.5", "0.025" }, { "2", "0.8", "0.035" } }, {},
             { { "txtNponderado", kCaja, 0, "0.0323" }, { "txtQ", kCaja, 0, "4.8159" } } },
-        { "frmCompuerta", "frmCompuerta",
-            { { "txtb", "2" }, { "txty1", "1.5" }, { "txta", "0.3" } }, {}, {},
+        { "frmCompuerta", { { "txtb", "2" }, { "txty1", "1.5" }, { "txta", "0.3" } }, {}, {},
             // Cd = Cv·Cc/√(1 + Cc·a/y1), Q = Cd·b·a·√(19.62·y1).
             { { "txtCd", kCaja, 0, "0.5706" }, { "txtQm", kCaja, 0, "1.8574" } } },
-        { "frmVertederos", "frmVertederos", { { "txtL", "2" }, { "txth", "0.3" }, { "txtn", "2" } },
-            {}, {},
+        { "frmVertederos", { { "txtL", "2" }, { "txth", "0.3" }, { "txtn", "2" } }, {}, {},
             // Q = 1.84·(L − 0.1·n·h)·h^1.5.
             { { "txtQm", kCaja, 0, "0.5865" }, { "txtQl", kCaja, 0, "586.5451" } } },
-        { "TranAlEn", "TranAlEn",
+        { "TranAlEn",
             { { "q", "1.5" }, { "bc", "1" }, { "BF", "2.6" }, { "zc", "0" }, { "ZF", "2" },
                 { "yc", "0.8" }, { "hz", "0.04" }, { "k", "0.1" } },
             {}, {}, { { "YF", kCaja, 0, "1.0317" }, { "LT", kCaja, 0, "8" } } },
-        { "TranAlSa", "TranAlSa",
+        { "TranAlSa",
             { { "q", "2" }, { "bc", "2.5" }, { "BF", "1.8" }, { "zc", "1.5" }, { "ZF", "0" },
                 { "yc", "0.9" }, { "hz", "0.05" }, { "k", "0.2" } },
             {}, {}, { { "YF", kCaja, 0, "0.7811" }, { "LT", kCaja, 0, "4" } } },
-        { "frmVertederoLateral", "frmVertederoLateral",
+        { "frmVertederoLateral",
             { { "txty", "1" }, { "txtb", "2" }, { "txtZ", "1" }, { "txtn", "0.015" },
                 { "txtS", "0.001" }, { "txtU", "0.6" }, { "txtL", "1" }, { "txtNt", "2" } },
             {}, {},
             // The third section, 2 m down the crest: y + Δh and the distance.
             { { "grdDatosVerte02", 3, 6, "0.8241" }, { "grdDatosVerte02", 3, 7, "2.0" } } },
-        { "frmPerdidasCanales", "frmPerdidasCanales",
+        { "frmPerdidasCanales",
             { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.014" }, { "s", "0.001" },
                 { "txtL", "2" } },
             {}, kMateriales,
@@ -105,19 +102,19 @@ const std::vector<Recorrido>& VentanasFijas()
 const std::vector<Recorrido>& PerfilesCortos()
 {
     static const std::vector<Recorrido> perfiles {
-        { "crinte", "crinte", Con(kM1Trapecio, "nt", "4"), {}, {},
+        { "crinte", Con(kM1Trapecio, "nt", "4"), {}, {},
             { { "g", 5, 0, "739.23" }, { "g", 5, 1, "2.0000" } }, 6 },
-        { "crbak", "crbak",
+        { "crbak",
             { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "yn", "1.45" },
                 { "yc", "0.89" }, { "y1", "2.5" }, { "y2", "1.8" }, { "nt", "5" } },
             {}, {}, { { "g", 6, 0, "1091.81" }, { "g", 6, 1, "1.8000" } }, 7 },
-        { "crbresse", "crbresse",
+        { "crbresse",
             { { "q", "5" }, { "b", "10" }, { "s", "0.0005" }, { "n", "0.025" }, { "yn", "1.2" },
                 { "y1", "2" }, { "y2", "1.4" }, { "nt", "6" } },
             {}, {}, { { "g", 7, 0, "1920.63" }, { "g", 7, 1, "1.40" } }, 8 },
-        { "crdirtra", "crdirtra", Con(kM1Trapecio, "nt", "4"), {}, {},
+        { "crdirtra", Con(kM1Trapecio, "nt", "4"), {}, {},
             { { "g", 5, 0, "738.86" }, { "g", 5, 1, "2.0000" } }, 6 },
-        { "crtrafij", "crtrafij",
+        { "crtrafij",
             { { "q", "10" }, { "b", "3" }, { "z", "1.5" }, { "s", "0.0008" }, { "n", "0.02" },
                 { "yi", "2.5" }, { "nt", "5" }, { "dx", "-100" } },
             {}, {}, { { "g", 6, 0, "-500.0" }, { "g", 6, 1, "2.1514" } }, 7 },
@@ -197,7 +194,7 @@ protected:
     // and goes back to the main window.
     void Recorrer(const Recorrido& r)
     {
-        SCOPED_TRACE(r.nombre);
+        SCOPED_TRACE(r.clase);
         ElegirMenu(menu, DescripcionDe(r.clase)->entrada.control);
         QPointer<QWidget> w = VentanaAbierta(r.clase);
         ASSERT_NE(w, nullptr);
@@ -236,14 +233,14 @@ protected:
     }
 };
 
-void PrintTo(const Recorrido& r, std::ostream* os) { *os << r.nombre; }
+void PrintTo(const Recorrido& r, std::ostream* os) { *os << r.clase; }
 
 class CadaVentana : public PruebaRecorrido, public ::testing::WithParamInterface<Recorrido> { };
 
 TEST_P(CadaVentana, FromTheMenuThroughCalcularPrintCalculatorAndBack) { Recorrer(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Menu, CadaVentana, ::testing::ValuesIn(TodasLasVentanas()),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& info) { return std::string(info.param.clase); });
 
 TEST_F(PruebaRecorrido, EveryWindowOneAfterAnotherFromTheSameMainWindow)
 {
@@ -262,7 +259,7 @@ TEST_F(PruebaRecorrido, EveryWindowOneAfterAnotherFromTheSameMainWindow)
                 Pulsar(calculadora, tecla);
             primera = false;
         }
-        EXPECT_EQ(Pantalla(), "42.") << r.nombre;
+        EXPECT_EQ(Pantalla(), "42.") << r.clase;
     }
 
     ElegirMenu(menu, DescripcionDe("Acerca")->entrada.control);

@@ -111,10 +111,8 @@ TEST_P(RotulosLegibles, EveryCaptionFitsItsPlace)
     EXPECT_TRUE(fallas.isEmpty()) << fallas.join("\n").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Ventanas, RotulosLegibles, ::testing::ValuesIn(VentanasDescritas()),
-    [](const ::testing::TestParamInfo<const DescripcionVentana*>& info) {
-        return std::string(info.param->clase);
-    });
+INSTANTIATE_TEST_SUITE_P(
+    Ventanas, RotulosLegibles, ::testing::ValuesIn(VentanasDescritas()), NombreDeClase);
 
 // Captions a calculation writes (the erosion warning, the side of the jump and
 // the depths on its drawing, the side weir's stop text) are read whole too.
@@ -139,13 +137,8 @@ TEST_P(RotulosCalculados, CaptionsWrittenByACalculationFitTheirPlace)
     ASSERT_NE(ventana, nullptr);
     for (const auto& [caja, valor] : caso.datos)
         Escribir(ventana, caja, valor);
-    if (caso.datos.empty()) {
-        for (const auto& [caja, valor] : DescripcionDe(caso.clase)->Ilustrativo().cajas) {
-            auto* c = ventana->findChild<QLineEdit*>(caja);
-            if (c && c->isVisible())
-                Escribir(ventana, caja, valor);
-        }
-    }
+    if (caso.datos.empty())
+        EscribirJuegoEnVista(ventana, DescripcionDe(caso.clase)->Ilustrativo());
     for (auto* boton : ventana->findChildren<QAbstractButton*>())
         if (boton->objectName().startsWith("bCalcular") && boton->isVisible()) {
             QTest::mouseClick(boton, Qt::LeftButton);
@@ -153,7 +146,7 @@ TEST_P(RotulosCalculados, CaptionsWrittenByACalculationFitTheirPlace)
         }
     ASSERT_TRUE(grabadora.mensajes.empty()) << grabadora.mensajes.front().texto.toStdString();
     for (const QString& nombre : caso.escritos)
-        ASSERT_FALSE(Rotulo(ventana, nombre).trimmed().isEmpty()) << nombre.toStdString();
+        ASSERT_FALSE(LeerEtiqueta(ventana, nombre).trimmed().isEmpty()) << nombre.toStdString();
     QStringList fallas;
     RevisarRotulos(ventana, fallas);
     EXPECT_TRUE(fallas.isEmpty()) << fallas.join("\n").toStdString();

@@ -2,7 +2,8 @@
 // apart from the program, from the forms' own texts (textos_esperados/). The
 // generic checks of ventanas_descritas_test show that each window behaves as its
 // descriptions and rows say; these show that they say what the form says, to
-// the last blank.
+// the last blank. The boxes are driven, not read from their rows, because a
+// box's warning may come from a rule of its window's own (the profiles' nt).
 //
 // ventanas.tsv: class, caption, menu, entry.
 // entradas.tsv: class, box, opening text, status text, negative-value warning

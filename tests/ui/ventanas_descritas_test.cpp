@@ -18,20 +18,6 @@ namespace {
 
 namespace {
 
-std::string NombreDe(const ::testing::TestParamInfo<const DescripcionVentana*>& info)
-{
-    return info.param->clase;
-}
-
-std::vector<const DescripcionVentana*> DeCalculo()
-{
-    std::vector<const DescripcionVentana*> ventanas;
-    for (const DescripcionVentana* d : VentanasDescritas())
-        if (d->Calcula())
-            ventanas.push_back(d);
-    return ventanas;
-}
-
 // The status text a control writes when it gets the focus or the mouse passes
 // over it; empty for a control that writes none.
 QString EstadoDe(const QWidget* control)
@@ -129,7 +115,7 @@ TEST_P(VentanaDescrita, OpensWithTheCaptionOfItsDescription)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Ventanas, VentanaDescrita, ::testing::ValuesIn(VentanasDescritas()), NombreDe);
+    Ventanas, VentanaDescrita, ::testing::ValuesIn(VentanasDescritas()), NombreDeClase);
 
 class VentanaDeCalculo : public VentanaDescrita { };
 
@@ -264,13 +250,7 @@ TEST_P(VentanaDeCalculo, ClearingEmptiesThePageAndFocusesItsFirstBox)
             continue;
         SCOPED_TRACE(limpiar->objectName().toStdString());
         MostrarPaginasDe(w, limpiar);
-        for (const auto& [nombre, texto] : datos.cajas) {
-            auto* caja = w->findChild<QLineEdit*>(nombre);
-            if (caja && caja->isVisibleTo(w))
-                Escribir(w, nombre, texto);
-        }
-        if (datos.tramos.size() > 0)
-            EscribirTramos(w, Filas(datos.tramos));
+        EscribirJuegoEnVista(w, datos);
         for (CampoProyecto* caja : EnVista<CampoProyecto>())
             Escribir(w, caja->objectName(), "Canal");
         PulsarRol(w, Rol::Calcular);
@@ -298,7 +278,8 @@ TEST_P(VentanaDeCalculo, ClearingEmptiesThePageAndFocusesItsFirstBox)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ventanas, VentanaDeCalculo, ::testing::ValuesIn(DeCalculo()), NombreDe);
+INSTANTIATE_TEST_SUITE_P(
+    Ventanas, VentanaDeCalculo, ::testing::ValuesIn(DescripcionesDeCalculo()), NombreDeClase);
 
 } // namespace
 
