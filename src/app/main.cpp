@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/registro.h"
 #include "app/traduccion.h"
 #include "frame/ventanas.h"
 

@@ -1,3 +1,5 @@
+#include "app/registro.h"
+
 #include "app/Acerca.h"
 #include "app/menuprin.h"
 #include "calculator/frmcalculadora.h"
@@ -111,22 +113,13 @@ constexpr FilaMenu kMenus[] = {
 
 std::span<const FilaMenu> FilasMenuPrincipal() { return kMenus; }
 
-// The main window, every window of the menu, and the calculator, which only
-// the calculation windows' "C&alculadora" shows.
-std::vector<const DescripcionVentana*> VentanasDescritas()
-{
-    std::vector<const DescripcionVentana*> ventanas { &menuprin::kDescripcion };
-    for (const FilaMenu& fila : kMenus)
-        if (fila.ventana)
-            ventanas.push_back(fila.ventana);
-    ventanas.push_back(&frmCalculadora::kDescripcion);
-    return ventanas;
-}
-
 void RegistrarTodasLasVentanas()
 {
-    for (const DescripcionVentana* ventana : VentanasDescritas())
-        RegistrarVentana(QString::fromUtf8(ventana->clase), ventana->fabrica);
+    RegistrarVentana(menuprin::kDescripcion);
+    for (const FilaMenu& fila : kMenus)
+        if (fila.ventana)
+            RegistrarVentana(*fila.ventana);
+    RegistrarVentana(frmCalculadora::kDescripcion);
 }
 
 } // namespace quelmora

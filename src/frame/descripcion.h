@@ -98,8 +98,9 @@ struct DescripcionVentana {
 
 template <class Clase> QWidget* Fabricar() { return new Clase; }
 
-// Every window of the program: the main window, the windows of the menu in its
-// order, and the calculator (app/registro.cpp).
+// Every described window registered (frame/ventanas.h), in the order the
+// program registered them: the main window, the windows of the menu in its
+// order, and the calculator.
 std::vector<const DescripcionVentana*> VentanasDescritas();
 // The description of the class, or nullptr.
 const DescripcionVentana* DescripcionDe(const QString& clase);

@@ -3,7 +3,9 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 
+#include "frame/descripcion.h"
 #include "frame/ejecucion.h"
 
 namespace quelmora {
@@ -21,6 +23,9 @@ QHash<QString, FilaRegistro>& registro()
     return r;
 }
 
+// The described windows, in the order the program registered them.
+std::vector<const DescripcionVentana*> descritas;
+
 ValoresDeEjecucion valoresDeEjecucion;
 
 } // namespace
@@ -29,6 +34,15 @@ void RegistrarVentana(const QString& clase, FabricaVentana fabrica)
 {
     registro()[clase].fabrica = std::move(fabrica);
 }
+
+void RegistrarVentana(const DescripcionVentana& ventana)
+{
+    RegistrarVentana(QString::fromUtf8(ventana.clase), ventana.fabrica);
+    if (std::find(descritas.begin(), descritas.end(), &ventana) == descritas.end())
+        descritas.push_back(&ventana);
+}
+
+std::vector<const DescripcionVentana*> VentanasDescritas() { return descritas; }
 
 bool VentanaRegistrada(const QString& clase)
 {

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace quelmora {
 
+struct DescripcionVentana;
 class ValoresDeEjecucion;
 
 using FabricaVentana = std::function<QWidget*()>;
@@ -19,6 +20,11 @@ using FabricaVentana = std::function<QWidget*()>;
 // Registers the class name (such as "yntrape") with the function that builds its
 // window with its controls in their initial state.
 void RegistrarVentana(const QString& clase, FabricaVentana fabrica);
+// Registers a described window: its class with the description's factory, and
+// the description at the end of the list of described windows
+// (VentanasDescritas() of frame/descripcion.h), once however often it comes.
+// The program gives the frame its windows at start (app/registro.h).
+void RegistrarVentana(const DescripcionVentana& ventana);
 bool VentanaRegistrada(const QString& clase);
 // The names of every registered class, sorted, so that a sweep over all windows
 // visits them in the same order each run.
@@ -38,8 +44,5 @@ ValoresDeEjecucion& ValoresDeLaEjecucion();
 // destroyed at once, without its closing, and the kept values are forgotten.
 // The window tests call it between tests, so that each starts as the program does.
 void ReiniciarEjecucion();
-
-// Registers every window of the program (app/registro.cpp).
-void RegistrarTodasLasVentanas();
 
 } // namespace quelmora

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "app/registro.h"
 #include "app/traduccion.h"
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"
@@ -40,12 +41,14 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before the tests are laid out: the cases over every window read the
+    // windows registered.
+    RegistrarTodasLasVentanas();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmora"));
     // The windows show Qt's own texts as a user sees them.
     CargarTraduccionQt(app);
-    RegistrarTodasLasVentanas();
     ::testing::UnitTest::GetInstance()->listeners().Append(new ComoAlArrancar);
     return RUN_ALL_TESTS();
 }

@@ -35,6 +35,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/registro.h"
 #include "datos_medicion.h"
 #include "frame/plataforma.h"
 #include "frame/ventanas.h"

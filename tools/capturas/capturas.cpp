@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/registro.h"
 #include "app/traduccion.h"
 #include "frame/descripcion.h"
 #include "frame/plataforma.h"
