@@ -198,7 +198,6 @@ public:
     const QString& siguiente() const { return siguiente_; }
     // The negative-value warning; empty when the box has no change rule.
     const QString& avisoNegativo() const { return aviso_; }
-    void ponerSiguiente(const QString& nombre) { siguiente_ = nombre; }
     // Where the target holds a default value: select it once the focus is there.
     void seleccionarSiguiente(bool si) { seleccionarSiguiente_ = si; }
 

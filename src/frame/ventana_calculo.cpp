@@ -417,7 +417,6 @@ QWidget* VentanaCalculo::EntradaInicial() const
 ControlPestanas* VentanaCalculo::NuevasPestanas(const Twips& lugar)
 {
     pestanas_ = new ControlPestanas(this, lugar);
-    restaurarEnSuperficie_ = false;
     // Picking a page gives the focus to its first input box, whose status text
     // then shows.
     connect(pestanas_, &QTabWidget::currentChanged, this, [this](int i) {
@@ -450,7 +449,8 @@ void VentanaCalculo::ActualizarReloj()
 
 void VentanaCalculo::mouseMoveEvent(QMouseEvent* e)
 {
-    if (restaurarEnSuperficie_)
+    // A tabbed window has no handler of its own over the window surface.
+    if (!pestanas_)
         RestablecerBotones(botones());
     e->accept();
 }

@@ -218,7 +218,6 @@ protected:
         const TextosBoton& textos, const QString& letrasDisco = {});
     // The tab order, by control names (each must name a control already built).
     void OrdenTabulacion(const QStringList& nombres);
-    void PonerPrimeraEntrada(QWidget* caja) { primeraEntrada_ = caja; }
 
     // --- reading and writing ----------------------------------------------
     QLineEdit* Caja(const QString& nombre) const;
@@ -277,9 +276,6 @@ public:
     ListaImagenes* ImageList2() const { return lista2_; }
     QStatusBar* StatusBar1() const { return barra_; }
 
-    // Tabbed windows have no handler of their own over the window surface.
-    void RestaurarEnSuperficie(bool si) { restaurarEnSuperficie_ = si; }
-
     // The tab control of a tabbed window, or nullptr.
     ControlPestanas* SSTab1() const { return pestanas_; }
 
@@ -311,7 +307,6 @@ private:
     ListaImagenes* lista1_ = nullptr;
     ListaImagenes* lista2_ = nullptr;
     ControlPestanas* pestanas_ = nullptr;
-    bool restaurarEnSuperficie_ = true;
     bool mostrada_ = false;
 };
 

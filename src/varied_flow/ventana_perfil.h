@@ -39,8 +39,6 @@ public:
     TablaResultados* g() const { return g_; }
     TablaResultados* grdTablaP() const { return parcial_; }
     GraficoLineas* Graph1() const { return grafico_; }
-    // Rows of the tables after the last calculation: nt + 2.
-    int NumFilas() const { return numFilas_; }
 
 protected:
     // The final table: 2 columns, 200 rows, both centred.
@@ -60,9 +58,9 @@ protected:
     // Reads q, b, z, s, n, y1, y2 and nt; the calculation checks them.
     void LeerDatosPerfilManning(DatosPerfilManning& d);
 
-    // NumFilas = nt + 2; g, then grdTablaP, get that many rows.
+    // The rows of the tables become nt + 2; g, then grdTablaP, get that many.
     void DimensionarTablas(int nt);
-    // The graph of the first NumFilas − 1 points.
+    // The graph of the first nt + 1 points (the rows less one).
     void GraficarPerfil(const QList<QPointF>& puntos);
     // The message of a calculation that writes nothing, true when there is one:
     // the texts of the profile checks, else the shared ones.
