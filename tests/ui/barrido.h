@@ -20,6 +20,19 @@
 
 #include "conductor.h"
 
+// --- the limits that catch hangs --------------------------------------------
+
+// The sanitizers build (tools/sanitizers.sh) runs the program many times slower,
+// and more so on a busy machine, so its limits are ten times the ordinary ones:
+// they are there to catch hangs, not to time the program.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr int kEscalaPlazos = 10;
+inline constexpr const char* kNotaPlazos = ", ten times the ordinary limit in the sanitizers build";
+#else
+inline constexpr int kEscalaPlazos = 1;
+inline constexpr const char* kNotaPlazos = "";
+#endif
+
 // --- the watchdog: a click that does not return in time ends the process ---
 
 // The event loop cannot be interrupted from inside a click, so a second thread
@@ -44,7 +57,7 @@ public:
         {
             std::lock_guard<std::mutex> l(m_);
             que_ = que;
-            limite_ = std::chrono::steady_clock::now() + plazo;
+            limite_ = std::chrono::steady_clock::now() + plazo * kEscalaPlazos;
             armado_ = true;
         }
         cv_.notify_all();

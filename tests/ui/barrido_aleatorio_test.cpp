@@ -212,7 +212,7 @@ bool TextoDeResultado(const QString& texto)
 }
 
 constexpr std::chrono::seconds kPlazoColgado { 20 };
-constexpr std::chrono::milliseconds kPlazoCalculo { 1000 };
+constexpr std::chrono::milliseconds kPlazoCalculo { 1000 * kEscalaPlazos };
 constexpr int kFallosMaximos = 12;
 
 class BarridoAleatorio : public PruebaVentanas, public ::testing::WithParamInterface<std::string> {
@@ -283,8 +283,10 @@ protected:
         masLento = std::max(masLento, tardo);
         if (tardo > kPlazoCalculo)
             Fallo(que
-                + QStringLiteral(" took %1 ms")
-                      .arg(std::chrono::duration_cast<std::chrono::milliseconds>(tardo).count()));
+                + QStringLiteral(" took %1 ms, over the limit of %2 ms%3")
+                      .arg(std::chrono::duration_cast<std::chrono::milliseconds>(tardo).count())
+                      .arg(kPlazoCalculo.count())
+                      .arg(QLatin1String(kNotaPlazos)));
         const bool avisado = grabadora.mensajes.size() > mensajes;
         for (const auto& [caja, previo] : antes) {
             const QString texto = caja->text();
