@@ -10,12 +10,10 @@ namespace {
 
 // Most reaches a profile takes.
 constexpr int kTramosPerfil = 151;
-// Most segments a natural channel takes, and most that still draw the whole
-// outline (the surface point and one point per segment, within 300).
-constexpr int kTramosNaturales = 499;
-constexpr int kTramosNaturalesConContorno = 299;
-
-const QString kPerfil = QString::number(kTramosPerfil);
+// Most segments of a natural channel whose outline the section graph holds
+// (300 points) with both bank depths 0: with more the calculation ends with its
+// message before the discharge.
+constexpr int kTramosNaturales = 299;
 
 // A surveyed bed 0.1 m a segment, deepest (2 m) in the middle and dry at both
 // banks; the composite channel's roughness varies from segment to segment.
@@ -32,48 +30,65 @@ std::vector<QStringList> Lecho(int segmentos, bool conRugosidad)
     return filas;
 }
 
-// The case of a window: its description's ordinary data set at the most reaches
-// a profile takes, and for a natural channel the surveyed bed of so many
-// segments instead of the description's few, with the bank depth 0 of a bed
-// dry at both banks.
-CasoMedicion Caso(const DescripcionVentana& ventana, const QString& nombre, int segmentos)
+// The case of a window under its class name: exactly its description's ordinary
+// data set, the boxes, the segments of the grid and the entries of the lists.
+CasoMedicion Ordinario(const DescripcionVentana& ventana)
 {
-    CasoMedicion caso { nombre, QString::fromUtf8(ventana.clase), {}, {}, ventana.Calcula() };
+    CasoMedicion caso { QString::fromUtf8(ventana.clase), QString::fromUtf8(ventana.clase), {}, {},
+        ventana.Calcula() };
     if (!ventana.Calcula())
         return caso;
     const JuegoDatos& datos = ventana.Ordinario();
-    const bool natural = datos.tramos.size() > 0;
-    for (const auto& [caja, texto] : datos.cajas) {
-        QString valor = QString::fromUtf8(texto);
-        if (QLatin1String(caja) == "nt")
-            valor = kPerfil;
-        else if (natural && QLatin1String(caja) == "txtho")
-            valor = QStringLiteral("0");
-        caso.cajas.emplace_back(QString::fromUtf8(caja), valor);
+    for (const auto& [caja, texto] : datos.cajas)
+        caso.cajas.emplace_back(QString::fromUtf8(caja), QString::fromUtf8(texto));
+    for (const Tramo& t : datos.tramos) {
+        caso.tramos.push_back({ QString::fromUtf8(t.ancho), QString::fromUtf8(t.profundidad) });
+        if (t.rugosidad)
+            caso.tramos.back() << QString::fromUtf8(t.rugosidad);
     }
-    if (natural)
-        caso.tramos = Lecho(segmentos, datos.tramos.begin()->rugosidad != nullptr);
     for (const EleccionLista& eleccion : datos.listas)
         caso.listas.push_back({ QString::fromUtf8(eleccion.pagina),
             QString::fromUtf8(eleccion.lista), QString::fromUtf8(eleccion.entrada) });
     return caso;
 }
 
+// The ordinary case with one box's text changed, named after the window and the
+// size it is calculated at.
+CasoMedicion Variante(
+    const DescripcionVentana& ventana, int tamano, const char* caja, const QString& texto)
+{
+    CasoMedicion caso = Ordinario(ventana);
+    caso.nombre = QStringLiteral("%1 %2").arg(caso.clase).arg(tamano);
+    for (auto& [nombre, valor] : caso.cajas)
+        if (nombre == QLatin1String(caja))
+            valor = texto;
+    return caso;
+}
+
 std::vector<CasoMedicion> Armar()
 {
     std::vector<CasoMedicion> casos;
+    std::vector<const DescripcionVentana*> perfiles;
     std::vector<const DescripcionVentana*> naturales;
     for (const DescripcionVentana* ventana : VentanasDescritas()) {
-        casos.push_back(Caso(*ventana, QString::fromUtf8(ventana->clase), kTramosNaturales));
-        if (ventana->Calcula() && ventana->Ordinario().tramos.size() > 0)
+        casos.push_back(Ordinario(*ventana));
+        if (!ventana->Calcula())
+            continue;
+        if (ventana->Ordinario().Texto("nt"))
+            perfiles.push_back(ventana);
+        if (ventana->Ordinario().tramos.size() > 0)
             naturales.push_back(ventana);
     }
-    // The most segments that still finish with the outline drawn: at 499 the
-    // outline is beyond its points and the calculation stops after A, P and T.
-    for (const DescripcionVentana* ventana : naturales)
-        casos.push_back(Caso(*ventana,
-            QStringLiteral("%1 %2").arg(ventana->clase).arg(kTramosNaturalesConContorno),
-            kTramosNaturalesConContorno));
+    // The largest each window calculates in full: the profiles at their most
+    // reaches, the natural channels at their most segments, on a bed dry at
+    // both banks (bank depth 0).
+    for (const DescripcionVentana* ventana : perfiles)
+        casos.push_back(Variante(*ventana, kTramosPerfil, "nt", QString::number(kTramosPerfil)));
+    for (const DescripcionVentana* ventana : naturales) {
+        CasoMedicion caso = Variante(*ventana, kTramosNaturales, "txtho", QStringLiteral("0"));
+        caso.tramos = Lecho(kTramosNaturales, ventana->Ordinario().tramos.begin()->rugosidad);
+        casos.push_back(caso);
+    }
     return casos;
 }
 

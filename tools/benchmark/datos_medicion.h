@@ -1,7 +1,7 @@
 #pragma once
 // The data each window's "&Calcular" is timed with: the ordinary data set of
-// each window's description, with the profiles at their most reaches and the
-// natural channels at their most segments.
+// each window's description as it stands, and once more the profiles at their
+// most reaches and the natural channels at their most segments.
 
 #include <QString>
 #include <QStringList>
@@ -21,6 +21,7 @@ struct CasoMedicion {
     std::vector<QStringList> listas = {};
 };
 
-// Every described window once, under its class name, and the extra cases after.
+// Every described window once, under its class name, and the larger cases after
+// ("crinte 151", "frmQNaturalNConstante 299").
 const std::vector<CasoMedicion>& CasosMedicion();
 const CasoMedicion* BuscarCaso(const QString& nombre);

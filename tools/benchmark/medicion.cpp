@@ -6,10 +6,14 @@
 //    are started to their first window shown and painted;
 //  - for every window, a fresh process of this benchmark (--caso) shows the main
 //    window as the program does, opens the window through the showing rule as
-//    its menu entry does, and times each "&Calcular" of it with sound data;
+//    its menu entry does, and times each "&Calcular" of it with sound data; a
+//    calculation that ends with a message or writes nothing fails the case;
 //  - one more process (--memoria) opens every window at once, calculates in each
 //    and reads the peak resident memory.
 // Every figure is the median of separate runs.
+//
+// --comprobar runs every case once and only says whether each calculates: that
+// the data typed reach the windows as their descriptions give them.
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -261,10 +265,12 @@ QList<QAbstractButton*> BotonesCalcular(QWidget* w)
 }
 
 // Fills each page of the window and clicks each of its calculate buttons, timed
-// from the press to the last repaint that follows; one line per click.
-void Calcular(AplicacionMedida& app, PlataformaMuda& muda, QWidget* w, const CasoMedicion& caso,
+// from the press to the last repaint that follows; one line per click. Returns
+// how many of them ended with a message or wrote nothing, each named on stderr.
+int Calcular(AplicacionMedida& app, PlataformaMuda& muda, QWidget* w, const CasoMedicion& caso,
     bool informar)
 {
+    int fallidos = 0;
     auto* pestanas = w->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     const int paginas = pestanas ? pestanas->count() : 1;
     for (int i = 0; i < paginas; ++i) {
@@ -292,12 +298,21 @@ void Calcular(AplicacionMedida& app, PlataformaMuda& muda, QWidget* w, const Cas
             if (botones.size() > 1)
                 etiqueta += " / " + boton->objectName();
             const bool escribio = Textos(w) != antes;
-            std::printf("calcular\t%s\t%.4f\t%d\t%d\t%s\n", qPrintable(etiqueta),
-                Milisegundos(inicio, fin), muda.mensajes - mensajes, escribio ? 1 : 0,
-                muda.mensajes > mensajes ? qPrintable(muda.ultimo) : "");
+            const QString fallo = muda.mensajes > mensajes
+                ? "ends with the message \"" + muda.ultimo + "\""
+                : escribio ? QString()
+                           : QStringLiteral("writes nothing");
+            std::printf("calcular\t%s\t%.4f\t%s\n", qPrintable(etiqueta), Milisegundos(inicio, fin),
+                qPrintable(fallo));
+            if (!fallo.isEmpty()) {
+                ++fallidos;
+                std::fprintf(stderr, "benchmark: %s: \"&Calcular\" %s\n", qPrintable(etiqueta),
+                    qPrintable(fallo));
+            }
             QTest::qWait(20);
         }
     }
+    return fallidos;
 }
 
 // The peak resident memory of this process, in kB.
@@ -316,7 +331,9 @@ long PicoMemoriaKb()
 }
 
 // A measured process: one case (--caso NAME) or every window at once (--memoria).
-int Medir(int argc, char* argv[], const QString& caso)
+// A case ends with status 1 when one of its calculations failed. The changes
+// (box=text) replace the case's texts of those boxes, to see a failing case fail.
+int Medir(int argc, char* argv[], const QString& caso, const QStringList& cambios = {})
 {
     AplicacionMedida app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmora"));
@@ -327,12 +344,16 @@ int Medir(int argc, char* argv[], const QString& caso)
     if (caso.isEmpty()) {
         Abrir(app, QStringLiteral("menuprin"), nullptr);
         int abiertas = 0;
+        // Each window calculated with its largest case, the last of its class.
+        std::map<QString, const CasoMedicion*> mayores;
+        for (const CasoMedicion& c : CasosMedicion())
+            mayores[c.clase] = &c;
         for (const CasoMedicion& c : CasosMedicion()) {
             if (c.nombre != c.clase)
                 continue;
             QWidget* w = Abrir(app, c.clase, nullptr);
             if (c.calcula)
-                Calcular(app, muda, w, c, false);
+                Calcular(app, muda, w, *mayores[c.clase], false);
         }
         for (const QString& clase : ClasesRegistradas())
             abiertas += VentanaAbierta(clase) != nullptr;
@@ -340,9 +361,21 @@ int Medir(int argc, char* argv[], const QString& caso)
         return 0;
     }
 
-    const CasoMedicion* c = BuscarCaso(caso);
-    if (!c)
+    const CasoMedicion* hallado = BuscarCaso(caso);
+    if (!hallado)
         Abortar("no case " + caso.toStdString());
+    CasoMedicion cambiado = *hallado;
+    for (const QString& cambio : cambios) {
+        const QString caja = cambio.section('=', 0, 0);
+        const QString texto = cambio.section('=', 1);
+        auto it = std::find_if(cambiado.cajas.begin(), cambiado.cajas.end(),
+            [&caja](const auto& valor) { return valor.first == caja; });
+        if (it != cambiado.cajas.end())
+            it->second = texto;
+        else
+            cambiado.cajas.emplace_back(caja, texto);
+    }
+    const CasoMedicion* c = &cambiado;
     if (c->clase != "menuprin") {
         Abrir(app, QStringLiteral("menuprin"), nullptr);
         QTest::qWait(100);
@@ -351,10 +384,9 @@ int Medir(int argc, char* argv[], const QString& caso)
     QWidget* w = AbrirMedida(app, c->clase, &ms);
     std::printf("abrir\t%.4f\n", ms);
     QTest::qWait(50);
-    if (c->calcula)
-        Calcular(app, muda, w, *c, true);
+    const int fallidos = c->calcula ? Calcular(app, muda, w, *c, true) : 0;
     std::fflush(stdout);
-    return 0;
+    return fallidos > 0 ? 1 : 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -421,7 +453,8 @@ double Arrancar(const char* programa)
     return Milisegundos(inicio, ns);
 }
 
-// Runs a measured process of this benchmark and returns its lines, split at tabs.
+// Runs a measured process of this benchmark and returns its lines, split at tabs;
+// a case whose calculation failed (status 1) still gives its lines.
 std::vector<QStringList> Ejecutar(const QString& argumentos)
 {
     const std::string orden = "exec /proc/" + std::to_string(getpid()) + "/exe "
@@ -433,7 +466,8 @@ std::vector<QStringList> Ejecutar(const QString& argumentos)
     char linea[4096];
     while (std::fgets(linea, sizeof linea, salida))
         lineas.push_back(QString::fromUtf8(linea).trimmed().split('\t'));
-    if (pclose(salida) != 0)
+    const int estado = pclose(salida);
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) > 1)
         Abortar("failed: " + orden);
     return lineas;
 }
@@ -446,12 +480,39 @@ const char* Veredicto(bool bien, bool& todoBien)
     return bien ? "PASS" : "FAIL";
 }
 
-int Conducir(int arranques, int rondas)
+void CasosDeTodasLasVentanas()
 {
     RegistrarTodasLasVentanas();
     for (const QString& clase : ClasesRegistradas())
         if (!BuscarCaso(clase))
             Abortar("no case for the window " + clase.toStdString());
+}
+
+// Every case once, each in its own process: says which calculation ends with a
+// message or writes nothing, and how.
+int Comprobar()
+{
+    CasosDeTodasLasVentanas();
+    int calculos = 0;
+    int fallidos = 0;
+    for (const CasoMedicion& c : CasosMedicion())
+        for (const QStringList& l : Ejecutar("--caso " + Comillas(c.nombre))) {
+            if (l.value(0) != "calcular")
+                continue;
+            ++calculos;
+            if (l.value(3).isEmpty())
+                continue;
+            ++fallidos;
+            std::printf("%s: \"&Calcular\" %s\n", qPrintable(l.value(1)), qPrintable(l.value(3)));
+        }
+    std::printf("%d of %d calculations of %zu cases end with a message or write nothing\n",
+        fallidos, calculos, CasosMedicion().size());
+    return fallidos > 0 || calculos == 0 ? 1 : 0;
+}
+
+int Conducir(int arranques, int rondas)
+{
+    CasosDeTodasLasVentanas();
     bool todoBien = true;
 
     std::printf("Quelmora benchmark: release build, QT_QPA_PLATFORM=offscreen, medians of "
@@ -479,7 +540,7 @@ int Conducir(int arranques, int rondas)
     // Each case in its own processes, round after round.
     std::map<QString, std::vector<double>> aperturas;
     std::map<QString, std::vector<double>> calculos;
-    std::map<QString, QString> avisos;
+    std::map<QString, QString> fallos;
     std::vector<QString> ordenCalculos;
     for (int r = 0; r < rondas; ++r) {
         for (const CasoMedicion& c : CasosMedicion()) {
@@ -492,10 +553,8 @@ int Conducir(int arranques, int rondas)
                 if (!calculos.count(etiqueta))
                     ordenCalculos.push_back(etiqueta);
                 calculos[etiqueta].push_back(l.value(2).toDouble());
-                if (l.value(3) != "0")
-                    avisos[etiqueta] = "ends with the message \"" + l.value(5) + "\"";
-                else if (l.value(4) != "1")
-                    avisos[etiqueta] = "wrote nothing";
+                if (!l.value(3).isEmpty())
+                    fallos[etiqueta] = l.value(3);
             }
         }
     }
@@ -514,11 +573,14 @@ int Conducir(int arranques, int rondas)
     std::printf("\n\"&Calcular\" with sound data, from the press to the results written and "
                 "painted (%d runs)\n",
         rondas);
+    // A calculation that ends with a message or writes nothing timed a refusal,
+    // not a calculation: it fails, whatever its time.
     for (const QString& etiqueta : ordenCalculos) {
         const double m = Mediana(calculos[etiqueta]);
+        const bool calculo = !fallos.count(etiqueta);
         std::printf("  %-44s %8.2f ms  target <= %.0f ms  %s%s\n", qPrintable(etiqueta), m,
-            kCalculoMs, Veredicto(m <= kCalculoMs, todoBien),
-            avisos.count(etiqueta) ? qPrintable("  (" + avisos[etiqueta] + ")") : "");
+            kCalculoMs, Veredicto(calculo && m <= kCalculoMs, todoBien),
+            calculo ? "" : qPrintable("  (" + fallos[etiqueta] + ")"));
     }
 
     std::vector<double> picos;
@@ -547,8 +609,14 @@ int main(int argc, char* argv[])
     // Every figure is for the offscreen platform, in this process and in those
     // it starts.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (argc >= 3 && std::strcmp(argv[1], "--caso") == 0)
-        return Medir(argc, argv, QString::fromUtf8(argv[2]));
+    if (argc >= 3 && std::strcmp(argv[1], "--caso") == 0) {
+        QStringList cambios;
+        for (int i = 3; i < argc; ++i)
+            cambios << QString::fromUtf8(argv[i]);
+        return Medir(argc, argv, QString::fromUtf8(argv[2]), cambios);
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--comprobar") == 0)
+        return Comprobar();
     if (argc >= 2 && std::strcmp(argv[1], "--memoria") == 0)
         return Medir(argc, argv, {});
     int arranques = 10;
