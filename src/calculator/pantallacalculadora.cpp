@@ -55,6 +55,28 @@ void PantallaCalculadora::paintEvent(QPaintEvent*)
     pintor.drawText(x, medida.ascent(), texto_);
 }
 
+namespace {
+
+// The physical key of an event: the keyboard's own code where the platform
+// gives one, else the key.
+quint32 TeclaFisica(const QKeyEvent& evento)
+{
+    return evento.nativeScanCode() != 0 ? evento.nativeScanCode()
+                                        : 0x80000000u | static_cast<quint32>(evento.key());
+}
+
+} // namespace
+
+void PantallaCalculadora::keyPressEvent(QKeyEvent* evento)
+{
+    // What a key types is read when it goes down: at its release the platform
+    // reads it again with the modifiers still held, so the 8 key of "*" let go
+    // after Shift would read "8".
+    if (!evento->isAutoRepeat())
+        pulsadas_.insert(TeclaFisica(*evento), CodigoTeclaVirtual(*evento));
+    QWidget::keyPressEvent(evento);
+}
+
 void PantallaCalculadora::keyReleaseEvent(QKeyEvent* evento)
 {
     // A key held down acts once, when it is let go.
@@ -62,7 +84,23 @@ void PantallaCalculadora::keyReleaseEvent(QKeyEvent* evento)
         QWidget::keyReleaseEvent(evento);
         return;
     }
-    alSoltar_(CodigoTeclaVirtual(*evento));
+    // A key pressed elsewhere, whose press the box did not see, reads at its release.
+    const auto pulsada = pulsadas_.constFind(TeclaFisica(*evento));
+    int codigo = 0;
+    if (pulsada != pulsadas_.constEnd()) {
+        codigo = *pulsada;
+        pulsadas_.erase(pulsada);
+    } else {
+        codigo = CodigoTeclaVirtual(*evento);
+    }
+    alSoltar_(codigo);
+}
+
+void PantallaCalculadora::focusOutEvent(QFocusEvent* evento)
+{
+    // The keys held as the focus leaves are let go elsewhere.
+    pulsadas_.clear();
+    QWidget::focusOutEvent(evento);
 }
 
 int CodigoTeclaVirtual(const QKeyEvent& evento)

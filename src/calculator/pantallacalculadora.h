@@ -1,8 +1,10 @@
 #pragma once
 // The calculator's display box: a flat box in the system window colour that the
 // engine draws its number into, right-aligned with a 60-twip margin. Its tag
-// keeps the engine's entry buffer; the keys released in it go to the engine.
+// keeps the engine's entry buffer; the keys released in it go to the engine, as
+// the key they typed when they were pressed.
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -32,12 +34,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
     void keyReleaseEvent(QKeyEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     QString texto_;
     QString tag_;
     std::function<void(int)> alSoltar_;
+    // The code each key held down typed when it was pressed, by physical key.
+    QHash<quint32, int> pulsadas_;
 };
 
 // The virtual-key code of a key as the engine's keyboard map knows it (8

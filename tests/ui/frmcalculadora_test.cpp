@@ -287,38 +287,62 @@ TEST_F(VentanaCalculadora, MainKeyboardEqualsDoesNothing)
     EXPECT_EQ(Pantalla(), "2.5");
 }
 
-// One key as the keyboard sends it: its code, the text it types and the
-// modifiers held.
+// One key as an X keyboard sends it: the key and the text it types with the
+// modifiers held at its press, the key's own code (an X keycode), and the key
+// and text it reads as when let go with no modifier held.
 struct Pulsacion {
     Qt::Key tecla;
     QString texto;
-    Qt::KeyboardModifiers modificadores = Qt::NoModifier;
+    Qt::KeyboardModifiers modificadores;
+    quint32 codigo;
+    Qt::Key teclaSola;
+    QString textoSolo;
 };
+
+constexpr quint32 kCodigoShift = 50;
+
+// A key of the US layout typed without Shift.
+Pulsacion Sola(Qt::Key tecla, const QString& texto, quint32 codigo)
+{
+    return { tecla, texto, Qt::NoModifier, codigo, tecla, texto };
+}
 
 // Characters typed on the main keyboard of a US layout, '\n' for Enter.
 std::vector<Pulsacion> Escrito(const char* texto)
 {
+    // X keycodes of the US layout: 1 to 9 and 0 are 10 to 19.
     std::vector<Pulsacion> pulsaciones;
     for (const char* c = texto; *c; ++c) {
         const QString tipo(QChar::fromLatin1(*c));
-        if (*c >= '0' && *c <= '9')
-            pulsaciones.push_back({ Qt::Key(Qt::Key_0 + (*c - '0')), tipo });
+        if (*c >= '1' && *c <= '9')
+            pulsaciones.push_back(Sola(Qt::Key(Qt::Key_0 + (*c - '0')), tipo, 9 + (*c - '0')));
+        else if (*c == '0')
+            pulsaciones.push_back(Sola(Qt::Key_0, tipo, 19));
         else if (*c == '*')
-            pulsaciones.push_back({ Qt::Key_Asterisk, tipo, Qt::ShiftModifier });
+            pulsaciones.push_back(
+                { Qt::Key_Asterisk, tipo, Qt::ShiftModifier, 17, Qt::Key_8, QStringLiteral("8") });
         else if (*c == '+')
-            pulsaciones.push_back({ Qt::Key_Plus, tipo, Qt::ShiftModifier });
+            pulsaciones.push_back(
+                { Qt::Key_Plus, tipo, Qt::ShiftModifier, 21, Qt::Key_Equal, QStringLiteral("=") });
         else if (*c == '-')
-            pulsaciones.push_back({ Qt::Key_Minus, tipo });
+            pulsaciones.push_back(Sola(Qt::Key_Minus, tipo, 20));
         else if (*c == '/')
-            pulsaciones.push_back({ Qt::Key_Slash, tipo });
+            pulsaciones.push_back(Sola(Qt::Key_Slash, tipo, 61));
         else if (*c == ',')
-            pulsaciones.push_back({ Qt::Key_Comma, tipo });
+            pulsaciones.push_back(Sola(Qt::Key_Comma, tipo, 59));
         else if (*c == '.')
-            pulsaciones.push_back({ Qt::Key_Period, tipo });
+            pulsaciones.push_back(Sola(Qt::Key_Period, tipo, 60));
         else
-            pulsaciones.push_back({ Qt::Key_Return, QStringLiteral("\r") });
+            pulsaciones.push_back(Sola(Qt::Key_Return, QStringLiteral("\r"), 36));
     }
     return pulsaciones;
+}
+
+void EnviarTecla(QWidget* destino, QEvent::Type tipo, Qt::Key tecla, Qt::KeyboardModifiers teclas,
+    quint32 codigo, const QString& texto)
+{
+    QKeyEvent evento(tipo, tecla, teclas, codigo, 0, 0, texto);
+    QApplication::sendEvent(destino, &evento);
 }
 
 struct Tecleo {
@@ -329,37 +353,64 @@ struct Tecleo {
 
 void PrintTo(const Tecleo& t, std::ostream* os) { *os << t.nombre; }
 
+// With Shift held until the key is up, or let go first as fast typists and
+// xdotool do: then the key reads at its release as its unshifted self ("8", "=").
 class TecladoPrincipal : public VentanaCalculadora,
-                         public ::testing::WithParamInterface<Tecleo> { };
+                         public ::testing::WithParamInterface<std::tuple<Tecleo, bool>> { };
 
-TEST_P(TecladoPrincipal, KeysActByTheCharacterTheyType)
+TEST_P(TecladoPrincipal, KeysActByTheCharacterTheyTypeWhenPressed)
 {
-    for (const Pulsacion& p : GetParam().pulsaciones) {
-        QTest::sendKeyEvent(QTest::Press, Display(), p.tecla, p.texto, p.modificadores);
-        QTest::sendKeyEvent(QTest::Release, Display(), p.tecla, p.texto, p.modificadores);
+    const auto& [tecleo, shiftPrimero] = GetParam();
+    for (const Pulsacion& p : tecleo.pulsaciones) {
+        const bool conShift = p.modificadores.testFlag(Qt::ShiftModifier);
+        if (conShift)
+            EnviarTecla(
+                Display(), QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, kCodigoShift, {});
+        EnviarTecla(Display(), QEvent::KeyPress, p.tecla, p.modificadores, p.codigo, p.texto);
+        if (conShift && shiftPrimero) {
+            EnviarTecla(
+                Display(), QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, kCodigoShift, {});
+            EnviarTecla(
+                Display(), QEvent::KeyRelease, p.teclaSola, Qt::NoModifier, p.codigo, p.textoSolo);
+        } else {
+            EnviarTecla(Display(), QEvent::KeyRelease, p.tecla, p.modificadores, p.codigo, p.texto);
+            if (conShift)
+                EnviarTecla(
+                    Display(), QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, kCodigoShift, {});
+        }
     }
-    EXPECT_EQ(Pantalla(), GetParam().pantalla);
+    EXPECT_EQ(Pantalla(), tecleo.pantalla);
     EXPECT_TRUE(grabadora.mensajes.empty());
 }
 
 // Worked by hand: 12.5 x 2, 7 / 2, 2 + 3, 9 - 4, 1.5 + 1, 7 x 2.
 INSTANTIATE_TEST_SUITE_P(Teclas, TecladoPrincipal,
-    ::testing::Values(Tecleo { "multiplica", Escrito("12.5*2\n"), "25." },
-        Tecleo { "divide", Escrito("7/2\n"), "3.5" }, Tecleo { "suma", Escrito("2+3\n"), "5." },
-        Tecleo { "resta", Escrito("9-4\n"), "5." },
-        Tecleo { "coma_decimal", Escrito("1,5+1\n"), "2.5" },
-        // Where the platform reports the unshifted key: the 8 key with Shift
-        // typing "*" multiplies.
-        Tecleo { "mayusculas_8_multiplica",
-            { { Qt::Key_7, "7" }, { Qt::Key_8, "*", Qt::ShiftModifier }, { Qt::Key_2, "2" },
-                { Qt::Key_Return, "\r" } },
-            "14." },
-        // Shift+8 typing "(" (as on a German layout) enters nothing.
-        Tecleo { "mayusculas_8_sin_cifra",
-            { { Qt::Key_7, "7" }, { Qt::Key_8, "(", Qt::ShiftModifier } }, "7." },
-        Tecleo { "mayusculas_8_asterisco_sin_cifra",
-            { { Qt::Key_7, "7" }, { Qt::Key_Asterisk, "*", Qt::ShiftModifier } }, "7." }),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    ::testing::Combine(
+        ::testing::Values(Tecleo { "multiplica", Escrito("12.5*2\n"), "25." },
+            Tecleo { "divide", Escrito("7/2\n"), "3.5" }, Tecleo { "suma", Escrito("2+3\n"), "5." },
+            Tecleo { "resta", Escrito("9-4\n"), "5." },
+            Tecleo { "coma_decimal", Escrito("1,5+1\n"), "2.5" },
+            // Where the platform reports the unshifted key: the 8 key with Shift
+            // typing "*" multiplies.
+            Tecleo { "mayusculas_8_multiplica",
+                { Sola(Qt::Key_7, "7", 16),
+                    { Qt::Key_8, "*", Qt::ShiftModifier, 17, Qt::Key_8, "8" },
+                    Sola(Qt::Key_2, "2", 11), Sola(Qt::Key_Return, "\r", 36) },
+                "14." },
+            // Shift+8 typing "(" (as on a German layout) enters nothing.
+            Tecleo { "mayusculas_8_sin_cifra",
+                { Sola(Qt::Key_7, "7", 16),
+                    { Qt::Key_8, "(", Qt::ShiftModifier, 17, Qt::Key_8, "8" } },
+                "7." },
+            Tecleo { "mayusculas_8_asterisco_sin_cifra",
+                { Sola(Qt::Key_7, "7", 16),
+                    { Qt::Key_Asterisk, "*", Qt::ShiftModifier, 17, Qt::Key_8, "8" } },
+                "7." }),
+        ::testing::Bool()),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).nombre)
+            + (std::get<1>(info.param) ? "_shift_suelto_antes" : "_shift_hasta_soltar");
+    });
 
 TEST_F(VentanaCalculadora, HeldKeyActsOncePerRelease)
 {
