@@ -330,6 +330,14 @@ long PicoMemoriaKb()
     return kb;
 }
 
+// Every window the process opened goes before the application does, so that the
+// sanitizers build finds nothing left behind.
+void Cerrar()
+{
+    ReiniciarEjecucion();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // A measured process: one case (--caso NAME) or every window at once (--memoria).
 // A case ends with status 1 when one of its calculations failed. The changes
 // (box=text) replace the case's texts of those boxes, to see a failing case fail.
@@ -358,6 +366,7 @@ int Medir(int argc, char* argv[], const QString& caso, const QStringList& cambio
         for (const QString& clase : ClasesRegistradas())
             abiertas += VentanaAbierta(clase) != nullptr;
         std::printf("ventanas\t%d\nmemoria\t%ld\n", abiertas, PicoMemoriaKb());
+        Cerrar();
         return 0;
     }
 
@@ -386,6 +395,7 @@ int Medir(int argc, char* argv[], const QString& caso, const QStringList& cambio
     QTest::qWait(50);
     const int fallidos = c->calcula ? Calcular(app, muda, w, *c, true) : 0;
     std::fflush(stdout);
+    Cerrar();
     return fallidos > 0 ? 1 : 0;
 }
 
@@ -468,7 +478,10 @@ std::vector<QStringList> Ejecutar(const QString& argumentos)
         lineas.push_back(QString::fromUtf8(linea).trimmed().split('\t'));
     const int estado = pclose(salida);
     if (!WIFEXITED(estado) || WEXITSTATUS(estado) > 1)
-        Abortar("failed: " + orden);
+        Abortar("failed ("
+            + (WIFEXITED(estado) ? "status " + std::to_string(WEXITSTATUS(estado))
+                                 : "signal " + std::to_string(WTERMSIG(estado)))
+            + "): " + orden);
     return lineas;
 }
 
