@@ -85,15 +85,8 @@ void PantallaCalculadora::keyReleaseEvent(QKeyEvent* evento)
         return;
     }
     // A key pressed elsewhere, whose press the box did not see, reads at its release.
-    const auto pulsada = pulsadas_.constFind(TeclaFisica(*evento));
-    int codigo = 0;
-    if (pulsada != pulsadas_.constEnd()) {
-        codigo = *pulsada;
-        pulsadas_.erase(pulsada);
-    } else {
-        codigo = CodigoTeclaVirtual(*evento);
-    }
-    alSoltar_(codigo);
+    const quint32 tecla = TeclaFisica(*evento);
+    alSoltar_(pulsadas_.contains(tecla) ? pulsadas_.take(tecla) : CodigoTeclaVirtual(*evento));
 }
 
 void PantallaCalculadora::focusOutEvent(QFocusEvent* evento)

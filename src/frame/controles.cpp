@@ -1,5 +1,4 @@
 #include "frame/controles.h"
-#include "frame/texto_numero.h"
 
 #include <QHash>
 #include <QKeyEvent>
@@ -14,6 +13,7 @@
 #endif
 
 #include "frame/plataforma.h"
+#include "frame/texto_numero.h"
 #include "frame/ventana_calculo.h"
 #include "resources/imagenes.h"
 

@@ -25,6 +25,7 @@
 // numeric tests; the checks every window shares take it up from there.
 
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 class QString;
@@ -61,7 +62,7 @@ struct JuegoDatos {
     const char* nombre;
     std::initializer_list<ValorCaja> cajas;
     std::initializer_list<Tramo> tramos = {};
-    std::initializer_list<EleccionLista> listas = {};
+    std::span<const EleccionLista> listas = {};
 
     const char* Texto(const char* caja) const;
 };

@@ -1,5 +1,4 @@
 #include "frame/ventana_calculo.h"
-#include "frame/texto_numero.h"
 
 #include <QDate>
 #include <QLocale>
@@ -11,6 +10,7 @@
 
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
+#include "frame/texto_numero.h"
 #include "frame/ventanas.h"
 #include "resources/portada.h"
 

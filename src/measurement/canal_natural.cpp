@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QTableWidget>
 
-#include "frame/core/numeros.h"
 #include "frame/grafico_lineas.h"
 #include "frame/texto_numero.h"
 #include "frame/tipo_flujo.h"

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "frame/core/numeros.h"
 #include "frame/pagina_calculo.h"
 #include "frame/plataforma.h"
 #include "frame/texto_numero.h"

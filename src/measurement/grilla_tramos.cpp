@@ -16,7 +16,6 @@
 #include <charconv>
 
 #include "frame/controles.h"
-#include "frame/core/numeros.h"
 #include "frame/texto_numero.h"
 
 namespace quelmora {

@@ -135,6 +135,15 @@ constexpr PaginaMaterial kPaginasMaterial[] = {
         ConCoeficientes(kSuelosDavisWilson, kCoeficientesDavisWilson) },
 };
 
+// A material chosen on each page of the earth channel's lists, for the data sets.
+constexpr EleccionLista kMaterialesElegidos[] = {
+    { "Etcheverry", "cmbEtcheverry", "Arcillosos" },
+    { "Punjab", "cmbPunjab", "Suelos comunes (medios)" },
+    { "Moritz", "cmbMoritz", "Franco arcilloso ordinario, limo" },
+    { "Pavlovski - Kostiakov", "cmbKostiakov", "Tierra arenosa" },
+    { "Davis - Wilson", "CmbDavisWilson", "Suelo arcilloso" },
+};
+
 } // namespace
 
 constinit const DescripcionVentana frmPerdidasCanales::kDescripcion {
@@ -147,20 +156,12 @@ constinit const DescripcionVentana frmPerdidasCanales::kDescripcion {
             { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.014" }, { "s", "0.001" },
                 { "txtL", "2" }, { "txtErevestido", "0.1" } },
             {},
-            { { "Etcheverry", "cmbEtcheverry", "Arcillosos" },
-                { "Punjab", "cmbPunjab", "Suelos comunes (medios)" },
-                { "Moritz", "cmbMoritz", "Franco arcilloso ordinario, limo" },
-                { "Pavlovski - Kostiakov", "cmbKostiakov", "Tierra arenosa" },
-                { "Davis - Wilson", "CmbDavisWilson", "Suelo arcilloso" } } },
+            kMaterialesElegidos },
         { "erosivo",
             { { "q", "1" }, { "b", "1" }, { "z", "1" }, { "n", "0.025" }, { "s", "0.005" },
                 { "txtL", "2" }, { "txtErevestido", "0.1" } },
             {},
-            { { "Etcheverry", "cmbEtcheverry", "Arcillosos" },
-                { "Punjab", "cmbPunjab", "Suelos comunes (medios)" },
-                { "Moritz", "cmbMoritz", "Franco arcilloso ordinario, limo" },
-                { "Pavlovski - Kostiakov", "cmbKostiakov", "Tierra arenosa" },
-                { "Davis - Wilson", "CmbDavisWilson", "Suelo arcilloso" } } },
+            kMaterialesElegidos },
     },
     .mensajes = { kTextoDatosIncompletos, kTextoAnchoTalud, kMensajeDatosEyK,
         kMensajeMaterialEtcheverry, kMensajeMaterialPunjab, kMensajeMaterialMoritz,

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <cmath>
 
-#include "frame/core/numeros.h"
 #include "frame/tabla_resultados.h"
 #include "frame/texto_numero.h"
 
