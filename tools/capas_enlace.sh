@@ -49,14 +49,17 @@ grupo() {
 
 # One line per symbol an object defines or leaves undefined:
 #   D <group> <object> <symbol>   or   U <group> <object> <symbol>
-{
-  for o in "${objetos[@]}"; do
-    g="$(grupo "$o")"
-    rel="${o#*.dir/}"
-    nm -P --defined-only "$o" | awk -v g="$g" -v o="$rel" '$2 != "N" { print "D", g, o, $1 }'
-    nm -P --undefined-only "$o" | awk -v g="$g" -v o="$rel" '{ print "U", g, o, $1 }'
-  done
-} | awk '
+# and, out of them, one line per use the layers forbid:
+#   <object> <symbol> <upward|across> <objects that define it>
+usos_prohibidos() {
+  {
+    for o in "${objetos[@]}"; do
+      g="$(grupo "$o")"
+      rel="${o#*.dir/}"
+      nm -P --defined-only "$o" | awk -v g="$g" -v o="$rel" '$2 != "N" { print "D", g, o, $1 }'
+      nm -P --undefined-only "$o" | awk -v g="$g" -v o="$rel" '{ print "U", g, o, $1 }'
+    done
+  } | awk '
   # Whether the group u may use what the group d defines.
   function permitido(u, d) {
     if (u == d || d == "nucleo" || u == "app") return 1
@@ -90,14 +93,14 @@ grupo() {
       sentido = encima(u[1], gs[1]) ? "upward" : "across"
       print u[2] "\t" u[3] "\t" sentido "\t" donde[u[3]]
     }
-  }' | LC_ALL=C sort -u >"${TMPDIR:-/tmp}/capas_enlace.$$" || true
+  }' | LC_ALL=C sort -u
+}
 
 fallos=0
 while IFS=$'\t' read -r objeto simbolo sentido definidores; do
   echo "$objeto uses $(c++filt "$simbolo") ($sentido), defined in $definidores"
   fallos=$((fallos + 1))
-done <"${TMPDIR:-/tmp}/capas_enlace.$$"
-rm -f "${TMPDIR:-/tmp}/capas_enlace.$$"
+done < <(usos_prohibidos)
 
 if [ "$fallos" -gt 0 ]; then
   echo "$fallos uses of a symbol across or up the layers in $raiz/"

@@ -130,6 +130,9 @@ inline void Tecla(Qt::Key tecla)
 inline QString NombreDelFoco()
 {
     QWidget* foco = QApplication::focusWidget();
+    // A tab control takes the focus on its row of tabs.
+    if (qobject_cast<QTabBar*>(foco))
+        foco = foco->parentWidget();
     return foco ? foco->objectName() : QString();
 }
 
@@ -194,13 +197,25 @@ inline void SeleccionarCeldas(
         pulsarCelda(fila2, columna2, Qt::ShiftModifier);
 }
 
+// Picks page i of a tab control with a click on its tab.
+inline void ElegirPaginaDe(QTabWidget* pestanas, int i)
+{
+    if (pestanas->currentIndex() == i)
+        return;
+    QTabBar* barra = pestanas->tabBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(i).center());
+    if (pestanas->currentIndex() != i) {
+        // A tab scrolled out of its row cannot be clicked; pick it as the
+        // keyboard would.
+        pestanas->setCurrentIndex(i);
+    }
+}
+
 // Picks page i of the window's tab control SSTab1 with a click on its tab.
 inline void ElegirPagina(QWidget* ventana, int i)
 {
-    auto* pestanas = Hallar<QTabWidget>(ventana, "SSTab1");
-    if (pestanas)
-        QTest::mouseClick(
-            pestanas->tabBar(), Qt::LeftButton, {}, pestanas->tabBar()->tabRect(i).center());
+    if (auto* pestanas = Hallar<QTabWidget>(ventana, "SSTab1"))
+        ElegirPaginaDe(pestanas, i);
 }
 
 // Types each segment into the entry row of a segment grid, Enter after every
@@ -288,20 +303,6 @@ inline void ElegirPestana(QWidget* ventana, const QString& pestanas, const QStri
         }
     }
     ADD_FAILURE() << "no tab " << titulo.toStdString();
-}
-
-// Picks page i of a tab control with a click on its tab.
-inline void ElegirPaginaDe(QTabWidget* pestanas, int i)
-{
-    if (pestanas->currentIndex() == i)
-        return;
-    QTabBar* barra = pestanas->tabBar();
-    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(i).center());
-    if (pestanas->currentIndex() != i) {
-        // A tab scrolled out of its row cannot be clicked; pick it as the
-        // keyboard would.
-        pestanas->setCurrentIndex(i);
-    }
 }
 
 // Brings forward every page that holds the control, outermost first.

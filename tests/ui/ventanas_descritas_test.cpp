@@ -156,10 +156,7 @@ TEST_P(VentanaDeCalculo, EnterMovesEveryBoxToTheControlItsRowNames)
         QTest::keyClick(caja, Qt::Key_Return);
         QWidget* foco = QApplication::focusWidget();
         ASSERT_NE(foco, nullptr);
-        // A tab control takes the focus on its row of tabs.
-        const QString nombre = qobject_cast<QTabBar*>(foco) ? foco->parentWidget()->objectName()
-                                                            : foco->objectName();
-        EXPECT_EQ(nombre, caja->siguiente());
+        EXPECT_EQ(NombreDelFoco(), caja->siguiente());
         if (!EstadoDe(foco).isEmpty()) {
             EXPECT_EQ(TextoDeEstado(w), EstadoDe(foco));
         }
