@@ -39,6 +39,9 @@ falla() {
   fallos=$((fallos + 1))
 }
 
+mapfile -d '' -t archivos < <(find "$raiz" -type f \( -name "*.cpp" -o -name "*.h" \) -print0 \
+  | LC_ALL=C sort -z)
+
 # Every include line of the tree in one pass: file:line:text.
 while IFS= read -r linea; do
   archivo="${linea%%:*}"
@@ -75,12 +78,10 @@ while IFS= read -r linea; do
     && es_funcion "$destino_carpeta"; then
     falla "$lugar" "\"$escrito\"" "$carpeta/ includes no other feature folder"
   fi
-done < <(find "$raiz" -type f \( -name "*.cpp" -o -name "*.h" \) -print0 | LC_ALL=C sort -z \
-  | xargs -0 -r grep -nHE '^[[:space:]]*#[[:space:]]*include' || true)
-revisados="$(find "$raiz" -type f \( -name "*.cpp" -o -name "*.h" \) | wc -l)"
+done < <(grep -nHE '^[[:space:]]*#[[:space:]]*include' /dev/null "${archivos[@]}" || true)
 
 if [ "$fallos" -gt 0 ]; then
   echo "$fallos forbidden includes in $raiz/"
   exit 1
 fi
-echo "layers hold: $revisados files of $raiz/"
+echo "layers hold: ${#archivos[@]} files of $raiz/"
