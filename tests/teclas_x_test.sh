@@ -5,16 +5,12 @@
 # and a calculation window's "C&alculadora" to the calculator, "12.5*2" and
 # Return there, then the calculator's Copy: the display reads "25.".
 #
-#   tests/teclas_x_test.sh <quelmora>
+#   tests/con_x.sh tests/teclas_x_test.sh <quelmora>
 #
-# Exits 77 (skipped), saying so, only where no X server can start.
+# tests/con_x.sh starts the display, or skips the test where none can start.
 set -uo pipefail
 programa="$1"
 
-if ! command -v Xvfb >/dev/null; then
-  echo "SKIPPED: no X server can start here (Xvfb is missing)"
-  exit 77
-fi
 for herramienta in xdotool xclip; do
   command -v "$herramienta" >/dev/null || {
     echo "$herramienta is missing (tools/setup.sh installs it)"
@@ -23,32 +19,15 @@ for herramienta in xdotool xclip; do
 done
 
 carpeta="$(mktemp -d)"
-xvfb=""
 quelmora=""
 terminar() {
   [ -n "$quelmora" ] && kill "$quelmora" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$carpeta"
 }
 trap terminar EXIT
 
-# The server picks a free display and writes its number to the file.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$carpeta/pantalla" \
-  >"$carpeta/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-  [ -s "$carpeta/pantalla" ] && break
-  kill -0 "$xvfb" 2>/dev/null || break
-  sleep 0.1
-done
-if [ ! -s "$carpeta/pantalla" ]; then
-  echo "SKIPPED: no X server can start here (Xvfb: $(tr '\n' ' ' <"$carpeta/xvfb.log"))"
-  exit 77
-fi
-export DISPLAY=":$(head -n1 "$carpeta/pantalla")"
-
-QT_QPA_PLATFORM=xcb "$programa" >"$carpeta/quelmora.log" 2>&1 &
+"$programa" >"$carpeta/quelmora.log" 2>&1 &
 quelmora=$!
 
 # The window whose caption starts so, once it shows, focused.

@@ -191,11 +191,14 @@ void VentanaCanalNatural::Limpiar()
 
 void VentanaCanalNatural::Calcular()
 {
+    grilla_->ConfirmarEdicion();
     CapturarErrorCalculo({ kTextoValoresInadecuados }, [this] {
         DatosSeccionNatural datos;
         datos.rugosidadCompuesta = compuesta_;
-        // Only committed cells count: a value still open in the cell editor or
-        // typed into the entry row is no segment.
+        // A value still open in the cell editor is stored in its cell first,
+        // however the button was pressed: a click takes the focus from the
+        // editor, its access key does not. What stands in the entry row is no
+        // segment.
         for (const QStringList& celdas : grilla_->tramos())
             datos.tramos.push_back({ NumeroDeTexto(celdas.value(0)), NumeroDeTexto(celdas.value(1)),
                 compuesta_ ? NumeroDeTexto(celdas.value(2)) : 0.0 });

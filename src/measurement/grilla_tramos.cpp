@@ -1,6 +1,7 @@
 #include "measurement/grilla_tramos.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -381,9 +382,9 @@ bool GrillaTramos::teclaGrilla(int codigo)
     return true;
 }
 
-bool GrillaTramos::teclaEditor(int tecla)
+bool GrillaTramos::teclaEditor(const QKeyEvent* tecla)
 {
-    switch (tecla) {
+    switch (tecla->key()) {
     case Qt::Key_Escape:
         // The edit is dropped; the grid gets the focus before the box goes, so
         // the focus does not pass through another control.
@@ -412,6 +413,17 @@ bool GrillaTramos::teclaEditor(int tecla)
         if (filaActual() > 1)
             irA(filaActual() - 1, columnaActual());
         return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        // The edit is stored and the key then acts as on the grid itself, so
+        // the focus goes on from the grid's place in the tab order and not
+        // from the editor's, which lies among controls that show no focus.
+        grdt->setFocus();
+        confirmarEdicion();
+        QKeyEvent enLaGrilla(QEvent::KeyPress, tecla->key(), tecla->modifiers(), tecla->text());
+        QCoreApplication::sendEvent(grdt, &enLaGrilla);
+        return true;
+    }
     default:
         return false;
     }
@@ -479,7 +491,7 @@ bool GrillaTramos::eventFilter(QObject* objeto, QEvent* evento)
     if (objeto == txtt) {
         switch (evento->type()) {
         case QEvent::KeyPress:
-            return teclaEditor(static_cast<QKeyEvent*>(evento)->key());
+            return teclaEditor(static_cast<QKeyEvent*>(evento));
         case QEvent::FocusIn:
         case QEvent::MouseMove:
             emit textoEstado(kEstadoEditor);

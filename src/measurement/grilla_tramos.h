@@ -15,6 +15,7 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -40,6 +41,9 @@ public:
     void GridEdit(int codigo);
     // Moves the current cell on after Enter.
     void MoverCelda();
+    // An edit still open over a cell is stored there as typed, as any way out of
+    // the editor but Esc stores it; the grid keeps the focus if the editor had it.
+    void ConfirmarEdicion() { confirmarEdicion(); }
 
     // Rows in all (header and entry row included), as the window counts them.
     int filas() const;
@@ -64,7 +68,7 @@ protected:
 
 private:
     bool teclaGrilla(int codigo);
-    bool teclaEditor(int tecla);
+    bool teclaEditor(const QKeyEvent* tecla);
     void confirmarEdicion(); // the cell being edited takes the editor's text
     void descartarEdicion(); // the cell keeps its text
     void marcarFilaIngreso(); // the entry row's label and its discarded values
