@@ -46,8 +46,8 @@ struct CanalNaturalX {
 
 void PrintTo(const CanalNaturalX& c, std::ostream* os) { *os << c.clase; }
 
-class GrillaTecladoX : public PruebaVentanas, public ::testing::WithParamInterface<CanalNaturalX> {
-};
+class GrillaTecladoX : public PruebaVentanas,
+                       public ::testing::WithParamInterface<CanalNaturalX> { };
 
 TEST_P(GrillaTecladoX, TheOpenEditorReachesTheCalculationAndTabLeavesItAsTheGrid)
 {
@@ -107,10 +107,9 @@ TEST_P(GrillaTecladoX, TheOpenEditorReachesTheCalculationAndTabLeavesItAsTheGrid
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, GrillaTecladoX,
-    ::testing::Values(
-        CanalNaturalX { "frmQNaturalNConstante",
-            { { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "0" } },
-            { { "2", "1" }, { "3", "1.5" }, { "2", "0" } }, "bCalcular", "txtho" },
+    ::testing::Values(CanalNaturalX { "frmQNaturalNConstante",
+                          { { "txtS", "0.001" }, { "txtn", "0.02" }, { "txtho", "0" } },
+                          { { "2", "1" }, { "3", "1.5" }, { "2", "0" } }, "bCalcular", "txtho" },
         CanalNaturalX { "frmQNaturalRugCompuesta",
             { { "txtS", "0.001" }, { "txtho", "0" }, { "txtvo", "0.03" }, { "txtnf", "0.03" } },
             { { "2", "1", "0.03" }, { "3", "1.5", "0.03" }, { "2", "0", "0.03" } }, "txtnf",

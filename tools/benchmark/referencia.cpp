@@ -1,0 +1,87 @@
+// The floors the benchmark measures the program against: a bare Qt program that
+// loads the program's Qt modules and does nothing of the program's.
+//
+//   quelmora_referencia [caption...]
+//     start-up: one main window whose menu bar holds the captions given (the
+//     program's menus); the start-up probe ends it once the window is painted.
+//   quelmora_referencia --ventanas WxH...
+//     memory: one empty top-level window of each size, shown one after another,
+//     each painted and the event loop quiet; then prints "memoria <peak kB>".
+
+#include <QApplication>
+#include <QChart>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QSvgRenderer>
+#include <memory>
+#include <vector>
+
+#include "medida.h"
+
+namespace {
+
+// The program's Qt modules beyond Widgets, Gui and Core, each by one of its
+// classes: the program has each loaded before its main() runs, so this program
+// must too, and a linker keeps a library only when a symbol of it is used.
+const QMetaObject* const kModulos[] = {
+    &QChart::staticMetaObject,
+    &QSvgRenderer::staticMetaObject,
+    &QPrintDialog::staticMetaObject,
+};
+
+QStringList Modulos()
+{
+    QStringList clases;
+    for (const QMetaObject* modulo : kModulos)
+        clases << QString::fromLatin1(modulo->className());
+    return clases;
+}
+
+// The arguments are read before the application takes its own out of them.
+int Arranque(int argc, char* argv[])
+{
+    QStringList titulos;
+    for (int i = 1; i < argc; ++i)
+        titulos << QString::fromUtf8(argv[i]);
+    QApplication app(argc, argv);
+    app.setProperty("modulos", Modulos());
+    QMainWindow ventana;
+    for (const QString& titulo : titulos)
+        ventana.menuBar()->addMenu(titulo);
+    ventana.show();
+    return app.exec();
+}
+
+int Memoria(int argc, char* argv[])
+{
+    std::vector<QSize> tamanos;
+    for (int i = 2; i < argc; ++i) {
+        int ancho = 0, alto = 0;
+        char resto = 0;
+        if (std::sscanf(argv[i], "%dx%d%c", &ancho, &alto, &resto) != 2 || ancho < 1 || alto < 1)
+            Abortar(std::string("not a window size: ") + argv[i]);
+        tamanos.emplace_back(ancho, alto);
+    }
+    AplicacionMedida app(argc, argv);
+    app.setProperty("modulos", Modulos());
+    std::vector<std::unique_ptr<QWidget>> ventanas;
+    for (const QSize& tamano : tamanos) {
+        QWidget* ventana = ventanas.emplace_back(std::make_unique<QWidget>()).get();
+        ventana->resize(tamano);
+        ventana->show();
+        HastaQuieto(
+            app, [ventana] { return Expuesta(ventana); }, "an empty window");
+    }
+    std::printf("memoria\t%ld\n", PicoMemoriaKb());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc >= 2 && std::strcmp(argv[1], "--ventanas") == 0)
+        return Memoria(argc, argv);
+    return Arranque(argc, argv);
+}
