@@ -8,6 +8,7 @@
 
 #include <QProcess>
 #include <QTableWidget>
+#include <tuple>
 
 #include "conductor.h"
 
@@ -91,19 +92,20 @@ TEST_P(GrillaTecladoX, TheOpenEditorReachesTheCalculationAndTabLeavesItAsTheGrid
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_TRUE(QApplication::focusWidget()->isVisible()) << NombreDelFoco().toStdString();
 
-    grdt->setFocus();
-    TextoX(QStringLiteral("0,6"));
-    ASSERT_TRUE(txtt->isVisible());
-    TeclasX({ QStringLiteral("Tab") });
-    EXPECT_EQ(NombreDelFoco(), QString::fromUtf8(GetParam().trasLaGrilla));
-    EXPECT_EQ(celdaH(), "0,6");
-
-    grdt->setFocus();
-    TextoX(QStringLiteral("0,7"));
-    ASSERT_TRUE(txtt->isVisible());
-    TeclasX({ QStringLiteral("shift+Tab") });
-    EXPECT_EQ(NombreDelFoco(), QString::fromUtf8(GetParam().anteDeLaGrilla));
-    EXPECT_EQ(celdaH(), "0,7");
+    // Tab and Shift+Tab from the editor: the cell takes what was typed and the
+    // focus goes on as from the grid.
+    const std::tuple<const char*, const char*, QString> salidas[] = {
+        { "Tab", GetParam().trasLaGrilla, QStringLiteral("0,6") },
+        { "shift+Tab", GetParam().anteDeLaGrilla, QStringLiteral("0,7") },
+    };
+    for (const auto& [tecla, destino, valor] : salidas) {
+        grdt->setFocus();
+        TextoX(valor);
+        ASSERT_TRUE(txtt->isVisible()) << tecla;
+        TeclasX({ QString::fromUtf8(tecla) });
+        EXPECT_EQ(NombreDelFoco(), QString::fromUtf8(destino)) << tecla;
+        EXPECT_EQ(celdaH(), valor) << tecla;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, GrillaTecladoX,
