@@ -310,8 +310,11 @@ public:
             && (tipo == QEvent::Show || tipo == QEvent::FontChange || tipo == QEvent::Resize)) {
             ajustando_ = true;
             auto* etiqueta = static_cast<QLabel*>(objeto);
+            // The face as the window gives it, with no stretch of its own: Qt
+            // draws it exactly as at 100 %, but keeps a separate engine for an
+            // explicit 100 %, which would be loaded only to measure the caption.
             QFont natural = etiqueta->font();
-            natural.setStretch(QFont::Unstretched);
+            natural.setStretch(QFont::AnyStretch);
             // A label that wraps its words has its lines for the room it lacks.
             const QFont ajustada = etiqueta->wordWrap()
                 ? natural
