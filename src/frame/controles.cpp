@@ -48,11 +48,15 @@ int EstiramientoQueCabe(const QFont& fuente, const QString& texto, int ancho)
     // Never below three quarters, so that it still reads as the text beside it.
     // Every stretch tried is a face to look up, and a window has dozens of
     // captions: a caption grows with its stretch, so the widest stretch that
-    // fits is sought from where the natural width puts it, a step or two away.
+    // fits is sought from where the natural width puts it. A width is the
+    // rounded sum of its letters, which narrow with the stretch: the text fits
+    // while natural · e / 100 stays under ancho + ½, and the search starts
+    // there, mostly at the answer, so that the one stretch wider is the only
+    // other face looked up.
     auto cabe = [&](int e) {
         return QFontMetrics(ConEstiramiento(fuente, e)).horizontalAdvance(texto) <= ancho;
     };
-    int e = std::clamp(static_cast<int>(100LL * ancho / natural), 75, 99);
+    int e = std::clamp(static_cast<int>(100LL * (2 * ancho + 1) / (2LL * natural)), 75, 99);
     if (cabe(e)) {
         while (e < 99 && cabe(e + 1))
             ++e;
