@@ -8,6 +8,7 @@
 #include "frame/texto_numero.h"
 #include "measurement/core/vertederos.h"
 #include "measurement/opciones_vertedero.h"
+#include "resources/imagenes.h"
 
 namespace quelmora {
 
@@ -72,9 +73,7 @@ struct Lienzo {
     }
 };
 
-} // namespace
-
-QPixmap DibujoEsquemaCanalNatural(bool conRugosidades)
+QPixmap EsquemaCanalNatural(bool conRugosidades)
 {
     Lienzo l(340, 115);
     QPainter& p = l.pintor;
@@ -118,6 +117,15 @@ QPixmap DibujoEsquemaCanalNatural(bool conRugosidades)
         l.texto(xs[5] + 4, sup + hs[5] + 12, QStringLiteral("n6"), rojo);
     }
     return l.terminar();
+}
+
+} // namespace
+
+QPixmap DibujoEsquemaCanalNatural(bool conRugosidades)
+{
+    // Shown at every opening of both natural-channel windows: drawn once.
+    return DibujoGuardado(conRugosidades ? "EsquemaCanalNatural/n" : "EsquemaCanalNatural",
+        [conRugosidades] { return EsquemaCanalNatural(conRugosidades); });
 }
 
 QPixmap DibujoCompuerta()

@@ -1,5 +1,6 @@
 #include "resources/imagenes.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -97,25 +98,33 @@ QString SvgBoton(int rol, const Tonos& t)
 
 } // namespace
 
+QPixmap DibujoGuardado(const QByteArray& clave, const std::function<QPixmap()>& dibujar)
+{
+    // Kept as pixmaps, which every window showing the picture shares: making a
+    // pixmap from an image copies it. A pixmap must not outlive the application,
+    // so the pictures go with it.
+    static QHash<QByteArray, QPixmap> guardados;
+    auto it = guardados.constFind(clave);
+    if (it != guardados.constEnd())
+        return *it;
+    if (guardados.isEmpty())
+        qAddPostRoutine([] { guardados.clear(); });
+    return *guardados.insert(clave, dibujar());
+}
+
 QPixmap PintarSvg(const QByteArray& svg, QSize tamano)
 {
-    // Each picture is drawn once per run: the text in a drawing comes out a few
-    // pixels different once the font engine has drawn other text, so a window
-    // opened again would not show the drawing it first showed.
-    static QHash<QByteArray, QImage> pintadas;
     QByteArray clave = svg;
     clave.append(QByteArray::number(tamano.width()) + 'x' + QByteArray::number(tamano.height()));
-    auto it = pintadas.constFind(clave);
-    if (it == pintadas.constEnd()) {
+    return DibujoGuardado(clave, [&svg, tamano] {
         QImage imagen(tamano, QImage::Format_ARGB32_Premultiplied);
         imagen.fill(Qt::transparent);
         QSvgRenderer dibujante(svg);
         QPainter pintor(&imagen);
         dibujante.render(&pintor);
         pintor.end();
-        it = pintadas.insert(clave, imagen);
-    }
-    return QPixmap::fromImage(*it);
+        return QPixmap::fromImage(imagen);
+    });
 }
 
 QPixmap ImagenBoton(int rol, bool resaltada)

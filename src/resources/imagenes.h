@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <functional>
 
 namespace quelmora {
 
@@ -24,7 +25,13 @@ enum class FiguraSeccion { Trapecio, Rectangulo, Triangulo, Circulo };
 QPixmap DibujoSeccion(FiguraSeccion figura);
 
 // Renders SVG text into a pixmap of the given size (for the pictures other
-// windows keep in their own files).
+// windows keep in their own files), through DibujoGuardado.
 QPixmap PintarSvg(const QByteArray& svg, QSize tamano);
+
+// The picture known by clave, drawn by dibujar the first time it is asked for
+// and the same picture every time after, for the whole run: the text in a
+// drawing comes out a few pixels different once the font engine has drawn other
+// text, so a window opened again would not show the drawing it first showed.
+QPixmap DibujoGuardado(const QByteArray& clave, const std::function<QPixmap()>& dibujar);
 
 } // namespace quelmora
