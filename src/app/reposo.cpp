@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPainter>
 #include <QTimer>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "frame/controles.h"
 #include "frame/ejecucion.h"
 #include "frame/ventanas.h"
+#include "measurement/dibujos_medicion.h"
 #include "resources/imagenes.h"
 #include "structures/dibujos_estructuras.h"
 
@@ -31,6 +33,34 @@ void Letras(const QFont& fuente)
         QPoint(0, 18), QStringLiteral("abcdefghijklmnñopqrstuvwxyz áéíóúÁÉÍÓÚ¡¿ºª²³·±"));
 }
 
+QFont Negrita(QFont fuente)
+{
+    fuente.setBold(true);
+    return fuente;
+}
+
+// The face GrillaTramos gives the segment grid. Its cells and headers take the
+// style hint of the window's face; its corner caption, under the grid's style
+// sheet, does not. A face differing in anything is a face loaded apart.
+QFont FuenteGrilla(bool conEstilo)
+{
+    QFont fuente(QStringLiteral("MS Sans Serif"));
+    fuente.setPointSizeF(8.25);
+    if (conEstilo)
+        fuente.setStyleHint(FuenteFormulario().styleHint());
+    return fuente;
+}
+
+// The faces the windows write in: the forms' own, plain and bold, also at
+// 9.75 pt for the natural channels' notes; the graphs' title (7 pt) and axes
+// (6 pt); the segment grid's, bold too as its headers measure their captions.
+QList<QFont> FuentesDeLasVentanas()
+{
+    return { FuenteFormulario(), Negrita(FuenteFormulario()), FuenteFormulario(9.75),
+        Negrita(FuenteFormulario(9.75)), FuenteFormulario(7.0), FuenteFormulario(6.0),
+        FuenteGrilla(true), Negrita(FuenteGrilla(true)), FuenteGrilla(false) };
+}
+
 std::vector<std::function<void()>> Pasos()
 {
     std::vector<std::function<void()>> pasos;
@@ -46,12 +76,10 @@ std::vector<std::function<void()>> Pasos()
     pasos.push_back([] { DibujoVertederoLateral(); });
     pasos.push_back([] { DibujoCanalTierra(); });
     pasos.push_back([] { DibujoCanalRevestido(); });
-    pasos.push_back([] { Letras(FuenteFormulario()); });
-    pasos.push_back([] {
-        QFont negrita = FuenteFormulario();
-        negrita.setBold(true);
-        Letras(negrita);
-    });
+    pasos.push_back([] { DibujoEsquemaCanalNatural(false); });
+    pasos.push_back([] { DibujoEsquemaCanalNatural(true); });
+    for (const QFont& fuente : FuentesDeLasVentanas())
+        pasos.push_back([fuente] { Letras(fuente); });
     return pasos;
 }
 
