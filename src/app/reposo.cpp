@@ -5,8 +5,13 @@
 #include <QList>
 #include <QPainter>
 #include <QTimer>
+#include <cstddef>
+#include <cstdlib>
 #include <functional>
+#include <malloc.h>
 #include <memory>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "frame/controles.h"
@@ -61,6 +66,45 @@ QList<QFont> FuentesDeLasVentanas()
         FuenteGrilla(true), Negrita(FuenteGrilla(true)), FuenteGrilla(false) };
 }
 
+// A window's memory is fresh memory, and the first touch of each fresh page
+// costs a fault: the screen image of a 792 × 537 window alone is over 400 pages,
+// and on a virtual machine a fault can take several microseconds. So the
+// allocator takes blocks of that size from its heap instead of from pages of
+// their own, and keeps what it frees there instead of handing it back; and the
+// heap is grown now by as much as a window takes and touched page by page, a
+// quarter at a step, so that the window opened next finds its memory ready.
+constexpr int kMayorBloqueDelMonton = 8 << 20;
+constexpr int kLibreQueSeConserva = 16 << 20;
+constexpr std::size_t kReserva = 4 << 20;
+constexpr std::size_t kCuarto = kReserva / 4;
+
+// The block the heap grows by; freed at the last step, or with the steps should
+// the run end before it.
+struct Reserva {
+    char* bloque = nullptr;
+    ~Reserva() { std::free(bloque); }
+};
+
+void ReservarMemoria(std::vector<std::function<void()>>& pasos)
+{
+    auto reserva = std::make_shared<Reserva>();
+    pasos.push_back([reserva] {
+        mallopt(M_MMAP_THRESHOLD, kMayorBloqueDelMonton);
+        mallopt(M_TRIM_THRESHOLD, kLibreQueSeConserva);
+        reserva->bloque = static_cast<char*>(std::malloc(kReserva));
+    });
+    for (std::size_t desde = 0; desde < kReserva; desde += kCuarto)
+        pasos.push_back([reserva, desde] {
+            if (!reserva->bloque)
+                return;
+            const auto pagina = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+            volatile char* cuarto = reserva->bloque + desde;
+            for (std::size_t i = 0; i < kCuarto; i += pagina)
+                cuarto[i] = 0;
+        });
+    pasos.push_back([reserva] { std::free(std::exchange(reserva->bloque, nullptr)); });
+}
+
 std::vector<std::function<void()>> Pasos()
 {
     std::vector<std::function<void()>> pasos;
@@ -80,6 +124,7 @@ std::vector<std::function<void()>> Pasos()
     pasos.push_back([] { DibujoEsquemaCanalNatural(true); });
     for (const QFont& fuente : FuentesDeLasVentanas())
         pasos.push_back([fuente] { Letras(fuente); });
+    ReservarMemoria(pasos);
     return pasos;
 }
 
