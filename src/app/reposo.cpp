@@ -18,6 +18,7 @@
 #include "frame/ejecucion.h"
 #include "frame/ventanas.h"
 #include "measurement/dibujos_medicion.h"
+#include "measurement/grilla_tramos.h"
 #include "resources/imagenes.h"
 #include "structures/dibujos_estructuras.h"
 
@@ -49,8 +50,7 @@ QFont Negrita(QFont fuente)
 // sheet, does not. A face differing in anything is a face loaded apart.
 QFont FuenteGrilla(bool conEstilo)
 {
-    QFont fuente(QStringLiteral("MS Sans Serif"));
-    fuente.setPointSizeF(8.25);
+    QFont fuente = LetraGrillaTramos();
     if (conEstilo)
         fuente.setStyleHint(FuenteFormulario().styleHint());
     return fuente;

@@ -91,6 +91,13 @@ int CodigoCaracter(const QKeyEvent* tecla)
 
 } // namespace
 
+QFont LetraGrillaTramos()
+{
+    QFont letra(QStringLiteral("MS Sans Serif"));
+    letra.setPointSizeF(8.25);
+    return letra;
+}
+
 GrillaTramos::GrillaTramos(
     QWidget* marco, int columnasDatos, int anchoColumna, int izquierda, int superior)
     : QObject(marco)
@@ -102,8 +109,7 @@ GrillaTramos::GrillaTramos(
     , columnasDatos(columnasDatos)
     , anchoColumna(anchoColumna)
 {
-    QFont letra(QStringLiteral("MS Sans Serif"));
-    letra.setPointSizeF(8.25);
+    const QFont letra = LetraGrillaTramos();
 
     grdt->setObjectName(QStringLiteral("grdt"));
     grdt->setFont(letra);

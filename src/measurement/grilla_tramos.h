@@ -8,6 +8,7 @@
 // header, rows 1 to R − 2 the segments, row R − 1 the entry row; column 0 is the
 // label column and the data columns are 1 to the last.
 
+#include <QFont>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -23,6 +24,9 @@ class QTableWidget;
 class QWidget;
 
 namespace quelmora {
+
+// The face the segment grid writes in.
+QFont LetraGrillaTramos();
 
 class GrillaTramos : public QObject {
     Q_OBJECT
