@@ -1,9 +1,10 @@
 // The floors the benchmark measures the program against: a bare Qt program that
 // loads the program's Qt modules and does nothing of the program's.
 //
-//   quelmora_referencia [caption...]
-//     start-up: one main window whose menu bar holds the captions given (the
-//     program's menus); the start-up probe ends it once the window is painted.
+//   quelmora_referencia [--tamano WxH] [caption...]
+//     start-up: one main window of that size (the program's main window's)
+//     whose menu bar holds the captions given (the program's menus); the
+//     start-up probe ends it once the window is painted.
 //   quelmora_referencia --ventanas WxH...
 //     memory: one empty top-level window of each size, shown one after another,
 //     each painted and the event loop quiet; then prints "memoria <peak kB>".
@@ -38,17 +39,34 @@ QStringList Modulos()
     return clases;
 }
 
+QSize Tamano(const char* texto)
+{
+    int ancho = 0, alto = 0;
+    char resto = 0;
+    if (std::sscanf(texto, "%dx%d%c", &ancho, &alto, &resto) != 2 || ancho < 1 || alto < 1)
+        Abortar(std::string("not a window size: ") + texto);
+    return { ancho, alto };
+}
+
 // The arguments are read before the application takes its own out of them.
 int Arranque(int argc, char* argv[])
 {
+    QSize tamano;
+    int primero = 1;
+    if (argc >= 3 && std::strcmp(argv[1], "--tamano") == 0) {
+        tamano = Tamano(argv[2]);
+        primero = 3;
+    }
     QStringList titulos;
-    for (int i = 1; i < argc; ++i)
+    for (int i = primero; i < argc; ++i)
         titulos << QString::fromUtf8(argv[i]);
     QApplication app(argc, argv);
     app.setProperty("modulos", Modulos());
     QMainWindow ventana;
     for (const QString& titulo : titulos)
         ventana.menuBar()->addMenu(titulo);
+    if (tamano.isValid())
+        ventana.resize(tamano);
     ventana.show();
     return app.exec();
 }
@@ -56,13 +74,8 @@ int Arranque(int argc, char* argv[])
 int Memoria(int argc, char* argv[])
 {
     std::vector<QSize> tamanos;
-    for (int i = 2; i < argc; ++i) {
-        int ancho = 0, alto = 0;
-        char resto = 0;
-        if (std::sscanf(argv[i], "%dx%d%c", &ancho, &alto, &resto) != 2 || ancho < 1 || alto < 1)
-            Abortar(std::string("not a window size: ") + argv[i]);
-        tamanos.emplace_back(ancho, alto);
-    }
+    for (int i = 2; i < argc; ++i)
+        tamanos.push_back(Tamano(argv[i]));
     AplicacionMedida app(argc, argv);
     app.setProperty("modulos", Modulos());
     std::vector<std::unique_ptr<QWidget>> ventanas;
