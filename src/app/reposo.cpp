@@ -1,6 +1,7 @@
 #include "app/reposo.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QList>
 #include <QPainter>
@@ -16,6 +17,7 @@
 
 #include "frame/controles.h"
 #include "frame/ejecucion.h"
+#include "frame/filas_pestanas.h"
 #include "frame/ventanas.h"
 #include "measurement/dibujos_medicion.h"
 #include "measurement/grilla_tramos.h"
@@ -27,16 +29,20 @@ namespace quelmora {
 namespace {
 
 // Writes the letters the windows use in the face, so that the face is loaded
-// and its letters drawn once into the face's own store.
+// and its letters drawn into the face's own store. A letter is drawn apart for
+// each quarter of a pixel it may start at, so each line is written four times,
+// a quarter pixel further each time.
 void Letras(const QFont& fuente)
 {
     QImage hoja(600, 24, QImage::Format_RGB32);
     QPainter pintor(&hoja);
     pintor.setFont(fuente);
-    pintor.drawText(
-        QPoint(0, 18), QStringLiteral("0123456789.,-+:;()=/%*&^ ABCDEFGHIJKLMNÑOPQRSTUVWXYZ"));
-    pintor.drawText(
-        QPoint(0, 18), QStringLiteral("abcdefghijklmnñopqrstuvwxyz áéíóúÁÉÍÓÚ¡¿ºª²³·±"));
+    for (double x : { 0.0, 0.25, 0.5, 0.75 }) {
+        pintor.drawText(
+            QPointF(x, 18), QStringLiteral("0123456789.,-+:;()=/%*&^ ABCDEFGHIJKLMNÑOPQRSTUVWXYZ"));
+        pintor.drawText(
+            QPointF(x, 18), QStringLiteral("abcdefghijklmnñopqrstuvwxyz áéíóúÁÉÍÓÚ¡¿ºª²³·±"));
+    }
 }
 
 QFont Negrita(QFont fuente)
@@ -56,14 +62,37 @@ QFont FuenteGrilla(bool conEstilo)
     return fuente;
 }
 
+QFont Estirada(QFont fuente, int estiramiento)
+{
+    fuente.setStretch(estiramiento);
+    return fuente;
+}
+
 // The faces the windows write in: the forms' own, plain and bold, also at
 // 9.75 pt for the natural channels' notes; the graphs' title (7 pt) and axes
-// (6 pt); the segment grid's, bold too as its headers measure their captions.
+// (6 pt); the segment grid's, bold too as its headers measure their captions;
+// and the form's face narrowed for the labels too wide for their place, which
+// overflow by a few hundredths and settle between 95 and 99 % of it.
 QList<QFont> FuentesDeLasVentanas()
 {
-    return { FuenteFormulario(), Negrita(FuenteFormulario()), FuenteFormulario(9.75),
+    QList<QFont> fuentes { FuenteFormulario(), Negrita(FuenteFormulario()), FuenteFormulario(9.75),
         Negrita(FuenteFormulario(9.75)), FuenteFormulario(7.0), FuenteFormulario(6.0),
         FuenteGrilla(true), Negrita(FuenteGrilla(true)), FuenteGrilla(false) };
+    for (int estiramiento = 95; estiramiento <= 99; ++estiramiento)
+        fuentes << Estirada(FuenteFormulario(), estiramiento);
+    return fuentes;
+}
+
+// The faces a row of tabs measures a caption too wide for its tab in: at each
+// smaller size as it is and at the narrowest stretch. Few are drawn in, but
+// each is a face to look up at the first showing of the window.
+QList<QFont> FuentesQueSeMiden()
+{
+    QList<QFont> fuentes { Estirada(FuenteFormulario(), kEstiramientoMenor) };
+    for (double puntos : TamanosMenoresPestana(FuenteFormulario().pointSizeF()))
+        fuentes << FuenteFormulario(puntos)
+                << Estirada(FuenteFormulario(puntos), kEstiramientoMenor);
+    return fuentes;
 }
 
 // A window's memory is fresh memory, and the first touch of each fresh page
@@ -124,6 +153,8 @@ std::vector<std::function<void()>> Pasos()
     pasos.push_back([] { DibujoEsquemaCanalNatural(true); });
     for (const QFont& fuente : FuentesDeLasVentanas())
         pasos.push_back([fuente] { Letras(fuente); });
+    for (const QFont& fuente : FuentesQueSeMiden())
+        pasos.push_back([fuente] { QFontMetrics(fuente).horizontalAdvance(QLatin1Char('0')); });
     ReservarMemoria(pasos);
     return pasos;
 }

@@ -45,7 +45,6 @@ int EstiramientoQueCabe(const QFont& fuente, const QString& texto, int ancho)
     const int natural = QFontMetrics(fuente).horizontalAdvance(texto);
     if (natural <= ancho)
         return 0;
-    // Never below three quarters, so that it still reads as the text beside it.
     // Every stretch tried is a face to look up, and a window has dozens of
     // captions: a caption grows with its stretch, so the widest stretch that
     // fits is sought from where the natural width puts it. A width is the
@@ -56,12 +55,13 @@ int EstiramientoQueCabe(const QFont& fuente, const QString& texto, int ancho)
     auto cabe = [&](int e) {
         return QFontMetrics(ConEstiramiento(fuente, e)).horizontalAdvance(texto) <= ancho;
     };
-    int e = std::clamp(static_cast<int>(100LL * (2 * ancho + 1) / (2LL * natural)), 75, 99);
+    int e = std::clamp(
+        static_cast<int>(100LL * (2 * ancho + 1) / (2LL * natural)), kEstiramientoMenor, 99);
     if (cabe(e)) {
         while (e < 99 && cabe(e + 1))
             ++e;
     } else {
-        while (e > 75 && !cabe(--e)) { }
+        while (e > kEstiramientoMenor && !cabe(--e)) { }
     }
     return e;
 }

@@ -40,6 +40,9 @@ QFont FuenteFormulario(double puntos = 8.25);
 // Our sans faces run a little wider than the one the forms were laid out in, so
 // a caption that filled its place there is squeezed rather than cut or hidden.
 QFont FuenteQueCabe(const QFont& fuente, const QString& texto, int ancho);
+// The narrowest stretch FuenteQueCabe draws in, so that a caption still reads
+// as the text beside it.
+constexpr int kEstiramientoMenor = 75;
 
 // Writes texto into panel 1 of StatusBar1 of the calculation window holding
 // control. The one writer of the panel.

@@ -10,6 +10,14 @@
 
 namespace quelmora {
 
+QList<double> TamanosMenoresPestana(double puntos)
+{
+    QList<double> tamanos;
+    for (double p = puntos; p > 0.75 * puntos;)
+        tamanos << (p -= 0.25);
+    return tamanos;
+}
+
 FilasPestanas::FilasPestanas(QWidget* padre, QTabWidget* pestanas, int porFila, int altoFila)
     : QWidget(padre)
     , pestanas_(pestanas)
@@ -55,10 +63,9 @@ QFont FilasPestanas::FuentePestana(int i) const
     // Narrower first, then a little smaller, never below three quarters of
     // the size.
     QFont fuente = FuenteQueCabe(font(), texto, ancho);
-    const double puntos = font().pointSizeF();
-    for (double p = puntos;
-         QFontMetrics(fuente).horizontalAdvance(texto) > ancho && p > 0.75 * puntos;) {
-        p -= 0.25;
+    for (double p : TamanosMenoresPestana(font().pointSizeF())) {
+        if (QFontMetrics(fuente).horizontalAdvance(texto) <= ancho)
+            break;
         QFont menor = font();
         menor.setPointSizeF(p);
         fuente = FuenteQueCabe(menor, texto, ancho);

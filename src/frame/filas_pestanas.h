@@ -5,11 +5,16 @@
 // its pages and its chosen page; this strip stands in for its one-row tab bar,
 // which stays hidden.
 
+#include <QList>
 #include <QWidget>
 
 class QTabWidget;
 
 namespace quelmora {
+
+// The sizes a caption too wide for its tab is tried at after the face's own
+// (puntos): a quarter point smaller each time, down to three quarters of it.
+QList<double> TamanosMenoresPestana(double puntos);
 
 class FilasPestanas : public QWidget {
     Q_OBJECT
