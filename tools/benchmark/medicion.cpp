@@ -331,8 +331,12 @@ int Medir(int argc, char* argv[], const QString& caso, const QStringList& cambio
     }
     const CasoMedicion* c = &cambiado;
     if (c->clase != "menuprin") {
+        // A user picks a window from a main window that has settled: what it
+        // does while it waits is over by then.
         Abrir(app, QStringLiteral("menuprin"), nullptr);
         QTest::qWait(100);
+        HastaQuieto(
+            app, [] { return true; }, "the main window's idle work");
     }
     double ms = 0;
     QWidget* w = AbrirMedida(app, c->clase, &ms);
