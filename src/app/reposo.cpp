@@ -62,12 +62,6 @@ QFont FuenteGrilla(bool conEstilo)
     return fuente;
 }
 
-QFont Estirada(QFont fuente, int estiramiento)
-{
-    fuente.setStretch(estiramiento);
-    return fuente;
-}
-
 // The faces the windows write in: the forms' own, plain and bold, also at
 // 9.75 pt for the natural channels' notes; the graphs' title (7 pt) and axes
 // (6 pt); the segment grid's, bold too as its headers measure their captions;
@@ -79,19 +73,20 @@ QList<QFont> FuentesDeLasVentanas()
         Negrita(FuenteFormulario(9.75)), FuenteFormulario(7.0), FuenteFormulario(6.0),
         FuenteGrilla(true), Negrita(FuenteGrilla(true)), FuenteGrilla(false) };
     for (int estiramiento = 95; estiramiento <= 99; ++estiramiento)
-        fuentes << Estirada(FuenteFormulario(), estiramiento);
+        fuentes << ConEstiramiento(FuenteFormulario(), estiramiento);
     return fuentes;
 }
 
 // The faces a row of tabs measures a caption too wide for its tab in: at each
 // smaller size as it is and at the narrowest stretch. Few are drawn in, but
-// each is a face to look up at the first showing of the window.
+// each is a face to look up at the first showing of the window; those drawn in
+// already are not looked up again.
 QList<QFont> FuentesQueSeMiden()
 {
-    QList<QFont> fuentes { Estirada(FuenteFormulario(), kEstiramientoMenor) };
+    QList<QFont> fuentes { ConEstiramiento(FuenteFormulario(), kEstiramientoMenor) };
     for (double puntos : TamanosMenoresPestana(FuenteFormulario().pointSizeF()))
         fuentes << FuenteFormulario(puntos)
-                << Estirada(FuenteFormulario(puntos), kEstiramientoMenor);
+                << ConEstiramiento(FuenteFormulario(puntos), kEstiramientoMenor);
     return fuentes;
 }
 
@@ -151,10 +146,12 @@ std::vector<std::function<void()>> Pasos()
     pasos.push_back([] { DibujoCanalRevestido(); });
     pasos.push_back([] { DibujoEsquemaCanalNatural(false); });
     pasos.push_back([] { DibujoEsquemaCanalNatural(true); });
-    for (const QFont& fuente : FuentesDeLasVentanas())
+    const QList<QFont> dibujadas = FuentesDeLasVentanas();
+    for (const QFont& fuente : dibujadas)
         pasos.push_back([fuente] { Letras(fuente); });
     for (const QFont& fuente : FuentesQueSeMiden())
-        pasos.push_back([fuente] { QFontMetrics(fuente).horizontalAdvance(QLatin1Char('0')); });
+        if (!dibujadas.contains(fuente))
+            pasos.push_back([fuente] { QFontMetrics(fuente).horizontalAdvance(QLatin1Char('0')); });
     ReservarMemoria(pasos);
     return pasos;
 }

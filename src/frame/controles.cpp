@@ -30,14 +30,14 @@ QFont FuenteFormulario(double puntos)
     return fuente;
 }
 
-namespace {
-
 QFont ConEstiramiento(const QFont& fuente, int estiramiento)
 {
     QFont f = fuente;
     f.setStretch(estiramiento);
     return f;
 }
+
+namespace {
 
 // The stretch FuenteQueCabe settles on, 0 for the face as it is.
 int EstiramientoQueCabe(const QFont& fuente, const QString& texto, int ancho)

@@ -43,6 +43,8 @@ QFont FuenteQueCabe(const QFont& fuente, const QString& texto, int ancho);
 // The narrowest stretch FuenteQueCabe draws in, so that a caption still reads
 // as the text beside it.
 constexpr int kEstiramientoMenor = 75;
+// fuente drawn at estiramiento percent of its width.
+QFont ConEstiramiento(const QFont& fuente, int estiramiento);
 
 // Writes texto into panel 1 of StatusBar1 of the calculation window holding
 // control. The one writer of the panel.

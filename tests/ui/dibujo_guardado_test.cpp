@@ -12,8 +12,6 @@ using namespace quelmora;
 
 namespace {
 
-namespace {
-
 TEST(DibujoGuardado, DrawsOnceAndHandsOutThatPixmap)
 {
     int dibujos = 0;
@@ -45,7 +43,5 @@ TEST(DibujoGuardado, SvgPicturesAndTheNaturalChannelSketchAreShared)
     EXPECT_NE(
         DibujoEsquemaCanalNatural(true).cacheKey(), DibujoEsquemaCanalNatural(false).cacheKey());
 }
-
-} // namespace
 
 } // namespace

@@ -468,6 +468,9 @@ std::string TamanoVentanaPrincipal()
     Abortar("the main window's case named no size");
 }
 
+// A peak as the measured processes print it, in kB.
+double Megabytes(const QString& kb) { return kb.toDouble() * 1024.0 / 1.0e6; }
+
 const char* Veredicto(bool bien, bool& todoBien)
 {
     todoBien = todoBien && bien;
@@ -595,7 +598,7 @@ int Conducir(int arranques, int rondas)
         QStringList tamanos;
         for (const QStringList& l : Ejecutar(EsteBenchmark(), { QStringLiteral("--memoria") })) {
             if (l.value(0) == "memoria")
-                picos.push_back(l.value(1).toDouble() * 1024.0 / 1.0e6);
+                picos.push_back(Megabytes(l.value(1)));
             if (l.value(0) == "tamano")
                 tamanos << l.value(1);
         }
@@ -605,7 +608,7 @@ int Conducir(int arranques, int rondas)
         tamanos.prepend(QStringLiteral("--ventanas"));
         for (const QStringList& l : Ejecutar(QStringLiteral(RUTA_REFERENCIA), tamanos))
             if (l.value(0) == "memoria")
-                picosReferencia.push_back(l.value(1).toDouble() * 1024.0 / 1.0e6);
+                picosReferencia.push_back(Megabytes(l.value(1)));
     }
     const double pico = Mediana(picos);
     const double picoReferencia = Mediana(picosReferencia);
