@@ -37,5 +37,4 @@ instalar_paquetes "${PAQUETES[@]}"
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)" >/dev/null
 export QT_QPA_PLATFORM=offscreen
-echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 exec ./build-release/tools/benchmark/quelmora_benchmark "${argumentos[@]}"

@@ -67,6 +67,23 @@ inline bool Expuesta(const QWidget* w)
     return w && w->windowHandle() && w->windowHandle()->isExposed();
 }
 
+// Times a window from the call that makes and shows it (mostrar) until it is
+// shown, painted and the event loop quiet; returns the window.
+inline QWidget* Cronometrar(AplicacionMedida& app, const std::function<QWidget*()>& mostrar,
+    const std::string& que, double* ms)
+{
+    const std::int64_t inicio = RelojNs();
+    app.finUltimoPintado = inicio;
+    QWidget* w = mostrar();
+    if (!w)
+        Abortar("no window for " + que);
+    const std::int64_t fin = HastaQuieto(
+        app, [w] { return Expuesta(w); }, que);
+    if (ms)
+        *ms = Milisegundos(inicio, fin);
+    return w;
+}
+
 // The peak resident memory of this process, in kB.
 inline long PicoMemoriaKb()
 {
