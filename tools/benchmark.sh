@@ -12,7 +12,7 @@ set -euo pipefail
 uso() {
   cat >&2 <<'FIN'
 usage: tools/benchmark.sh [--arranques N] [--rondas N] [--comprobar]
-  --arranques N  starts of the program and of its reference (default 10)
+  --arranques N  starts of the program and of its reference (default 30)
   --rondas N     runs of each window's opening and calculations (default 9);
                  the memory row takes half as many
   --comprobar    runs every case once and only checks that each calculates

@@ -66,7 +66,7 @@ constexpr double kPrincipalRelativa = 1.5; // the main window, times the referen
 constexpr double kCalculoMs = 10.0;
 constexpr double kMemoriaRelativa = 1.75; // times the reference
 
-constexpr int kArranquesPorOmision = 10;
+constexpr int kArranquesPorOmision = 30;
 constexpr int kRondasPorOmision = 9;
 
 // ---------------------------------------------------------------------------
