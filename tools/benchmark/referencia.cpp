@@ -82,7 +82,7 @@ int Principal(int argc, char* argv[])
     if (argc < 4)
         Abortar("--principal needs the window's size and the picture's");
     const QSize tamano = Tamano(argv[2]);
-    const QSize picture = Tamano(argv[3]);
+    const QSize tamanoLamina = Tamano(argv[3]);
     QStringList titulos;
     for (int i = 4; i < argc; ++i)
         titulos << QString::fromUtf8(argv[i]);
@@ -96,7 +96,7 @@ int Principal(int argc, char* argv[])
             ventana = std::make_unique<QMainWindow>();
             for (const QString& titulo : titulos)
                 ventana->menuBar()->addMenu(titulo);
-            QPixmap lamina(picture);
+            QPixmap lamina(tamanoLamina);
             lamina.fill(QColor(112, 152, 188));
             auto* cuadro = new QLabel(ventana.get());
             cuadro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
