@@ -529,6 +529,18 @@ const char* Veredicto(bool bien, bool& todoBien)
     return bien ? "PASS" : "FAIL";
 }
 
+// A row measured against the reference: the reference's line, then the
+// program's with the ratio of the two, the target and the verdict. The ratio is
+// given: not every row takes it from the two figures shown.
+void FilaRelativa(const QString& referencia, double valorReferencia, const QString& programa,
+    double valor, double razon, double objetivo, const char* unidad, const QString& mas,
+    bool& todoBien)
+{
+    std::printf("  %-44s %8.1f %s\n", qPrintable(referencia), valorReferencia, unidad);
+    std::printf("  %-44s %8.1f %s  = %.2f x bare   target <= %.3g x%s  %s\n", qPrintable(programa),
+        valor, unidad, razon, objetivo, qPrintable(mas), Veredicto(razon <= objetivo, todoBien));
+}
+
 void CasosDeTodasLasVentanas()
 {
     RegistrarTodasLasVentanas();
@@ -593,13 +605,10 @@ int Conducir(int arranques, int rondas)
         "Start-up, process start to main window shown and painted (%d starts each, the ratio "
         "the median of the %d pairs' ratios)\n",
         arranques, arranques);
-    std::printf("  %-44s %8.1f ms\n",
-        qPrintable(
-            QStringLiteral("bare Qt program: same modules, size, %1 menus").arg(menu.size())),
-        Mediana(referencia));
-    std::printf("  %-44s %8.1f ms  = %.2f x bare   target <= %.2g x  %s\n\n", RUTA_QUELMORA,
-        Mediana(programa), razon, kArranqueRelativo,
-        Veredicto(razon <= kArranqueRelativo, todoBien));
+    FilaRelativa(QStringLiteral("bare Qt program: same modules, size, %1 menus").arg(menu.size()),
+        Mediana(referencia), QStringLiteral(RUTA_QUELMORA), Mediana(programa), razon,
+        kArranqueRelativo, "ms", {}, todoBien);
+    std::printf("\n");
 
     // Each case in its own processes, round after round.
     std::map<QString, std::vector<double>> aperturas;
@@ -637,16 +646,13 @@ int Conducir(int arranques, int rondas)
 
     const double mPrincipal = Mediana(aperturas[QStringLiteral("menuprin")]);
     const double mPrincipalReferencia = Mediana(principalReferencia);
-    const double razonPrincipal = mPrincipal / mPrincipalReferencia;
     std::printf("The main window, the first window of a fresh process, until shown and painted "
                 "(%d runs each, in turn)\n",
         rondas);
-    std::printf("  %-44s %8.1f ms\n",
-        qPrintable(QStringLiteral("bare Qt: same size, %1 menus, plain picture").arg(menu.size())),
-        mPrincipalReferencia);
-    std::printf("  %-44s %8.1f ms  = %.2f x bare   target <= %.2g x  %s\n\n", "menuprin",
-        mPrincipal, razonPrincipal, kPrincipalRelativa,
-        Veredicto(razonPrincipal <= kPrincipalRelativa, todoBien));
+    FilaRelativa(QStringLiteral("bare Qt: same size, %1 menus, plain picture").arg(menu.size()),
+        mPrincipalReferencia, QStringLiteral("menuprin"), mPrincipal,
+        mPrincipal / mPrincipalReferencia, kPrincipalRelativa, "ms", {}, todoBien);
+    std::printf("\n");
 
     std::printf("Opening each window picked from the settled main window the first time, through "
                 "the showing rule, until shown and painted (%d runs)\n",
@@ -697,17 +703,13 @@ int Conducir(int arranques, int rondas)
     }
     const double pico = Mediana(picos);
     const double picoReferencia = Mediana(picosReferencia);
-    const double razonMemoria = pico / picoReferencia;
     std::printf("\nPeak memory (VmHWM) with every window open at once and calculated (%d runs "
                 "each)\n",
         rondasMemoria);
-    std::printf("  %-44s %8.1f MB\n",
-        qPrintable(QStringLiteral("bare Qt program, %1 empty windows alike").arg(abiertas)),
-        picoReferencia);
-    std::printf("  %-44s %8.1f MB  = %.2f x bare   target <= %.3g x (%.0f MB)  %s\n",
-        qPrintable(QStringLiteral("%1 windows open").arg(abiertas)), pico, razonMemoria,
-        kMemoriaRelativa, kMemoriaRelativa * picoReferencia,
-        Veredicto(razonMemoria <= kMemoriaRelativa, todoBien));
+    FilaRelativa(QStringLiteral("bare Qt program, %1 empty windows alike").arg(abiertas),
+        picoReferencia, QStringLiteral("%1 windows open").arg(abiertas), pico,
+        pico / picoReferencia, kMemoriaRelativa, "MB",
+        QStringLiteral(" (%1 MB)").arg(kMemoriaRelativa * picoReferencia, 0, 'f', 0), todoBien);
 
     std::printf("\n%s\n", todoBien ? "Every target met." : "Some targets missed.");
     return todoBien ? 0 : 1;

@@ -54,6 +54,27 @@ QSize Tamano(const char* texto)
     return { ancho, alto };
 }
 
+// The captions from argv[desde] on.
+QStringList Titulos(int argc, char* argv[], int desde)
+{
+    QStringList titulos;
+    for (int i = desde; i < argc; ++i)
+        titulos << QString::fromUtf8(argv[i]);
+    return titulos;
+}
+
+// The program's main window as far as the reference has it: its menu bar's
+// captions and, when given, its size.
+std::unique_ptr<QMainWindow> VentanaConMenus(const QStringList& titulos, QSize tamano)
+{
+    auto ventana = std::make_unique<QMainWindow>();
+    for (const QString& titulo : titulos)
+        ventana->menuBar()->addMenu(titulo);
+    if (tamano.isValid())
+        ventana->resize(tamano);
+    return ventana;
+}
+
 // The arguments are read before the application takes its own out of them.
 int Arranque(int argc, char* argv[])
 {
@@ -63,17 +84,11 @@ int Arranque(int argc, char* argv[])
         tamano = Tamano(argv[2]);
         primero = 3;
     }
-    QStringList titulos;
-    for (int i = primero; i < argc; ++i)
-        titulos << QString::fromUtf8(argv[i]);
+    const QStringList titulos = Titulos(argc, argv, primero);
     QApplication app(argc, argv);
     app.setProperty("modulos", Modulos());
-    QMainWindow ventana;
-    for (const QString& titulo : titulos)
-        ventana.menuBar()->addMenu(titulo);
-    if (tamano.isValid())
-        ventana.resize(tamano);
-    ventana.show();
+    const std::unique_ptr<QMainWindow> ventana = VentanaConMenus(titulos, tamano);
+    ventana->show();
     return app.exec();
 }
 
@@ -83,9 +98,7 @@ int Principal(int argc, char* argv[])
         Abortar("--principal needs the window's size and the picture's");
     const QSize tamano = Tamano(argv[2]);
     const QSize tamanoLamina = Tamano(argv[3]);
-    QStringList titulos;
-    for (int i = 4; i < argc; ++i)
-        titulos << QString::fromUtf8(argv[i]);
+    const QStringList titulos = Titulos(argc, argv, 4);
     AplicacionMedida app(argc, argv);
     app.setProperty("modulos", Modulos());
     std::unique_ptr<QMainWindow> ventana;
@@ -93,16 +106,13 @@ int Principal(int argc, char* argv[])
     Cronometrar(
         app,
         [&] {
-            ventana = std::make_unique<QMainWindow>();
-            for (const QString& titulo : titulos)
-                ventana->menuBar()->addMenu(titulo);
+            ventana = VentanaConMenus(titulos, tamano);
             QPixmap lamina(tamanoLamina);
             lamina.fill(QColor(112, 152, 188));
             auto* cuadro = new QLabel(ventana.get());
             cuadro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             cuadro->setPixmap(lamina);
             ventana->setCentralWidget(cuadro);
-            ventana->resize(tamano);
             ventana->show();
             return ventana.get();
         },
